@@ -1,0 +1,362 @@
+#include "GsStart.h"
+#include "WindowNames.h"
+#include "WindowRegistry.h"
+#include "common/ActiveForm.h"
+#include "common/WordLauncher.h"
+#include "platform/Colour.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Services.h"
+#include <QApplication>
+#include <QStyle>
+
+namespace zt {
+
+namespace {
+const QString FirstFrame = QStringLiteral("ZeugnKOPF.jpg");
+const QString SecondFrame = QStringLiteral("ZeugnKOPF1.jpg");
+const QString FallbackTeacherPhoto = QStringLiteral("Lehrwartel.jpg");
+const QString AnimationTip = QStringLiteral("Klicken, um Turnstunde zu starten. Doppelklick: Ende");
+const QString Hint = QStringLiteral("Hinweis");
+
+// Windows that a main-menu entry unloads before it opens its own, in this order.
+const QStringList UnloadedByWorkEntries = {
+    WindowNames::Behaviour,     WindowNames::BehaviourEditor, WindowNames::Competences,
+    WindowNames::Review,        WindowNames::SupportClubs,    WindowNames::Grade12Editor,
+    WindowNames::Grade34Editor, WindowNames::MasterData,      WindowNames::Insertion};
+const QStringList UnloadedByBehaviourEditor = {
+    WindowNames::Behaviour,     WindowNames::Competences,     WindowNames::BehaviourEditor,
+    WindowNames::Review,        WindowNames::SupportClubs,    WindowNames::Grade12Editor,
+    WindowNames::Grade34Editor, WindowNames::MasterData,      WindowNames::Insertion};
+const QStringList UnloadedByGradeEditor = {
+    WindowNames::Behaviour, WindowNames::BehaviourEditor, WindowNames::Competences, WindowNames::Review,
+    WindowNames::SupportClubs, WindowNames::MasterData, WindowNames::Insertion};
+const QStringList UnloadedByMasterData = {
+    WindowNames::Behaviour,     WindowNames::BehaviourEditor, WindowNames::Competences,
+    WindowNames::Review,        WindowNames::SupportClubs,    WindowNames::Grade12Editor,
+    WindowNames::Grade34Editor, WindowNames::Insertion};
+
+void unloadAll(const QStringList& names)
+{
+    for (const QString& name : names)
+        WindowRegistry::instance().Unload(name);
+}
+} // namespace
+
+GsStart::GsStart() : Form(WindowNames::Start)
+{
+    setCaption(QStringLiteral("Startseite"));
+    resize(12600, 7500);
+    createControls();
+}
+
+void GsStart::createControls()
+{
+    struct Entry { QString caption; QString tip; int colour; };
+    const Entry entries[8] = {
+        {QStringLiteral("Arbeits- und Sozialverhalten erstellen"), QStringLiteral("Texte für jeden Schüler erstellen"), 0xFFFF00},
+        {QStringLiteral("Interessen, Kompetenzen und Bemerkungen erstellen"), QStringLiteral("Texte für jeden Schüler erstellen "), 0x80FF80},
+        {QStringLiteral("Förderteilnahme, AG, Interessen und Bemerkungen erstellen"), QStringLiteral("Texte für jeden Schüler erstellen"), 0x80FFFF},
+        {QStringLiteral("Bisherige Texte auf Bildschirm oder Drucker ausgeben"), QStringLiteral("Bisher eingegebene Texte ansehen oder ausdrucken"), 0x80C0FF},
+        {QStringLiteral("Textbausteine zum Arbeits- und Sozialverhalten ändern"), QStringLiteral("Textvorgaben selbst ändern und anpassen"), 0xFFFF00},
+        {QString(), QStringLiteral("Textvorgaben selbst ändern und anpassen"), 0x80FF80},
+        {QStringLiteral("Stammdaten prüfen und ggf. ändern"), QStringLiteral("Basisdaten des Gesamtprogrammes eingeben oder ändern"), 0x80C0FF},
+        {QStringLiteral("Programm beenden"), QStringLiteral("Das Programm schließen"), 0x8080FF},
+    };
+    const int menuTops[8] = {2900, 3500, 4100, 4700, 2900, 3500, 4100, 5900};
+    for (int i = 0; i < 8; ++i) {
+        CommandButton& b = Command1.add(i, *this, entries[i].caption);
+        b.setToolTip(entries[i].tip);
+        b.setBackColor(entries[i].colour);
+        b.move(240, menuTops[i], 6000, 500);
+    }
+    Command1.Click = [this](int i) { Command1_Click(i); };
+
+    Command2.setCaption(QStringLiteral("Die Hilfsprogramme der Werkzeugkiste aufrufen"));
+    Command2.setToolTip(QStringLiteral("Hilfsprogramme zur Änderung von Grundeinstellungen und Textbausteinen starten"));
+    Command2.setBackColor(0xC0C0FF);
+    Command2.move(240, 5300, 6000, 500);
+    Command2.Click = [this] { Command2_Click(); };
+
+    Command3.setCaption(QStringLiteral("zurück zum Start"));
+    Command3.setToolTip(QStringLiteral("Hier geht es zurück zum Hauptmenü"));
+    Command3.setBackColor(0x8080FF);
+    Command3.move(Command1(3).left(), Command1(3).top(), Command1(3).width(), Command1(3).height());
+    Command3.Click = [this] { Command3_Click(); };
+
+    const QIcon document = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    const QIcon help = QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton);
+    Command4.setCaption(QStringLiteral("Zeugnisse mit  WinWord®  schreiben"));
+    Command4.setToolTip(QStringLiteral("Die Zeugnisse werden mit den bisherigen Eingaben erstellt"));
+    Command4.setPicture(document);
+    Command4.move(6600, 2900, 4800, 600);
+    Command4.Click = [this] { Command4_Click(); };
+    Command5.setCaption(QStringLiteral("Zeugnisliste aufrufen"));
+    Command5.setToolTip(QStringLiteral("Liste ausdrucken oder in die Liste eintragen"));
+    Command5.setPicture(document);
+    Command5.move(6600, 3600, 4800, 600);
+    Command5.Click = [this] { Command5_Click(); };
+    Command6.setCaption(QStringLiteral("Erstellte Zeugnisse bearbeiten und drucken"));
+    Command6.setToolTip(QStringLiteral("Zeugnisse zum Ändern oder Drucken aufrufen"));
+    Command6.move(6600, 4300, 4800, 600);
+    Command6.Click = [this] { Command6_Click(); };
+    Command7.setCaption(QStringLiteral("Listen und Formulare erstellen und drucken"));
+    Command7.setToolTip(QStringLiteral("Diverse Listen und Formulare erstellen und drucken"));
+    Command7.move(6600, 5000, 4800, 600);
+    Command7.Click = [this] { Command7_Click(); };
+    Command8.setPicture(help);
+    Command8.move(11760, 60, 600, 600);
+    Command8.Click = [this] { Command8_Click(); };
+    // Beside Command5, Command4, Command6 and Command7, in this order.
+    const int helpTops[4] = {3650, 2950, 4350, 5050};
+    for (int i = 0; i < 4; ++i) {
+        CommandButton& b = Command9.add(i, *this);
+        b.setPicture(help);
+        b.move(11520, helpTops[i], 500, 500);
+    }
+    Command9.Click = [this](int i) { Command9_Click(i); };
+
+    const QString infoCaptions[3] = {QStringLiteral("Klasse"), QStringLiteral("Schuljahr"), QStringLiteral("Halbjahr")};
+    for (int i = 0; i < 3; ++i) {
+        Label& l = Label1.add(i, *this, infoCaptions[i]);
+        l.move(2900, 760 + i * 420, 4300, 380);
+        l.setFontBold(true);
+        l.setFontSize(11);
+    }
+    Label2.setCaption(QStringLiteral("Was wollen Sie tun? Klicken Sie auf die zutreffende Taste!"));
+    Label2.move(240, 2420, 9000, 400);
+    Label2.setFontBold(true);
+    Label3.setCaption(QStringLiteral("    WinWord® ist ein eingetragenes Waren- zeichen der Microsoft Corporation, Redmond"));
+    Label3.move(240, 6700, 11000, 360);
+    Label3.setFontSize(7);
+    Label4.setCaption(QStringLiteral("Klassenleitung:"));
+    Label4.move(7400, 760, 2600, 380);
+    Label5.move(7400, 1180, 2600, 380);
+    Label5.setFontBold(true);
+    Label6.setCaption(QStringLiteral("Zeugnistexte – Berichte für das Halbjahreszeugnis der Grundschule"));
+    Label6.move(2900, 120, 8700, 500);
+    Label6.setFontBold(true);
+    Label6.setFontSize(14);
+
+    Picture2.move(10200, 760, 1800, 1560);
+    Picture1.move(240, 240, 2400, 1800);
+    Picture1.setToolTip(AnimationTip);
+    Picture1.Click = [this] { Picture1_Click(); };
+    Picture1.DblClick = [this] { Picture1_DblClick(); };
+    Timer1.setInterval(500);
+    Timer1.setEnabled(false);
+    Timer1.Tick = [this] { Timer1_Timer(); };
+    // The built-in start picture until the first animation step.
+    Picture1.loadPicture(Files::resolve(QStringLiteral("Bild\\") + FirstFrame));
+
+    for (int i = 4; i <= 6; ++i)
+        Command1(i).setVisible(false);
+    Command3.setVisible(false);
+}
+
+void GsStart::Form_Load()
+{
+    LoadStartData();
+    ShowTeacherPhoto();
+    Label1(0).setCaption(Label1(0).caption() + QLatin1Char(' ') + className_);
+    Label1(1).setCaption(Label1(1).caption() + QLatin1Char(' ') + baseData_.SchoolYear);
+    Label1(2).setCaption(baseData_.HalfYear + QStringLiteral(". ") + Label1(2).caption());
+    grade_ = GradeOfClass(className_);
+    checkClassAndHalfYear();
+    const QString halfYear = HalfYearForGrade(baseData_.HalfYear, grade_);
+    if (halfYear != baseData_.HalfYear) {
+        baseData_.HalfYear = halfYear;
+        saveBaseData(baseData_);
+    }
+    currentFrame_ = FirstFrame;
+    Label5.setCaption(baseData_.ClassTeacher);
+    if (grade_ >= 3) {
+        Command1(1).setEnabled(false);
+        Command1(5).setCaption(QStringLiteral("Textbausteine für Förder und AG, Interessen und Bemerkungen ändern"));
+    } else if (grade_ >= 1) {
+        Command1(2).setEnabled(false);
+        Command1(5).setCaption(QStringLiteral("Textbausteine für Interessen, Kompetenzen und Bemerkungen ändern"));
+        Command5.setCaption(QStringLiteral("Versäumnisliste aufrufen"));
+    } else {
+        // Without a valid grade only the entries that need none stay usable.
+        Command1(1).setEnabled(false);
+        Command1(2).setEnabled(false);
+        Command1(5).setEnabled(false);
+        Command1(5).setCaption(QStringLiteral("Textbausteine für die Klassenstufe ändern"));
+    }
+}
+
+void GsStart::LoadStartData()
+{
+    if (std::optional<BaseDataRecord> record = loadBaseData())
+        baseData_ = *record;
+    className_ = loadClassName().value_or(QString());
+}
+
+void GsStart::checkClassAndHalfYear()
+{
+    if (grade_ == 0)
+        MsgBox(QStringLiteral("Die Klasse '%1' in der Datei Daten\\Namen.Txt beginnt nicht mit einer der Ziffern "
+                              "1 bis 4. Bitte tragen Sie unter 'Stammdaten prüfen und ggf. ändern' die Klasse ein. "
+                              "Bis dahin sind die Einträge gesperrt, die von der Klassenstufe abhängen.")
+                   .arg(className_),
+               48, Hint);
+    bool number = false;
+    baseData_.HalfYear.trimmed().toInt(&number);
+    if (!number)
+        MsgBox(QStringLiteral("Das Halbjahr '%1' in der Datei Daten\\Basisdaten.txt ist keine Zahl. Bitte tragen "
+                              "Sie unter 'Stammdaten prüfen und ggf. ändern' das Halbjahr 1 oder 2 ein.")
+                   .arg(baseData_.HalfYear),
+               48, Hint);
+}
+
+void GsStart::ShowTeacherPhoto()
+{
+    teacherPhotoName_ = baseData_.ClassTeacher + QStringLiteral(".jpg");
+    if (!Picture2.loadPicture(Files::resolve(QStringLiteral("Bild\\") + teacherPhotoName_))
+        && !Picture2.loadPicture(Files::resolve(QStringLiteral("Bild\\") + FallbackTeacherPhoto)))
+        Picture2.clearPicture();
+}
+
+void GsStart::AnimateStep()
+{
+    if (!Picture1.loadPicture(Files::resolve(QStringLiteral("Bild\\") + currentFrame_)))
+        Picture1.clearPicture();
+    currentFrame_ = currentFrame_ == FirstFrame ? SecondFrame : FirstFrame;
+}
+
+void GsStart::Command1_Click(int index)
+{
+    writeActiveForm(index);
+    showWindowsOf(index);
+}
+
+void GsStart::showWindowsOf(int index)
+{
+    WindowRegistry& r = WindowRegistry::instance();
+    switch (index) {
+    case BehaviourEntry:
+    case CompetencesEntry:
+    case SupportClubsEntry: {
+        const QString target[3] = {WindowNames::Behaviour, WindowNames::Competences, WindowNames::SupportClubs};
+        unloadAll(UnloadedByWorkEntries);
+        r.Show(target[index]);
+        r.Load(WindowNames::Insertion);
+        break;
+    }
+    case ReviewEntries:
+        unloadAll(UnloadedByWorkEntries);
+        r.Show(WindowNames::Review);
+        break;
+    case BehaviourBlocksEditor:
+        unloadAll(UnloadedByBehaviourEditor);
+        r.Show(WindowNames::BehaviourEditor);
+        break;
+    case GradeBlocksEditor:
+        unloadAll(UnloadedByGradeEditor);
+        r.Show(grade_ < 3 ? WindowNames::Grade12Editor : WindowNames::Grade34Editor);
+        r.Load(WindowNames::Insertion);
+        break;
+    case MasterData:
+        unloadAll(UnloadedByMasterData);
+        r.Show(WindowNames::MasterData);
+        break;
+    case Quit:
+        r.Unload(WindowNames::Lists);
+        r.EndProgram();
+        break;
+    default:
+        break;
+    }
+}
+
+void GsStart::Command2_Click()
+{
+    for (Control* c : std::initializer_list<Control*>{&Command2, &Command4, &Command5, &Command6, &Command7, &Label3})
+        c->setVisible(false);
+    for (int i = 0; i <= 3; ++i)
+        Command1(i).setVisible(false);
+    for (int i = 4; i <= 6; ++i)
+        Command1(i).setVisible(true);
+    Command3.setVisible(true);
+    for (int i = 0; i <= 3; ++i)
+        Command9(i).setVisible(false);
+    currentFrame_ = FirstFrame;
+    for (int i = 0; i <= 2; ++i)
+        Label1(i).setVisible(false);
+    for (Control* c : std::initializer_list<Control*>{&Label2, &Label4, &Label5, &Picture2})
+        c->setVisible(false);
+    Picture1.setTop(400);
+    Picture1.setToolTip(QString());
+    Picture1.setEnabled(false);
+    Timer1.setEnabled(false);
+    AnimateStep();
+}
+
+void GsStart::Command3_Click()
+{
+    Command2.setVisible(true);
+    for (int i = 0; i <= 3; ++i)
+        Command1(i).setVisible(true);
+    for (Control* c : std::initializer_list<Control*>{&Command4, &Command5, &Command6, &Command7, &Label3})
+        c->setVisible(true);
+    Command3.setVisible(false);
+    for (int i = 4; i <= 6; ++i)
+        Command1(i).setVisible(false);
+    for (int i = 0; i <= 3; ++i)
+        Command9(i).setVisible(true);
+    currentFrame_ = FirstFrame;
+    for (int i = 0; i <= 2; ++i)
+        Label1(i).setVisible(true);
+    for (Control* c : std::initializer_list<Control*>{&Label2, &Label4, &Label5, &Picture2})
+        c->setVisible(true);
+    Picture1.setTop(240);
+    Picture1.setToolTip(AnimationTip);
+    Picture1.setEnabled(true);
+    AnimateStep();
+    ShowTeacherPhoto();
+}
+
+void GsStart::Command4_Click()
+{
+    const int answer = MsgBox(
+        QStringLiteral("Die Zeugnisse werden mit dem Programm 'Word' neu erstellt. Eventuelle Änderungen die Sie "
+                       "bereits in den endgültigen Zeugnissen vorgenommen haben, gehen damit verloren. Die "
+                       "Eintragungen mit diesem Programm bleiben erhalten. Wollen Sie das?"),
+        36);
+    if (answer == vbNo)
+        return;
+    RunWordCommand(QStringLiteral("Winword.exe ZeugnisseSchreiben.doc /mZeugnisseSchreiben"));
+}
+
+void GsStart::Command5_Click()
+{
+    RunWordCommand(QStringLiteral("Winword.exe ") + className_ + QStringLiteral("Zeugnisliste") + QString::number(grade_)
+                   + baseData_.HalfYear + QStringLiteral(".doc"));
+}
+
+void GsStart::Command6_Click()
+{
+    MsgBox(QStringLiteral("Vergessen Sie nicht, die Änderungen in Word zu speichern, bevor Sie Winword wieder "
+                          "verlassen. Die Änderungen gehen sonst verloren !"),
+           0);
+    RunWordCommand(QStringLiteral("Winword.exe ") + className_ + QStringLiteral("Zeugnisse") + QString::number(grade_)
+                   + baseData_.HalfYear + QStringLiteral(".doc"));
+}
+
+void GsStart::Command7_Click() { WindowRegistry::instance().Show(WindowNames::Lists); }
+
+void GsStart::Command8_Click() { RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe1.doc")); }
+
+void GsStart::Command9_Click(int index)
+{
+    RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe%1.doc").arg(10 + index));
+}
+
+void GsStart::Picture1_Click() { Timer1.setEnabled(true); }
+void GsStart::Picture1_DblClick() { Timer1.setEnabled(false); }
+void GsStart::Timer1_Timer() { AnimateStep(); }
+
+// Closing the start page ends the program, as "Programm beenden" does.
+void GsStart::Form_QueryClose() { Command1_Click(Quit); }
+
+} // namespace zt

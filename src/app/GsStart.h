@@ -1,0 +1,68 @@
+#pragma once
+#include "common/MasterData.h"
+#include "platform/ControlArray.h"
+#include "platform/Form.h"
+
+namespace zt {
+
+// The start page: the hub from which every other window is opened.
+class GsStart : public Form {
+public:
+    GsStart();
+
+    void Form_Load() override;
+    void Form_QueryClose() override;
+
+    ControlArray<CommandButton> Command1;
+    CommandButton Command2{*this};
+    CommandButton Command3{*this};
+    CommandButton Command4{*this};
+    CommandButton Command5{*this};
+    CommandButton Command6{*this};
+    CommandButton Command7{*this};
+    CommandButton Command8{*this};
+    ControlArray<CommandButton> Command9;
+    ControlArray<Label> Label1;
+    Label Label2{*this};
+    Label Label3{*this};
+    Label Label4{*this};
+    Label Label5{*this};
+    Label Label6{*this};
+    PictureBox Picture2{*this};
+    PictureBox Picture1{*this};
+    Timer Timer1{*this};
+
+    void Command1_Click(int index);
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click(int index);
+    void Picture1_Click();
+    void Picture1_DblClick();
+    void Timer1_Timer();
+
+    const BaseDataRecord& baseData() const { return baseData_; }
+    const QString& className() const { return className_; }
+    int grade() const { return grade_; }
+    const QString& currentFrame() const { return currentFrame_; }
+
+private:
+    void createControls();
+    void LoadStartData();
+    void ShowTeacherPhoto();
+    void AnimateStep();
+    void checkClassAndHalfYear();
+    void showWindowsOf(int index);
+
+    BaseDataRecord baseData_;
+    QString className_;
+    int grade_ = 0;
+    QString currentFrame_;
+    QString teacherPhotoName_;
+};
+
+} // namespace zt

@@ -1,0 +1,84 @@
+#include "WindowRegistry.h"
+#include "platform/Services.h"
+#include <QTimer>
+
+namespace zt {
+
+WindowRegistry& WindowRegistry::instance()
+{
+    static WindowRegistry registry;
+    return registry;
+}
+
+void WindowRegistry::add(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
+bool WindowRegistry::known(const QString& name) const { return factories_.count(name) != 0; }
+
+Form* WindowRegistry::Load(const QString& name)
+{
+    if (Form* form = Find(name))
+        return form;
+    auto factory = factories_.find(name);
+    if (factory == factories_.end())
+        return nullptr;
+    std::unique_ptr<Form> created = factory->second();
+    Form* form = created.get();
+    form->closeByDefault = [this, name] { Unload(name); };
+    loaded_[name] = std::move(created);
+    form->Form_Load();
+    return Find(name);
+}
+
+Form* WindowRegistry::Show(const QString& name)
+{
+    Form* form = Load(name);
+    if (form) {
+        form->window()->show();
+        form->window()->raise();
+    }
+    return form;
+}
+
+void WindowRegistry::Hide(const QString& name)
+{
+    if (Form* form = Find(name))
+        form->window()->hide();
+}
+
+void WindowRegistry::Unload(const QString& name)
+{
+    auto it = loaded_.find(name);
+    if (it == loaded_.end())
+        return;
+    it->second->window()->hide();
+    unloaded_.push_back(std::move(it->second));
+    loaded_.erase(it);
+    QTimer::singleShot(0, [] { WindowRegistry::instance().destroyUnloaded(); });
+}
+
+void WindowRegistry::UnloadAll()
+{
+    while (!loaded_.empty())
+        Unload(loaded_.begin()->first);
+}
+
+void WindowRegistry::EndProgram()
+{
+    UnloadAll();
+    Services::application().quit();
+}
+
+bool WindowRegistry::IsLoaded(const QString& name) const { return loaded_.count(name) != 0; }
+
+Form* WindowRegistry::Find(const QString& name) const
+{
+    auto it = loaded_.find(name);
+    return it == loaded_.end() ? nullptr : it->second.get();
+}
+
+void WindowRegistry::destroyUnloaded()
+{
+    std::vector<std::unique_ptr<Form>> doomed;
+    doomed.swap(unloaded_);
+}
+
+} // namespace zt

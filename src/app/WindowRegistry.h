@@ -1,0 +1,47 @@
+#pragma once
+#include "platform/Form.h"
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace zt {
+
+// The windows of the program by name: loading, showing, hiding and unloading them.
+class WindowRegistry {
+public:
+    using Factory = std::function<std::unique_ptr<Form>()>;
+
+    static WindowRegistry& instance();
+
+    void add(const QString& name, Factory factory);
+    bool known(const QString& name) const;
+
+    // Creates the window and runs its Form_Load; a loaded window is left as it is.
+    Form* Load(const QString& name);
+    // Loads the window if needed and makes it visible.
+    Form* Show(const QString& name);
+    void Hide(const QString& name);
+    // Unloading a window that is not loaded does nothing. A window may unload itself inside its
+    // own handler: it is destroyed only once control has returned to the event loop.
+    void Unload(const QString& name);
+    void UnloadAll();
+    // Unloads every window and ends the program.
+    void EndProgram();
+
+    bool IsLoaded(const QString& name) const;
+    Form* Find(const QString& name) const;
+    template <class T>
+    T* find(const QString& name) const { return dynamic_cast<T*>(Find(name)); }
+
+    // Destroys the windows unloaded so far; runs by itself on the next turn of the event loop.
+    void destroyUnloaded();
+
+private:
+    std::map<QString, Factory> factories_;
+    std::map<QString, std::unique_ptr<Form>> loaded_;
+    std::vector<std::unique_ptr<Form>> unloaded_;
+};
+
+} // namespace zt

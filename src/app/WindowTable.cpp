@@ -1,0 +1,32 @@
+#include "WindowTable.h"
+#include "GsStart.h"
+#include "PendingWindow.h"
+#include "WindowNames.h"
+#include "WindowRegistry.h"
+
+namespace zt {
+
+namespace {
+void addPending(const QString& name, const QString& caption)
+{
+    WindowRegistry::instance().add(name, [name, caption] { return std::make_unique<PendingWindow>(name, caption); });
+}
+} // namespace
+
+void registerWindows()
+{
+    WindowRegistry& r = WindowRegistry::instance();
+    r.add(WindowNames::Start, [] { return std::make_unique<GsStart>(); });
+    addPending(WindowNames::Behaviour, QStringLiteral("Arbeits- und Sozialverhalten"));
+    addPending(WindowNames::Competences, QStringLiteral("Interessen - Kompetenzen -  Bemerkungen "));
+    addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
+    addPending(WindowNames::Review, QStringLiteral("GsAnzeige"));
+    addPending(WindowNames::BehaviourEditor, QStringLiteral("Textänderung AVSV"));
+    addPending(WindowNames::Grade12Editor, QStringLiteral("Änderung der Texte 1 und 2"));
+    addPending(WindowNames::Grade34Editor, QStringLiteral("34Änderung"));
+    addPending(WindowNames::MasterData, QStringLiteral("GsBasis"));
+    addPending(WindowNames::Insertion, QStringLiteral("Einfügetexte - Dieses Fenster ist hier verschiebbar!!"));
+    addPending(WindowNames::Lists, QStringLiteral("Listenerstellung- Dieses Fenster ist hier verschiebbar!!"));
+}
+
+} // namespace zt

@@ -1,0 +1,25 @@
+#include "WindowNames.h"
+#include "WindowRegistry.h"
+#include "WindowTable.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Services.h"
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(zt::ApplicationTitle);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The program folder is the folder of the executable and the working directory.
+    const QString folder = QCoreApplication::applicationDirPath();
+    QDir::setCurrent(folder);
+    zt::Files::setProgramFolder(folder);
+
+    zt::Services::installReal();
+    zt::registerWindows();
+    zt::WindowRegistry::instance().Show(zt::WindowNames::Start);
+    return app.exec();
+}

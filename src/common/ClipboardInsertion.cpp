@@ -1,0 +1,66 @@
+#include "ClipboardInsertion.h"
+#include "app/WindowRegistry.h"
+#include "platform/Colour.h"
+#include "platform/Controls.h"
+#include "platform/Services.h"
+
+namespace zt {
+
+namespace {
+QString trimBlanks(const QString& s)
+{
+    qsizetype start = 0;
+    qsizetype end = s.size();
+    while (start < end && s.at(start) == QLatin1Char(' '))
+        ++start;
+    while (end > start && s.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return s.mid(start, end - start);
+}
+} // namespace
+
+QString InsertAtCaret(const QString& text, int caret, const QString& insertion, GenderEnding ending)
+{
+    caret = std::clamp(caret, 0, static_cast<int>(text.size()));
+    const QString left = text.left(caret);
+    const QString right = text.mid(caret);
+    const QString sep = ending == GenderEnding::Glued && insertion == QLatin1String("<in>") ? QString()
+                                                                                          : QStringLiteral(" ");
+    QString result = trimBlanks(left) + sep + insertion;
+    if (!right.isEmpty())
+        result += QLatin1Char(' ') + trimBlanks(right);
+    return result;
+}
+
+bool InsertClipboardAtCaret(TextBox& box, GenderEnding ending)
+{
+    const QString clip = Clipboard::GetText();
+    if (clip.isEmpty())
+        return false;
+    box.setText(InsertAtCaret(box.text(), box.selectionEnd(), clip, ending));
+    return true;
+}
+
+void ShowHideInsertionDialog(int index, CommandButton& showButton, CommandButton& hideButton, HideMeans hide)
+{
+    WindowRegistry& registry = WindowRegistry::instance();
+    if (index == 0) {
+        showButton.setBackColor(Colours::White);
+        showButton.setEnabled(false);
+        hideButton.setBackColor(Colours::LightGreen);
+        hideButton.setEnabled(true);
+        registry.Show(InsertionDialogName);
+        return;
+    }
+    hideButton.setBackColor(Colours::White);
+    hideButton.setEnabled(false);
+    showButton.setBackColor(Colours::LightGreen);
+    showButton.setEnabled(true);
+    if (hide == HideMeans::Unload)
+        registry.Unload(InsertionDialogName);
+    else
+        registry.Hide(InsertionDialogName);
+    Clipboard::Clear();
+}
+
+} // namespace zt

@@ -1,0 +1,91 @@
+#pragma once
+#include "RecordFile.h"
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace zt {
+
+// Every per-pupil array has 36 slots; slot i holds the pupil with list number i+1.
+constexpr int PupilSlots = 36;
+constexpr int MaxPupils = 33;
+
+inline const QString BaseDataFile = QStringLiteral("Daten\\Basisdaten.txt");
+inline const QString StudentsFile = QStringLiteral("Daten\\Namen.Txt");
+
+struct BaseDataRecord {
+    QString SchoolName;
+    QString SchoolNameAddition;
+    QString Address;
+    QString IssuePlace;
+    QString IssueDate;
+    QString SchoolYear;
+    QString HalfYear;
+    QString NextSchoolYear;
+    QString ConferenceDate;
+    QString ClassTeacher;
+
+    // Reads the first `fields` fields (a prefix of the ten); the others stay empty.
+    void read(RecordReader& reader, int fields = 10);
+    void write(RecordWriter& writer) const;
+};
+
+struct StudentRecord {
+    QString ClassName;
+    QString Surname;
+    QString FirstName;
+    QString Gender;
+    QString BirthDate;
+    QString Club1, Club2, Club3, Club4;
+    QString BirthPlace;
+};
+
+struct StudentList {
+    QString ClassName; // of the last record read
+    int Count = 0;     // number of the last record
+    std::array<StudentRecord, PupilSlots> Slots;
+};
+
+// AGListe.txt: one club name per record.
+inline const QString ClubListFile = QStringLiteral("Daten\\AGListe.txt");
+constexpr int MaxClubs = 25;
+// Entries 0 to 24 of the club list in order, empty ones skipped.
+void writeClubList(RecordWriter& writer, const QStringList& entries);
+// Every non-empty name in file order.
+QStringList readClubList(RecordReader& reader);
+
+struct SibankPathRecord {
+    QString ExportPath;
+};
+struct SibankDefaultsRecord {
+    QString SibankPlusPath;
+    QString SibwinPath;
+};
+struct PictureListRecord {
+    int Number = 0;
+    QString ClassName;
+    QString Surname;
+    QString FirstName;
+    QString PictureName;
+    void write(RecordWriter& writer) const;
+};
+
+// The next school year from the first four characters of the school year: "2005/2006" gives
+// "2006/2007"; nothing when they are no number.
+std::optional<QString> NextSchoolYear(const QString& schoolYear);
+
+// The grade is the first character of the class: 1 to 4, or 0 when it is none of them.
+int GradeOfClass(const QString& className);
+// Grade 1 has no first half-year.
+QString HalfYearForGrade(const QString& halfYear, int grade);
+
+// Readers that tell the teacher about a missing, damaged or overlong file and return what they
+// could read.
+std::optional<BaseDataRecord> loadBaseData(int fields = 10);
+bool saveBaseData(const BaseDataRecord& record);
+StudentList loadStudents();
+// Only the class of the list, as the start page and the grade editors keep it.
+std::optional<QString> loadClassName();
+
+} // namespace zt

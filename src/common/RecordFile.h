@@ -1,0 +1,77 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+namespace zt {
+
+// Builds the text of a record file: fields separated by a comma, strings in double quotes,
+// integers bare, every record ended by CR LF.
+class RecordWriter {
+public:
+    // A double quote cannot be stored (there is no escape): it is written as an apostrophe.
+    RecordWriter& string(const QString& text);
+    RecordWriter& integer(int value);
+    RecordWriter& endRecord();
+    const QString& text() const { return text_; }
+
+private:
+    void separate();
+    QString text_;
+    bool fieldInRecord_ = false;
+};
+
+// Reads the fields of a record file one by one, in the written order and with the written types.
+// A line end separates fields as a comma does.
+class RecordReader {
+public:
+    explicit RecordReader(QString text);
+
+    QString string();
+    qint16 integer();
+    // True once nothing but blanks and line ends is left.
+    bool atEnd() const;
+    // True when a field was asked for beyond the end or an integer field held no number.
+    bool damaged() const { return damaged_; }
+
+private:
+    void skipBlanks();
+    void passSeparator();
+    QString rawField();
+
+    QString text_;
+    qsizetype pos_ = 0;
+    bool damaged_ = false;
+};
+
+// The record files of the program folder. Failures are reported to the user by the callers.
+std::optional<RecordReader> openRecordFile(const QString& relativePath);
+bool writeRecordFile(const QString& relativePath, const RecordWriter& records);
+
+// Numbered records: a running number starting at 0; each record lands in the slot named by the
+// number of the record before it, so record k lands in slot k-1 and the last number is the count.
+// readRest(slot) must read the record's other fields; slot may lie outside the caller's slots
+// (the caller then reads them into scratch fields). Reading stops after `limit` records.
+struct NumberedResult {
+    int count = 0;            // number of the last record read
+    bool truncated = false;   // the file holds more records than the limit
+};
+
+template <class ReadRest>
+NumberedResult readNumbered(RecordReader& reader, int limit, ReadRest readRest)
+{
+    NumberedResult result;
+    int records = 0;
+    while (!reader.atEnd()) {
+        if (records == limit) {
+            result.truncated = true;
+            break;
+        }
+        const int slot = result.count;
+        result.count = reader.integer();
+        readRest(slot);
+        ++records;
+    }
+    return result;
+}
+
+} // namespace zt

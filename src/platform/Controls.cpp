@@ -1,0 +1,531 @@
+#include "Controls.h"
+#include "Colour.h"
+#include "HookedWidget.h"
+#include "Twips.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTimer>
+
+namespace zt {
+
+namespace {
+constexpr int ButtonFace = 0xE0E0E0;
+constexpr int Black = 0x000000;
+constexpr int RowTextRole = Qt::UserRole + 1;
+} // namespace
+
+Control::Control(QWidget* widget, int backColor, int foreColor)
+    : widget_(widget), backColor_(backColor), foreColor_(foreColor)
+{
+    applyColours();
+    widget_->setVisible(true);
+}
+
+Control::~Control()
+{
+    // The window may already be half destroyed: no event may reach it any more.
+    Click = nullptr;
+    DblClick = nullptr;
+    Change = nullptr;
+    GotFocus = nullptr;
+    LostFocus = nullptr;
+    KeyPress = nullptr;
+    delete widget_.data();
+}
+
+void Control::setEnabled(bool on)
+{
+    enabled_ = on;
+    widget_->setEnabled(on);
+}
+
+void Control::setVisible(bool on)
+{
+    visible_ = on;
+    widget_->setVisible(on);
+}
+
+void Control::setBackColor(int bgr)
+{
+    backColor_ = bgr;
+    applyColours();
+}
+
+void Control::setForeColor(int bgr)
+{
+    foreColor_ = bgr;
+    applyColours();
+}
+
+void Control::applyColours()
+{
+    QPalette p = widget_->palette();
+    const QColor back = toQColor(backColor_);
+    const QColor fore = toQColor(foreColor_);
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        p.setColor(role, back);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, fore);
+    widget_->setPalette(p);
+    widget_->setAutoFillBackground(true);
+}
+
+int Control::left() const { return toTwips(widget_->x()); }
+int Control::top() const { return toTwips(widget_->y()); }
+int Control::width() const { return toTwips(widget_->width()); }
+int Control::height() const { return toTwips(widget_->height()); }
+void Control::setLeft(int twips) { move(twips, top(), width(), height()); }
+void Control::setTop(int twips) { move(left(), twips, width(), height()); }
+void Control::setWidth(int twips) { move(left(), top(), twips, height()); }
+void Control::setHeight(int twips) { move(left(), top(), width(), twips); }
+
+void Control::move(int left, int top, int width, int height)
+{
+    widget_->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+QString Control::toolTip() const { return widget_->toolTip(); }
+void Control::setToolTip(const QString& tip) { widget_->setToolTip(tip); }
+bool Control::fontBold() const { return widget_->font().bold(); }
+
+void Control::setFontBold(bool bold)
+{
+    QFont f = widget_->font();
+    f.setBold(bold);
+    widget_->setFont(f);
+}
+
+double Control::fontSize() const { return widget_->font().pointSizeF(); }
+
+void Control::setFontSize(double points)
+{
+    QFont f = widget_->font();
+    f.setPointSizeF(points);
+    widget_->setFont(f);
+}
+
+void Control::setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+bool Control::hasFocus() const { return widget_->hasFocus(); }
+
+// --- CommandButton
+
+namespace {
+QPushButton* makeButton(ControlEvents& events, QWidget* parent)
+{
+    auto* b = new HookedWidget<QPushButton>(events, parent);
+    b->clickFromSignal = true;
+    QObject::connect(b, &QPushButton::clicked, b, [&events] { if (events.Click) events.Click(); });
+    return b;
+}
+} // namespace
+
+CommandButton::CommandButton(ControlParent& parent, const QString& caption)
+    : Control(makeButton(*this, parent.area()), ButtonFace, Black)
+{
+    setCaption(caption);
+}
+
+QString CommandButton::caption() const { return static_cast<QPushButton*>(widget())->text(); }
+void CommandButton::setCaption(const QString& caption) { static_cast<QPushButton*>(widget())->setText(caption); }
+
+void CommandButton::setPicture(const QIcon& picture)
+{
+    auto* b = static_cast<QPushButton*>(widget());
+    b->setIcon(picture);
+    b->setIconSize(QSize(24, 24));
+}
+
+// --- Label
+
+namespace {
+QLabel* makeLabel(ControlEvents& events, QWidget* parent)
+{
+    auto* l = new HookedWidget<QLabel>(events, parent);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+} // namespace
+
+Label::Label(ControlParent& parent, const QString& caption)
+    : Control(makeLabel(*this, parent.area()), ButtonFace, Black)
+{
+    setCaption(caption);
+}
+
+QString Label::caption() const { return static_cast<QLabel*>(widget())->text(); }
+void Label::setCaption(const QString& caption) { static_cast<QLabel*>(widget())->setText(caption); }
+
+// --- TextBox
+
+namespace {
+QWidget* makeTextBox(ControlEvents& events, QWidget* parent, bool multiLine)
+{
+    if (multiLine) {
+        auto* e = new HookedWidget<QPlainTextEdit>(events, parent);
+        QObject::connect(e, &QPlainTextEdit::textChanged, e, [&events] { if (events.Change) events.Change(); });
+        return e;
+    }
+    auto* e = new HookedWidget<QLineEdit>(events, parent);
+    QObject::connect(e, &QLineEdit::textChanged, e, [&events] { if (events.Change) events.Change(); });
+    return e;
+}
+} // namespace
+
+TextBox::TextBox(ControlParent& parent, bool multiLine)
+    : Control(makeTextBox(*this, parent.area(), multiLine), Colours::White, Black), multiLine_(multiLine)
+{
+    if (multiLine)
+        plain_ = static_cast<QPlainTextEdit*>(widget());
+    else
+        line_ = static_cast<QLineEdit*>(widget());
+}
+
+QString TextBox::text() const
+{
+    if (line_)
+        return line_->text();
+    // The windows keep line breaks as CR LF.
+    QString t = plain_->toPlainText();
+    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return t;
+}
+
+void TextBox::setText(const QString& text)
+{
+    if (line_) {
+        line_->setText(text);
+        return;
+    }
+    if (text == this->text())
+        return;
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    plain_->setPlainText(t);
+}
+
+bool TextBox::readOnly() const { return line_ ? line_->isReadOnly() : plain_->isReadOnly(); }
+
+void TextBox::setReadOnly(bool on)
+{
+    if (line_)
+        line_->setReadOnly(on);
+    else
+        plain_->setReadOnly(on);
+}
+
+namespace {
+// Positions inside a multi-line box count a line break as the two characters CR LF.
+int toCrLfPosition(const QPlainTextEdit* e, int position)
+{
+    return position + e->document()->findBlock(position).blockNumber();
+}
+
+int fromCrLfPosition(const QPlainTextEdit* e, int position)
+{
+    int plain = position;
+    for (QTextBlock b = e->document()->begin(); b.isValid(); b = b.next()) {
+        const int endOfBlock = toCrLfPosition(e, b.position() + b.length() - 1);
+        if (position <= endOfBlock)
+            return position - b.blockNumber();
+        plain = position - b.blockNumber() - 1;
+    }
+    return std::max(0, plain);
+}
+} // namespace
+
+int TextBox::selStart() const
+{
+    if (line_)
+        return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+    return toCrLfPosition(plain_, plain_->textCursor().selectionStart());
+}
+
+int TextBox::selectionEnd() const
+{
+    if (line_)
+        return line_->hasSelectedText() ? line_->selectionEnd() : line_->cursorPosition();
+    return toCrLfPosition(plain_, plain_->textCursor().selectionEnd());
+}
+
+int TextBox::selLength() const { return selectionEnd() - selStart(); }
+
+void TextBox::setSelection(int start, int length)
+{
+    if (line_) {
+        line_->setSelection(start, length);
+        return;
+    }
+    QTextCursor c = plain_->textCursor();
+    c.setPosition(fromCrLfPosition(plain_, start));
+    c.setPosition(fromCrLfPosition(plain_, start + length), QTextCursor::KeepAnchor);
+    plain_->setTextCursor(c);
+}
+
+void TextBox::insertAtCursor(const QString& text)
+{
+    if (line_)
+        line_->insert(text);
+    else
+        plain_->insertPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+// --- OptionButton
+
+namespace {
+QRadioButton* makeOption(ControlEvents& events, QWidget* parent)
+{
+    auto* r = new HookedWidget<QRadioButton>(events, parent);
+    r->clickFromSignal = true;
+    QObject::connect(r, &QRadioButton::clicked, r, [&events] { if (events.Click) events.Click(); });
+    return r;
+}
+} // namespace
+
+OptionButton::OptionButton(ControlParent& parent, const QString& caption)
+    : Control(makeOption(*this, parent.area()), ButtonFace, Black)
+{
+    setCaption(caption);
+}
+
+QString OptionButton::caption() const { return static_cast<QRadioButton*>(widget())->text(); }
+void OptionButton::setCaption(const QString& caption) { static_cast<QRadioButton*>(widget())->setText(caption); }
+bool OptionButton::value() const { return static_cast<QRadioButton*>(widget())->isChecked(); }
+
+void OptionButton::setValue(bool on)
+{
+    auto* r = static_cast<QRadioButton*>(widget());
+    // An exclusive radio button cannot be unset directly.
+    r->setAutoExclusive(false);
+    r->setChecked(on);
+    r->setAutoExclusive(true);
+}
+
+// --- CheckBox
+
+namespace {
+QCheckBox* makeCheck(ControlEvents& events, QWidget* parent)
+{
+    auto* c = new HookedWidget<QCheckBox>(events, parent);
+    c->clickFromSignal = true;
+    QObject::connect(c, &QCheckBox::clicked, c, [&events] { if (events.Click) events.Click(); });
+    return c;
+}
+} // namespace
+
+CheckBox::CheckBox(ControlParent& parent, const QString& caption)
+    : Control(makeCheck(*this, parent.area()), ButtonFace, Black)
+{
+    setCaption(caption);
+}
+
+QString CheckBox::caption() const { return static_cast<QCheckBox*>(widget())->text(); }
+void CheckBox::setCaption(const QString& caption) { static_cast<QCheckBox*>(widget())->setText(caption); }
+bool CheckBox::value() const { return static_cast<QCheckBox*>(widget())->isChecked(); }
+void CheckBox::setValue(bool ticked) { static_cast<QCheckBox*>(widget())->setChecked(ticked); }
+
+// --- ComboBox
+
+namespace {
+QComboBox* makeCombo(ControlEvents& events, QWidget* parent)
+{
+    auto* c = new HookedWidget<QComboBox>(events, parent);
+    c->clickFromSignal = true;
+    QObject::connect(c, &QComboBox::currentIndexChanged, c, [&events](int index) {
+        if (index >= 0 && events.Click)
+            events.Click();
+    });
+    return c;
+}
+} // namespace
+
+ComboBox::ComboBox(ControlParent& parent, const QString& designText)
+    : Control(makeCombo(*this, parent.area()), Colours::White, Black)
+{
+    auto* c = static_cast<QComboBox*>(widget());
+    c->setPlaceholderText(designText);
+    c->setCurrentIndex(-1);
+}
+
+void ComboBox::addItem(const QString& item)
+{
+    auto* c = static_cast<QComboBox*>(widget());
+    const QSignalBlocker block(c);
+    const int index = c->currentIndex();
+    c->addItem(item);
+    c->setCurrentIndex(index);
+}
+
+void ComboBox::clear()
+{
+    auto* c = static_cast<QComboBox*>(widget());
+    const QSignalBlocker block(c);
+    c->clear();
+}
+
+int ComboBox::listCount() const { return static_cast<QComboBox*>(widget())->count(); }
+QString ComboBox::list(int index) const { return static_cast<QComboBox*>(widget())->itemText(index); }
+int ComboBox::listIndex() const { return static_cast<QComboBox*>(widget())->currentIndex(); }
+void ComboBox::setListIndex(int index) { static_cast<QComboBox*>(widget())->setCurrentIndex(index); }
+
+QString ComboBox::text() const
+{
+    auto* c = static_cast<QComboBox*>(widget());
+    return c->currentIndex() < 0 ? c->placeholderText() : c->currentText();
+}
+
+// --- ListBox
+
+namespace {
+class ListWidget : public HookedWidget<QListWidget> {
+public:
+    ListWidget(ControlEvents& events, QWidget* parent) : HookedWidget<QListWidget>(events, parent)
+    {
+        clickFromSignal = true;
+        // A click on the row already chosen is a click as well.
+        connect(this, &QListWidget::currentRowChanged, this, [this, &events](int row) {
+            changedByPress_ = true;
+            if (row >= 0 && events.Click)
+                events.Click();
+        });
+        connect(this, &QListWidget::itemClicked, this, [this, &events] {
+            if (!changedByPress_ && events.Click)
+                events.Click();
+            changedByPress_ = false;
+        });
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        changedByPress_ = false;
+        HookedWidget<QListWidget>::mousePressEvent(e);
+    }
+
+private:
+    bool changedByPress_ = false;
+};
+} // namespace
+
+ListBox::ListBox(ControlParent& parent)
+    : Control(new ListWidget(*this, parent.area()), Colours::White, Black)
+{
+}
+
+void ListBox::addItem(const QString& item)
+{
+    auto* l = static_cast<QListWidget*>(widget());
+    // A row's text is kept as given; it is shown without a trailing line break.
+    QString shown = item;
+    while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
+        shown.chop(1);
+    auto* row = new QListWidgetItem(shown);
+    row->setData(RowTextRole, item);
+    l->addItem(row);
+}
+
+void ListBox::removeItem(int index)
+{
+    auto* l = static_cast<QListWidget*>(widget());
+    const QSignalBlocker block(l);
+    delete l->takeItem(index);
+    l->setCurrentRow(-1);
+}
+
+void ListBox::clear()
+{
+    auto* l = static_cast<QListWidget*>(widget());
+    const QSignalBlocker block(l);
+    l->clear();
+}
+
+int ListBox::listCount() const { return static_cast<QListWidget*>(widget())->count(); }
+
+QString ListBox::list(int index) const
+{
+    auto* row = static_cast<QListWidget*>(widget())->item(index);
+    return row ? row->data(RowTextRole).toString() : QString();
+}
+
+int ListBox::listIndex() const { return static_cast<QListWidget*>(widget())->currentRow(); }
+void ListBox::setListIndex(int index) { static_cast<QListWidget*>(widget())->setCurrentRow(index); }
+
+// --- Frame
+
+Frame::Frame(ControlParent& parent, const QString& caption)
+    : Control(new HookedWidget<QGroupBox>(*this, parent.area()), ButtonFace, Black)
+{
+    setCaption(caption);
+}
+
+QString Frame::caption() const { return static_cast<QGroupBox*>(widget())->title(); }
+void Frame::setCaption(const QString& caption) { static_cast<QGroupBox*>(widget())->setTitle(caption); }
+QWidget* Frame::area() const { return widget(); }
+
+// --- PictureBox
+
+namespace {
+QLabel* makePicture(ControlEvents& events, QWidget* parent)
+{
+    auto* l = new HookedWidget<QLabel>(events, parent);
+    l->setScaledContents(true);
+    return l;
+}
+} // namespace
+
+PictureBox::PictureBox(ControlParent& parent)
+    : Control(makePicture(*this, parent.area()), ButtonFace, Black)
+{
+}
+
+bool PictureBox::loadPicture(const QString& absolutePath)
+{
+    QPixmap pixmap;
+    if (absolutePath.isEmpty() || !pixmap.load(absolutePath))
+        return false;
+    static_cast<QLabel*>(widget())->setPixmap(pixmap);
+    pictureFile_ = absolutePath;
+    return true;
+}
+
+void PictureBox::clearPicture()
+{
+    static_cast<QLabel*>(widget())->clear();
+    pictureFile_.clear();
+}
+
+// --- Line
+
+Line::Line(ControlParent& parent) : Control(new QFrame(parent.area()), Colours::Red, Colours::Red) {}
+
+// --- Timer
+
+Timer::Timer(ControlParent& parent) : timer_(new QTimer(parent.area()))
+{
+    QObject::connect(timer_, &QTimer::timeout, timer_, [this] { if (Tick) Tick(); });
+}
+
+Timer::~Timer() { delete timer_.data(); }
+int Timer::interval() const { return timer_->interval(); }
+void Timer::setInterval(int milliseconds) { timer_->setInterval(milliseconds); }
+bool Timer::enabled() const { return timer_->isActive(); }
+
+void Timer::setEnabled(bool running)
+{
+    if (running)
+        timer_->start();
+    else
+        timer_->stop();
+}
+
+} // namespace zt

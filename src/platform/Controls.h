@@ -1,0 +1,214 @@
+#pragma once
+#include <QPointer>
+#include <QIcon>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <QStringList>
+#include <functional>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace zt {
+
+// Where controls are placed: a form or a frame.
+class ControlParent {
+public:
+    virtual ~ControlParent() = default;
+    virtual QWidget* area() const = 0;
+};
+
+// The events a window can give its controls; a handler left empty means no reaction.
+class ControlEvents {
+public:
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+    std::function<void()> Change;
+    std::function<void()> GotFocus;
+    std::function<void()> LostFocus;
+    // The handler may change the key or refuse it with 0.
+    std::function<void(int& key)> KeyPress;
+};
+
+class Control : public ControlEvents {
+public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    QWidget* widget() const { return widget_; }
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool on);
+    // The control's own flag, not whether its window is on screen.
+    bool visible() const { return visible_; }
+    void setVisible(bool on);
+
+    int backColor() const { return backColor_; }
+    void setBackColor(int bgr);
+    int foreColor() const { return foreColor_; }
+    void setForeColor(int bgr);
+
+    // Geometry in twips, relative to the control's parent.
+    int left() const;
+    int top() const;
+    int width() const;
+    int height() const;
+    void setLeft(int twips);
+    void setTop(int twips);
+    void setWidth(int twips);
+    void setHeight(int twips);
+    void move(int left, int top, int width, int height);
+
+    QString toolTip() const;
+    void setToolTip(const QString& tip);
+    bool fontBold() const;
+    void setFontBold(bool bold);
+    double fontSize() const;
+    void setFontSize(double points);
+
+    void setFocus();
+    bool hasFocus() const;
+
+protected:
+    Control(QWidget* widget, int backColor, int foreColor);
+
+private:
+    void applyColours();
+
+    QPointer<QWidget> widget_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    int backColor_;
+    int foreColor_;
+};
+
+class CommandButton : public Control {
+public:
+    explicit CommandButton(ControlParent& parent, const QString& caption = QString());
+    QString caption() const;
+    void setCaption(const QString& caption);
+    void setPicture(const QIcon& picture);
+};
+
+class Label : public Control {
+public:
+    explicit Label(ControlParent& parent, const QString& caption = QString());
+    QString caption() const;
+    void setCaption(const QString& caption);
+};
+
+class TextBox : public Control {
+public:
+    explicit TextBox(ControlParent& parent, bool multiLine = false);
+    QString text() const;
+    // Raises Change only when the text differs from the one shown.
+    void setText(const QString& text);
+    bool multiLine() const { return multiLine_; }
+    bool readOnly() const;
+    void setReadOnly(bool on);
+    int selStart() const;
+    int selLength() const;
+    // End of the current selection in characters; the caret when nothing is selected.
+    int selectionEnd() const;
+    void setSelection(int start, int length);
+    void insertAtCursor(const QString& text);
+
+    QLineEdit* lineEdit() const { return line_; }
+    QPlainTextEdit* plainTextEdit() const { return plain_; }
+
+private:
+    bool multiLine_;
+    QLineEdit* line_ = nullptr;
+    QPlainTextEdit* plain_ = nullptr;
+};
+
+class OptionButton : public Control {
+public:
+    explicit OptionButton(ControlParent& parent, const QString& caption = QString());
+    QString caption() const;
+    void setCaption(const QString& caption);
+    bool value() const;
+    // Setting the value raises no Click: only the user's click does.
+    void setValue(bool on);
+};
+
+class CheckBox : public Control {
+public:
+    explicit CheckBox(ControlParent& parent, const QString& caption = QString());
+    QString caption() const;
+    void setCaption(const QString& caption);
+    bool value() const;
+    void setValue(bool ticked);
+};
+
+class ComboBox : public Control {
+public:
+    // The design text shows while no item is chosen.
+    explicit ComboBox(ControlParent& parent, const QString& designText = QString());
+    void addItem(const QString& item);
+    void clear();
+    int listCount() const;
+    QString list(int index) const;
+    int listIndex() const;
+    // Raises Click when the index changes, also when the program sets it.
+    void setListIndex(int index);
+    QString text() const;
+};
+
+class ListBox : public Control {
+public:
+    explicit ListBox(ControlParent& parent);
+    void addItem(const QString& item);
+    void removeItem(int index);
+    void clear();
+    int listCount() const;
+    QString list(int index) const;
+    int listIndex() const;
+    void setListIndex(int index);
+};
+
+class Frame : public Control, public ControlParent {
+public:
+    explicit Frame(ControlParent& parent, const QString& caption = QString());
+    QString caption() const;
+    void setCaption(const QString& caption);
+    QWidget* area() const override;
+};
+
+class PictureBox : public Control {
+public:
+    explicit PictureBox(ControlParent& parent);
+    // Loads a picture file; false when it is missing or no picture, and the box keeps what it showed.
+    bool loadPicture(const QString& absolutePath);
+    void clearPicture();
+    bool hasPicture() const { return !pictureFile_.isEmpty(); }
+    // The file the box shows, for the window's own bookkeeping and for tests.
+    QString pictureFile() const { return pictureFile_; }
+
+private:
+    QString pictureFile_;
+};
+
+// A straight line drawn in one colour (the back colour).
+class Line : public Control {
+public:
+    explicit Line(ControlParent& parent);
+};
+
+class Timer {
+public:
+    explicit Timer(ControlParent& parent);
+    ~Timer();
+    int interval() const;
+    void setInterval(int milliseconds);
+    bool enabled() const;
+    void setEnabled(bool running);
+    std::function<void()> Tick;
+
+private:
+    QPointer<QTimer> timer_;
+};
+
+} // namespace zt

@@ -1,0 +1,68 @@
+#include "Form.h"
+#include "Twips.h"
+#include <QCloseEvent>
+#include <QWindow>
+
+namespace zt {
+
+namespace {
+class FormWindow : public QWidget {
+public:
+    explicit FormWindow(Form& form) : form_(form) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        e->ignore();
+        form_.Form_QueryClose();
+    }
+
+private:
+    Form& form_;
+};
+} // namespace
+
+Form::Form(const QString& name) : name_(name), window_(std::make_unique<FormWindow>(*this))
+{
+    window_->setObjectName(name);
+    window_->setWindowTitle(name);
+}
+
+Form::~Form() = default;
+
+QString Form::caption() const { return window_->windowTitle(); }
+void Form::setCaption(const QString& caption) { window_->setWindowTitle(caption); }
+int Form::left() const { return toTwips(window_->x()); }
+int Form::top() const { return toTwips(window_->y()); }
+int Form::width() const { return toTwips(window_->width()); }
+int Form::height() const { return toTwips(window_->height()); }
+
+void Form::move(int left, int top, int width, int height)
+{
+    window_->move(toPixels(left), toPixels(top));
+    resize(width, height);
+}
+
+void Form::resize(int width, int height) { window_->resize(toPixels(width), toPixels(height)); }
+bool Form::shown() const { return window_->isVisible(); }
+
+void Form::setTopmost(bool on)
+{
+    window_->setAttribute(Qt::WA_NativeWindow);
+    if (QWindow* handle = window_->windowHandle())
+        handle->setFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+bool Form::topmost() const
+{
+    const QWindow* handle = window_->windowHandle();
+    return handle && handle->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void Form::Form_QueryClose()
+{
+    if (closeByDefault)
+        closeByDefault();
+}
+
+} // namespace zt

@@ -1,0 +1,113 @@
+#pragma once
+#include "Controls.h"
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <type_traits>
+
+namespace zt {
+
+// Code of a typed key as the windows see it; -1 for keys that raise no KeyPress.
+inline int keyCodeOf(const QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Backspace)
+        return 8;
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        return 13;
+    const QString text = e->text();
+    if (text.size() != 1 || text.at(0).unicode() < 32 || (e->modifiers() & Qt::ControlModifier))
+        return -1;
+    return text.at(0).unicode();
+}
+
+// A Qt widget that hands its raw events to the control that owns it.
+template <class W>
+class HookedWidget : public W {
+public:
+    template <class... Args>
+    explicit HookedWidget(ControlEvents& events, Args&&... args)
+        : W(std::forward<Args>(args)...), events_(events)
+    {
+    }
+
+    // Set for widgets whose Click comes from a signal instead of the mouse release.
+    bool clickFromSignal = false;
+
+    // Where the caret is drawn, for acting as the user on a text box.
+    QRect caretRect() const
+    {
+        if constexpr (std::is_base_of_v<QLineEdit, W> || std::is_base_of_v<QPlainTextEdit, W>)
+            return this->cursorRect();
+        else
+            return QRect();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const int original = keyCodeOf(e);
+        if (original >= 0 && events_.KeyPress) {
+            int key = original;
+            events_.KeyPress(key);
+            if (key == 0) {
+                e->accept();
+                return;
+            }
+            if (key != original) {
+                insertReplacement(QString(QChar(key)));
+                e->accept();
+                return;
+            }
+        }
+        W::keyPressEvent(e);
+    }
+
+    void focusInEvent(QFocusEvent* e) override
+    {
+        W::focusInEvent(e);
+        if (countsAsFocusChange(e) && events_.GotFocus)
+            events_.GotFocus();
+    }
+
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        W::focusOutEvent(e);
+        if (countsAsFocusChange(e) && events_.LostFocus)
+            events_.LostFocus();
+    }
+
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        W::mouseReleaseEvent(e);
+        if (!clickFromSignal && e->button() == Qt::LeftButton && events_.Click)
+            events_.Click();
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* e) override
+    {
+        W::mouseDoubleClickEvent(e);
+        if (e->button() == Qt::LeftButton && events_.DblClick)
+            events_.DblClick();
+    }
+
+private:
+    // Focus moving between windows or to a popup is no focus change inside the window.
+    static bool countsAsFocusChange(const QFocusEvent* e)
+    {
+        return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
+    }
+
+    void insertReplacement(const QString& text)
+    {
+        if constexpr (std::is_base_of_v<QLineEdit, W>)
+            this->insert(text);
+        else if constexpr (std::is_base_of_v<QPlainTextEdit, W>)
+            this->insertPlainText(text);
+    }
+
+    ControlEvents& events_;
+};
+
+} // namespace zt

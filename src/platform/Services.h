@@ -1,0 +1,86 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <memory>
+
+namespace zt {
+
+// The classic answers of a message box.
+enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+
+// The title of every message box that has none of its own.
+inline const QString ApplicationTitle = QStringLiteral("Zeugnistexte");
+
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    // Style: buttons (style & 7), icon (style & 0x70), default button (style & 0x300).
+    virtual int show(const QString& prompt, int style, const QString& title) = 0;
+};
+
+class InputBoxService {
+public:
+    virtual ~InputBoxService() = default;
+    // Cancel gives the empty text.
+    virtual QString ask(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+};
+
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    virtual void clear() = 0;
+    virtual void setText(const QString& text) = 0;
+    virtual QString text() const = 0;
+};
+
+class LauncherService {
+public:
+    virtual ~LauncherService() = default;
+    // Starts the command line without waiting; false when it could not be started.
+    virtual bool run(const QString& commandLine) = 0;
+};
+
+class ClockService {
+public:
+    virtual ~ClockService() = default;
+    virtual QDate today() const = 0;
+};
+
+class ApplicationService {
+public:
+    virtual ~ApplicationService() = default;
+    virtual void quit() = 0;
+};
+
+// The services in use; the program installs the real ones, tests their doubles.
+namespace Services {
+MessageBoxService& messageBox();
+InputBoxService& inputBox();
+ClipboardService& clipboard();
+LauncherService& launcher();
+ClockService& clock();
+ApplicationService& application();
+
+void install(std::unique_ptr<MessageBoxService> service);
+void install(std::unique_ptr<InputBoxService> service);
+void install(std::unique_ptr<ClipboardService> service);
+void install(std::unique_ptr<LauncherService> service);
+void install(std::unique_ptr<ClockService> service);
+void install(std::unique_ptr<ApplicationService> service);
+void installReal();
+} // namespace Services
+
+int MsgBox(const QString& prompt, int style = 0, const QString& title = QString());
+QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString());
+
+namespace Clipboard {
+void Clear();
+void SetText(const QString& text);
+QString GetText();
+} // namespace Clipboard
+
+// The German short date, dd.mm.yyyy.
+QString ShortDate(const QDate& date);
+QString Today();
+
+} // namespace zt

@@ -1,0 +1,53 @@
+#include "Windows1252.h"
+#include <array>
+
+namespace zt {
+
+namespace {
+// Bytes 0x80..0x9F; 0 marks the five undefined bytes, which keep their Latin-1 code point.
+constexpr std::array<char16_t, 32> HighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+} // namespace
+
+QByteArray encodeWindows1252(const QString& text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (ch.isLowSurrogate())
+            continue; // its high half already stood for the whole character
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.append(static_cast<char>(u));
+            continue;
+        }
+        char byte = '?';
+        for (std::size_t i = 0; i < HighControls.size(); ++i) {
+            if (HighControls[i] == u || (HighControls[i] == 0 && u == 0x80 + i)) {
+                byte = static_cast<char>(0x80 + i);
+                break;
+            }
+        }
+        out.append(byte);
+    }
+    return out;
+}
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b <= 0x9F && HighControls[b - 0x80] != 0)
+            out.append(QChar(HighControls[b - 0x80]));
+        else
+            out.append(QChar(b));
+    }
+    return out;
+}
+
+} // namespace zt

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever the build and the tests need and the machine lacks.
+set -euo pipefail
+packages=(cmake g++ ninja-build qt6-base-dev libgl-dev libgtest-dev)
+[ "${1:-}" = "--bench" ] && packages+=(libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi
