@@ -1,0 +1,150 @@
+#include "TestProgram.h"
+#include "platform/ControlArray.h"
+#include "platform/Form.h"
+#include "platform/User.h"
+#include <QApplication>
+
+using namespace zt;
+
+namespace {
+class Sample : public Form {
+public:
+    Sample() : Form(QStringLiteral("Sample")) { resize(6000, 4000); }
+    TextBox Text1{*this};
+    TextBox Text2{*this, true};
+    CommandButton Command1{*this, QStringLiteral("OK")};
+    ComboBox Combo1{*this, QStringLiteral("Namensliste")};
+    ControlArray<OptionButton> Option1;
+    CheckBox Check1{*this};
+    std::vector<QString> events;
+};
+
+class ControlsTest : public test::TestProgram {
+protected:
+    void SetUp() override
+    {
+        TestProgram::SetUp();
+        Text1().move(0, 0, 3000, 300);
+        Command1().move(0, 400, 1500, 400);
+        for (int i = 0; i < 3; ++i)
+            form.Option1.add(i, form, QString::number(i)).move(0, 900 + i * 300, 1500, 300);
+    }
+    TextBox& Text1() { return form.Text1; }
+    CommandButton& Command1() { return form.Command1; }
+    Sample form;
+};
+} // namespace
+
+TEST_F(ControlsTest, LostFocusRunsBeforeTheClickOfTheControlTakingTheFocus)
+{
+    form.Text1.LostFocus = [&] { form.events.push_back(QStringLiteral("Text1_LostFocus")); };
+    form.Command1.Click = [&] { form.events.push_back(QStringLiteral("Command1_Click")); };
+    form.Combo1.Click = [&] { form.events.push_back(QStringLiteral("Combo1_Click")); };
+    form.Combo1.addItem(QStringLiteral("Meier  Anna"));
+    User::focus(form.Text1);
+    User::click(form.Command1);
+    User::focus(form.Text1);
+    User::chooseItem(form.Combo1, 0);
+    EXPECT_EQ(form.events, (std::vector<QString>{QStringLiteral("Text1_LostFocus"), QStringLiteral("Command1_Click"),
+                                                 QStringLiteral("Text1_LostFocus"), QStringLiteral("Combo1_Click")}));
+}
+
+TEST_F(ControlsTest, ChangeOnEveryTextChangeButOnlyWhenTheTextDiffers)
+{
+    int single = 0, multi = 0;
+    form.Text1.Change = [&] { ++single; };
+    form.Text2.Change = [&] { ++multi; };
+    form.Text1.setText(QStringLiteral("a"));
+    form.Text1.setText(QStringLiteral("a"));
+    form.Text2.setText(QStringLiteral("a\r\nb"));
+    form.Text2.setText(QStringLiteral("a\r\nb"));
+    User::typeText(form.Text1, QStringLiteral("bc"));
+    EXPECT_EQ(single, 3);
+    EXPECT_EQ(multi, 1);
+    EXPECT_EQ(form.Text2.text(), QStringLiteral("a\r\nb"));
+}
+
+TEST_F(ControlsTest, OptionAndCheckClickOnlyOnTheUsersClick)
+{
+    std::vector<int> clicked;
+    int checks = 0;
+    form.Option1.Click = [&](int i) { clicked.push_back(i); };
+    form.Check1.Click = [&] { ++checks; };
+    form.Option1(1).setValue(true);
+    form.Check1.setValue(true);
+    EXPECT_TRUE(clicked.empty());
+    EXPECT_EQ(checks, 0);
+    User::click(form.Option1(2));
+    User::click(form.Check1);
+    EXPECT_EQ(clicked, std::vector<int>{2});
+    EXPECT_EQ(checks, 1);
+    EXPECT_FALSE(form.Option1(1).value());
+    form.Option1(2).setValue(false);
+    EXPECT_FALSE(form.Option1(2).value());
+}
+
+TEST_F(ControlsTest, ComboClickOnEveryIndexChangeAlsoByTheProgram)
+{
+    int clicks = 0;
+    form.Combo1.Click = [&] { ++clicks; };
+    EXPECT_EQ(form.Combo1.text(), QStringLiteral("Namensliste"));
+    form.Combo1.addItem(QStringLiteral("a"));
+    form.Combo1.addItem(QStringLiteral("b"));
+    EXPECT_EQ(clicks, 0);
+    form.Combo1.setListIndex(1);
+    form.Combo1.setListIndex(0);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ControlsTest, KeyPressCanChangeOrRefuseTheKey)
+{
+    form.Text1.KeyPress = [](int& key) {
+        if (key == 'x')
+            key = 0;
+        else if (key == '"')
+            key = '\'';
+    };
+    User::typeText(form.Text1, QStringLiteral("ax\"b"));
+    EXPECT_EQ(form.Text1.text(), QStringLiteral("a'b"));
+}
+
+TEST_F(ControlsTest, DoubleClickSelectsTheWordAndTheSelectionEndIsItsEnd)
+{
+    int dbl = 0;
+    form.Text1.DblClick = [&] { ++dbl; };
+    form.Text1.setText(QStringLiteral("Anna lacht gern"));
+    User::dblClickAt(form.Text1, 6);
+    EXPECT_EQ(dbl, 1);
+    EXPECT_EQ(form.Text1.selectionEnd(), 10);
+    form.Text2.setText(QStringLiteral("eins\r\nzwei drei"));
+    form.Text2.DblClick = [&] { ++dbl; };
+    User::dblClickAt(form.Text2, 7);
+    EXPECT_EQ(dbl, 2);
+    EXPECT_EQ(form.Text2.selectionEnd(), 10); // CR LF counts as two characters
+}
+
+TEST_F(ControlsTest, ColoursAndTwipsAreKeptAsTheWindowsGiveThem)
+{
+    form.Command1.setBackColor(0x80FF80);
+    EXPECT_EQ(form.Command1.backColor(), 0x80FF80);
+    EXPECT_EQ(form.Command1.widget()->palette().color(QPalette::Button), QColor(0x80, 0xFF, 0x80));
+    form.Command1.move(1500, 300, 3000, 450);
+    EXPECT_EQ(form.Command1.left(), 1500);
+    EXPECT_EQ(form.Command1.width(), 3000);
+    EXPECT_EQ(form.Command1.widget()->width(), 200);
+}
+
+TEST_F(ControlsTest, SparseControlArrays)
+{
+    ControlArray<CommandButton> buttons;
+    buttons.add(2, form);
+    buttons.add(9, form);
+    EXPECT_TRUE(buttons.contains(2));
+    EXPECT_FALSE(buttons.contains(3));
+    EXPECT_EQ(buttons.lowerBound(), 2);
+    EXPECT_EQ(buttons.upperBound(), 9);
+    int got = -1;
+    buttons.Click = [&](int i) { got = i; };
+    User::click(buttons(9));
+    EXPECT_EQ(got, 9);
+}
