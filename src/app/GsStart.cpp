@@ -84,7 +84,7 @@ void GsStart::createControls()
     Command3.Click = [this] { Command3_Click(); };
 
     const QIcon document = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
-    const QIcon help = QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton);
+    const QIcon help = QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion);
     Command4.setCaption(QStringLiteral("Zeugnisse mit  WinWord®  schreiben"));
     Command4.setToolTip(QStringLiteral("Die Zeugnisse werden mit den bisherigen Eingaben erstellt"));
     Command4.setPicture(document);
@@ -132,7 +132,7 @@ void GsStart::createControls()
     Label4.move(7400, 760, 2600, 380);
     Label5.move(7400, 1180, 2600, 380);
     Label5.setFontBold(true);
-    Label6.setCaption(QStringLiteral("Zeugnistexte – Berichte für das Halbjahreszeugnis der Grundschule"));
+    Label6.setCaption(QStringLiteral("Zeugnistexte für die Grundschule"));
     Label6.move(2900, 120, 8700, 500);
     Label6.setFontBold(true);
     Label6.setFontSize(14);

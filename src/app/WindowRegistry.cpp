@@ -1,5 +1,6 @@
 #include "WindowRegistry.h"
 #include "platform/Services.h"
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace zt {
@@ -33,7 +34,8 @@ Form* WindowRegistry::Show(const QString& name)
     Form* form = Load(name);
     if (form) {
         form->window()->show();
-        form->window()->raise();
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            form->window()->raise();
     }
     return form;
 }

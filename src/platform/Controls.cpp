@@ -23,10 +23,15 @@ constexpr int RowTextRole = Qt::UserRole + 1;
 } // namespace
 
 Control::Control(QWidget* widget, int backColor, int foreColor)
-    : widget_(widget), backColor_(backColor), foreColor_(foreColor)
+    : widget_(widget), backColourGiven_(backColor == Colours::White), backColor_(backColor), foreColor_(foreColor)
 {
     applyColours();
     widget_->setVisible(true);
+    const QRect g = widget_->geometry();
+    left_ = toTwips(g.x());
+    top_ = toTwips(g.y());
+    width_ = toTwips(g.width());
+    height_ = toTwips(g.height());
 }
 
 Control::~Control()
@@ -56,6 +61,7 @@ void Control::setVisible(bool on)
 void Control::setBackColor(int bgr)
 {
     backColor_ = bgr;
+    backColourGiven_ = true;
     applyColours();
 }
 
@@ -75,13 +81,10 @@ void Control::applyColours()
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(role, fore);
     widget_->setPalette(p);
-    widget_->setAutoFillBackground(true);
+    // Until a colour is given, a control shows the window's background.
+    widget_->setAutoFillBackground(backColourGiven_);
 }
 
-int Control::left() const { return toTwips(widget_->x()); }
-int Control::top() const { return toTwips(widget_->y()); }
-int Control::width() const { return toTwips(widget_->width()); }
-int Control::height() const { return toTwips(widget_->height()); }
 void Control::setLeft(int twips) { move(twips, top(), width(), height()); }
 void Control::setTop(int twips) { move(left(), twips, width(), height()); }
 void Control::setWidth(int twips) { move(left(), top(), twips, height()); }
@@ -89,6 +92,10 @@ void Control::setHeight(int twips) { move(left(), top(), width(), twips); }
 
 void Control::move(int left, int top, int width, int height)
 {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
     widget_->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 

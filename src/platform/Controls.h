@@ -51,10 +51,10 @@ public:
     void setForeColor(int bgr);
 
     // Geometry in twips, relative to the control's parent.
-    int left() const;
-    int top() const;
-    int width() const;
-    int height() const;
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
     void setLeft(int twips);
     void setTop(int twips);
     void setWidth(int twips);
@@ -78,8 +78,11 @@ private:
     void applyColours();
 
     QPointer<QWidget> widget_;
+    // Kept as given: pixels would round them.
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool enabled_ = true;
     bool visible_ = true;
+    bool backColourGiven_;
     int backColor_;
     int foreColor_;
 };

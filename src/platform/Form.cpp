@@ -32,18 +32,21 @@ Form::~Form() = default;
 
 QString Form::caption() const { return window_->windowTitle(); }
 void Form::setCaption(const QString& caption) { window_->setWindowTitle(caption); }
-int Form::left() const { return toTwips(window_->x()); }
-int Form::top() const { return toTwips(window_->y()); }
-int Form::width() const { return toTwips(window_->width()); }
-int Form::height() const { return toTwips(window_->height()); }
 
 void Form::move(int left, int top, int width, int height)
 {
+    left_ = left;
+    top_ = top;
     window_->move(toPixels(left), toPixels(top));
     resize(width, height);
 }
 
-void Form::resize(int width, int height) { window_->resize(toPixels(width), toPixels(height)); }
+void Form::resize(int width, int height)
+{
+    width_ = width;
+    height_ = height;
+    window_->resize(toPixels(width), toPixels(height));
+}
 bool Form::shown() const { return window_->isVisible(); }
 
 void Form::setTopmost(bool on)

@@ -23,10 +23,10 @@ public:
     void setCaption(const QString& caption);
 
     // Geometry of the window in twips.
-    int left() const;
-    int top() const;
-    int width() const;
-    int height() const;
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
     void move(int left, int top, int width, int height);
     void resize(int width, int height);
 
@@ -44,6 +44,7 @@ public:
 private:
     QString name_;
     std::unique_ptr<QWidget> window_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
 
 } // namespace zt

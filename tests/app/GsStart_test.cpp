@@ -1,0 +1,242 @@
+#include "TestProgram.h"
+#include "app/GsStart.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "common/ActiveForm.h"
+#include "platform/User.h"
+#include <QFile>
+#include <QFileInfo>
+
+using namespace zt;
+
+namespace {
+const QString TeacherPhoto = QStringLiteral("Frau Sommer.jpg");
+
+class GsStartTest : public test::TestProgram {
+protected:
+    void SetUp() override
+    {
+        TestProgram::SetUp();
+        installShippedData();
+    }
+
+    void useClass(const QString& className, const QString& halfYear)
+    {
+        writeFile(QStringLiteral("Daten/Basisdaten.txt"),
+                  QStringLiteral("\"Grundschule\",\"\",\"Weg 1\",\"Ort\",\"29.01.2027\",\"2026/2027\",\"%1\",\"2027/2028\","
+                                 "\"21.01.2027\",\"Frau Sommer\"\r\n")
+                      .arg(halfYear));
+        writeFile(QStringLiteral("Daten/Namen.Txt"),
+                  QStringLiteral("1,\"%1\",\"Meyer\",\"Lea\",\"w\",\"05.03.2017\",\"\",\"\",\"\",\"\",\"Ort\"\r\n"
+                                 "2,\"%1\",\"Kaya\",\"Emre\",\"m\",\"11.11.2017\",\"\",\"\",\"\",\"\",\"Ort\"\r\n")
+                      .arg(className));
+    }
+
+    GsStart& open()
+    {
+        return *static_cast<GsStart*>(WindowRegistry::instance().Show(WindowNames::Start));
+    }
+
+    WindowRegistry& registry = WindowRegistry::instance();
+};
+} // namespace
+
+TEST_F(GsStartTest, FirstGradeHasNoFirstHalfYear)
+{
+    useClass(QStringLiteral("1b"), QStringLiteral("1"));
+    GsStart& start = open();
+    EXPECT_EQ(start.Label1(0).caption(), QStringLiteral("Klasse 1b"));
+    EXPECT_EQ(start.Label1(1).caption(), QStringLiteral("Schuljahr 2026/2027"));
+    EXPECT_EQ(start.Label1(2).caption(), QStringLiteral("1. Halbjahr"));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Basisdaten.txt")),
+              QByteArray("\"Grundschule\",\"\",\"Weg 1\",\"Ort\",\"29.01.2027\",\"2026/2027\",\"2\",\"2027/2028\","
+                         "\"21.01.2027\",\"Frau Sommer\"\r\n"));
+    User::click(start.Command5);
+    EXPECT_EQ(launcher->commandLines, QStringList{QStringLiteral("Winword.exe 1bZeugnisliste12.doc")});
+    registry.Unload(WindowNames::Start);
+    settle();
+    EXPECT_EQ(open().Label1(2).caption(), QStringLiteral("2. Halbjahr"));
+}
+
+TEST_F(GsStartTest, TheGradeChoosesMenuEntriesAndCaptions)
+{
+    struct Case { QString className; bool competences; bool supportClubs; QString gradeEditor; QString listCaption; QString editorWindow; };
+    const Case cases[] = {
+        {QStringLiteral("3a"), false, true, QStringLiteral("Textbausteine für Förder und AG, Interessen und Bemerkungen ändern"),
+         QStringLiteral("Zeugnisliste aufrufen"), WindowNames::Grade34Editor},
+        {QStringLiteral("2a"), true, false, QStringLiteral("Textbausteine für Interessen, Kompetenzen und Bemerkungen ändern"),
+         QStringLiteral("Versäumnisliste aufrufen"), WindowNames::Grade12Editor},
+    };
+    for (const Case& c : cases) {
+        useClass(c.className, QStringLiteral("1"));
+        GsStart& start = open();
+        EXPECT_EQ(start.Command1(1).enabled(), c.competences) << c.className.toStdString();
+        EXPECT_EQ(start.Command1(2).enabled(), c.supportClubs);
+        EXPECT_EQ(start.Command1(5).caption(), c.gradeEditor);
+        EXPECT_EQ(start.Command5.caption(), c.listCaption);
+        start.Command1_Click(GradeBlocksEditor);
+        EXPECT_TRUE(registry.IsLoaded(c.editorWindow));
+        registry.UnloadAll();
+        settle();
+    }
+}
+
+TEST_F(GsStartTest, WordButtonsStartTheirCommandLines)
+{
+    useClass(QStringLiteral("3a"), QStringLiteral("1"));
+    GsStart& start = open();
+    messages->expect(QStringLiteral("Die Zeugnisse werden mit dem Programm 'Word' neu erstellt."), vbNo);
+    User::click(start.Command4);
+    EXPECT_TRUE(launcher->commandLines.isEmpty());
+    EXPECT_EQ(messages->shown().back().style, 36);
+    EXPECT_EQ(messages->shown().back().title, QStringLiteral("Zeugnistexte"));
+    messages->expect(QStringLiteral("Wollen Sie das?"), vbYes);
+    User::click(start.Command4);
+    User::click(start.Command5);
+    messages->expect(QStringLiteral("Vergessen Sie nicht, die Änderungen in Word zu speichern"));
+    User::click(start.Command6);
+    EXPECT_EQ(messages->shown().back().style, 0);
+    User::click(start.Command8);
+    for (int i = 0; i < 4; ++i)
+        User::click(start.Command9(i));
+    EXPECT_EQ(launcher->commandLines,
+              (QStringList{QStringLiteral("Winword.exe ZeugnisseSchreiben.doc /mZeugnisseSchreiben"),
+                           QStringLiteral("Winword.exe 3aZeugnisliste31.doc"), QStringLiteral("Winword.exe 3aZeugnisse31.doc"),
+                           QStringLiteral("Winword.exe Texte\\Hilfe1.doc"), QStringLiteral("Winword.exe Texte\\Hilfe10.doc"),
+                           QStringLiteral("Winword.exe Texte\\Hilfe11.doc"), QStringLiteral("Winword.exe Texte\\Hilfe12.doc"),
+                           QStringLiteral("Winword.exe Texte\\Hilfe13.doc")}));
+}
+
+TEST_F(GsStartTest, SecondGradeListDocumentAndAMissingWordProcessor)
+{
+    useClass(QStringLiteral("2b"), QStringLiteral("2"));
+    GsStart& start = open();
+    launcher->succeeds = false;
+    messages->expect(QStringLiteral("Das Textverarbeitungsprogramm konnte nicht gestartet werden."));
+    User::click(start.Command5);
+    EXPECT_EQ(launcher->commandLines, QStringList{QStringLiteral("Winword.exe 2bZeugnisliste22.doc")});
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Start));
+}
+
+TEST_F(GsStartTest, MainMenuWritesTheEntryFirstAndSwitchesWindows)
+{
+    useClass(QStringLiteral("3a"), QStringLiteral("1"));
+    GsStart& start = open();
+    User::click(start.Command1(0));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
+    ASSERT_TRUE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_TRUE(registry.Find(WindowNames::Behaviour)->shown());
+    ASSERT_TRUE(registry.IsLoaded(WindowNames::Insertion));
+    EXPECT_FALSE(registry.Find(WindowNames::Insertion)->shown());
+
+    // Choosing the entry again opens the window afresh.
+    registry.Find(WindowNames::Behaviour)->window()->setProperty("touched", true);
+    start.Command1_Click(BehaviourEntry);
+    settle();
+    EXPECT_FALSE(registry.Find(WindowNames::Behaviour)->window()->property("touched").isValid());
+
+    start.Command1_Click(ReviewEntries);
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("3\r\n"));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Review));
+
+    start.Command1_Click(BehaviourBlocksEditor);
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Review));
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::BehaviourEditor));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+
+    // Entries 5 and 6 keep an open grade editor or master-data window as it is.
+    start.Command1_Click(GradeBlocksEditor);
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::BehaviourEditor));
+    registry.Find(WindowNames::Grade34Editor)->window()->setProperty("touched", true);
+    registry.Show(WindowNames::MasterData)->window()->setProperty("touched", true);
+    start.Command1_Click(GradeBlocksEditor);
+    EXPECT_TRUE(registry.Find(WindowNames::Grade34Editor)->window()->property("touched").isValid());
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::MasterData));
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Insertion));
+    registry.Show(WindowNames::MasterData)->window()->setProperty("touched", true);
+    start.Command1_Click(MasterData);
+    EXPECT_TRUE(registry.Find(WindowNames::MasterData)->window()->property("touched").isValid());
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Grade34Editor));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+
+    User::click(start.Command7);
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Lists));
+    start.Command1_Click(BehaviourEntry);
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Lists));
+
+    User::click(start.Command1(7));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("7\r\n"));
+    EXPECT_EQ(application->quitCalls, 1);
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Lists));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+}
+
+TEST_F(GsStartTest, ToolboxViewAndBack)
+{
+    useClass(QStringLiteral("3a"), QStringLiteral("1"));
+    GsStart& start = open();
+    test::renderToPng(start.window(), QStringLiteral("GsStart-start.png"));
+    EXPECT_TRUE(start.Picture2.pictureFile().endsWith(TeacherPhoto));
+    User::click(start.Command2);
+    for (int i = 0; i <= 3; ++i)
+        EXPECT_FALSE(start.Command1(i).visible());
+    for (int i = 4; i <= 6; ++i)
+        EXPECT_TRUE(start.Command1(i).visible());
+    EXPECT_TRUE(start.Command3.visible());
+    EXPECT_FALSE(start.Command4.visible());
+    EXPECT_FALSE(start.Command9(0).visible());
+    EXPECT_FALSE(start.Picture2.visible());
+    EXPECT_TRUE(start.Command1(7).visible());
+    EXPECT_TRUE(start.Command8.visible());
+    EXPECT_EQ(start.Picture1.top(), 400);
+    EXPECT_FALSE(start.Picture1.enabled());
+    EXPECT_TRUE(start.Picture1.toolTip().isEmpty());
+    EXPECT_TRUE(start.Picture1.pictureFile().endsWith(QStringLiteral("ZeugnKOPF.jpg")));
+    test::renderToPng(start.window(), QStringLiteral("GsStart-toolbox.png"));
+
+    User::click(start.Command3);
+    EXPECT_TRUE(start.Command1(0).visible());
+    EXPECT_FALSE(start.Command1(4).visible());
+    EXPECT_FALSE(start.Command3.visible());
+    EXPECT_EQ(start.Picture1.top(), 240);
+    EXPECT_TRUE(start.Picture1.enabled());
+    EXPECT_EQ(start.Picture1.toolTip(), QStringLiteral("Klicken, um Turnstunde zu starten. Doppelklick: Ende"));
+
+    // The animation alternates the two frames; the teacher photo stays where it is.
+    User::click(start.Picture1);
+    EXPECT_TRUE(start.Timer1.enabled());
+    QStringList frames;
+    for (int i = 0; i < 3; ++i) {
+        start.Timer1_Timer();
+        frames << QFileInfo(start.Picture1.pictureFile()).fileName();
+    }
+    EXPECT_EQ(frames, (QStringList{QStringLiteral("ZeugnKOPF1.jpg"), QStringLiteral("ZeugnKOPF.jpg"), QStringLiteral("ZeugnKOPF1.jpg")}));
+    EXPECT_TRUE(start.Picture2.pictureFile().endsWith(TeacherPhoto));
+    User::dblClick(start.Picture1);
+    EXPECT_FALSE(start.Timer1.enabled());
+}
+
+TEST_F(GsStartTest, MissingTeacherPhotoShowsTheFallback)
+{
+    useClass(QStringLiteral("3a"), QStringLiteral("1"));
+    QFile::remove(path(QStringLiteral("Bild/") + TeacherPhoto));
+    EXPECT_TRUE(open().Picture2.pictureFile().endsWith(QStringLiteral("Lehrwartel.jpg")));
+}
+
+TEST_F(GsStartTest, DamagedMasterDataAreReportedAndTheStartPageStays)
+{
+    QFile::remove(path(QStringLiteral("Daten/Basisdaten.txt")));
+    writeFile(QStringLiteral("Daten/Namen.Txt"), QStringLiteral("1,\"x3\",\"Meyer\",\"Lea\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+    messages->expect(QStringLiteral("Daten\\Basisdaten.txt ist nicht vorhanden"));
+    messages->expect(QStringLiteral("Die Klasse 'x3'"));
+    messages->expect(QStringLiteral("Das Halbjahr ''"));
+    GsStart& start = open();
+    EXPECT_FALSE(start.Command1(1).enabled());
+    EXPECT_FALSE(start.Command1(2).enabled());
+    EXPECT_FALSE(start.Command1(5).enabled());
+    EXPECT_TRUE(start.Command1(0).enabled());
+    EXPECT_TRUE(start.Command1(6).enabled());
+    EXPECT_FALSE(fileExists(QStringLiteral("Daten/Basisdaten.txt")));
+}
