@@ -3,6 +3,7 @@
 #include "platform/Colour.h"
 #include "platform/Controls.h"
 #include "platform/Services.h"
+#include <algorithm>
 
 namespace zt {
 
