@@ -1,0 +1,49 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace zt {
+
+// The work and social behaviour text blocks: per area a category file (number, name, the colour
+// marks of block lines 1 to 9) and a line file laid out line by line across the categories
+// (number, then line k-1 of every category). Names are relative to the folder Daten.
+inline const QString AvCategoryFile = QStringLiteral("AVKategorien.txt");
+inline const QString AvLineFile = QStringLiteral("TexteAV.txt");
+inline const QString SvCategoryFile = QStringLiteral("SVKategorien.txt");
+inline const QString SvLineFile = QStringLiteral("TexteSV.txt");
+
+constexpr int AvCategories = 7;
+constexpr int SvCategories = 6;
+constexpr int BlockLines = 10;     // lines 0 to 9 are shown and written
+constexpr int BlockLineSlots = 11; // a line file may fill one slot more
+constexpr int MarkedLines = 9;     // lines 1 to 9 carry a colour mark
+
+// "TexteAV.txt" has its default "Standard\TexteAVStandard.txt".
+QString StandardFileName(const QString& currentName);
+
+struct BehaviourArea {
+    BehaviourArea(int categories, int categorySlots);
+
+    int categories;
+    // names[c-1] is the name of category c; marks[c-1][k-1] the mark of its line k.
+    std::vector<QString> names;
+    std::vector<std::array<qint16, MarkedLines>> marks;
+    // lines[c-1][i] is block line i of category c.
+    std::vector<std::array<QString, BlockLineSlots>> lines;
+
+    qint16 mark(int category, int line) const { return marks.at(category - 1).at(line - 1); }
+    const QString& line(int category, int line) const { return lines.at(category - 1).at(line); }
+};
+
+// Readers tell the teacher about a missing, damaged or overlong file, read what they can and
+// return false when the file could not be read at all. Slots a file does not reach keep their
+// values.
+bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area);
+bool readLineFile(const QString& nameInDaten, BehaviourArea& area);
+// Writers always write the full number of records; false (reported) when the file could not be
+// written, and then the previous file is unchanged.
+bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area);
+bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area);
+
+} // namespace zt
