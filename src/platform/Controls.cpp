@@ -513,7 +513,11 @@ void PictureBox::clearPicture()
 
 // --- Line
 
-Line::Line(ControlParent& parent) : Control(new QFrame(parent.area()), Colours::Red, Colours::Red) {}
+Line::Line(ControlParent& parent) : Control(new QFrame(parent.area()), Colours::Red, Colours::Red)
+{
+    // A line may be drawn across other controls; clicks go through it to them.
+    widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 // --- Timer
 

@@ -99,12 +99,16 @@ private:
         return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
     }
 
+    // A read-only box takes no typed key, replaced or not.
     void insertReplacement(const QString& text)
     {
-        if constexpr (std::is_base_of_v<QLineEdit, W>)
-            this->insert(text);
-        else if constexpr (std::is_base_of_v<QPlainTextEdit, W>)
-            this->insertPlainText(text);
+        if constexpr (std::is_base_of_v<QLineEdit, W>) {
+            if (!this->isReadOnly())
+                this->insert(text);
+        } else if constexpr (std::is_base_of_v<QPlainTextEdit, W>) {
+            if (!this->isReadOnly())
+                this->insertPlainText(text);
+        }
     }
 
     ControlEvents& events_;
