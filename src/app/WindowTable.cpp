@@ -3,6 +3,8 @@
 #include "PendingWindow.h"
 #include "WindowNames.h"
 #include "WindowRegistry.h"
+#include "insertion/Einfuegungen.h"
+#include "editors/GSAVSVAenderung.h"
 
 namespace zt {
 
@@ -21,11 +23,11 @@ void registerWindows()
     addPending(WindowNames::Competences, QStringLiteral("Interessen - Kompetenzen -  Bemerkungen "));
     addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
     addPending(WindowNames::Review, QStringLiteral("GsAnzeige"));
-    addPending(WindowNames::BehaviourEditor, QStringLiteral("Textänderung AVSV"));
+    r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
     addPending(WindowNames::Grade12Editor, QStringLiteral("Änderung der Texte 1 und 2"));
     addPending(WindowNames::Grade34Editor, QStringLiteral("34Änderung"));
     addPending(WindowNames::MasterData, QStringLiteral("GsBasis"));
-    addPending(WindowNames::Insertion, QStringLiteral("Einfügetexte - Dieses Fenster ist hier verschiebbar!!"));
+    r.add(WindowNames::Insertion, [] { return std::make_unique<Einfuegungen>(); });
     addPending(WindowNames::Lists, QStringLiteral("Listenerstellung- Dieses Fenster ist hier verschiebbar!!"));
 }
 

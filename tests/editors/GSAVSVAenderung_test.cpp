@@ -1,0 +1,539 @@
+#include "TestProgram.h"
+#include "app/GsStart.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "common/ActiveForm.h"
+#include "editors/GSAVSVAenderung.h"
+#include "platform/Colour.h"
+#include "platform/User.h"
+#include <QDir>
+#include <QFile>
+#include <functional>
+#include <ostream>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+using namespace zt;
+
+namespace {
+const QStringList CurrentFiles = {QStringLiteral("AVKategorien.txt"), QStringLiteral("SVKategorien.txt"),
+                                  QStringLiteral("TexteAV.txt"), QStringLiteral("TexteSV.txt")};
+const QStringList DefaultFiles = {QStringLiteral("AVKategorienStandard.txt"), QStringLiteral("SVKategorienStandard.txt"),
+                                  QStringLiteral("TexteAVStandard.txt"), QStringLiteral("TexteSVStandard.txt")};
+
+const QString LoadWarning = QStringLiteral("Wollen Sie fortfahren ?");
+const QString SaveQuestion = QStringLiteral("Sie überschreiben jetzt die aktuellen Formulierungen");
+const QString CloseQuestion = QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert.");
+const QString PasswordQuestion = QStringLiteral("Die Standardformulierungen werden unwiederbringlich gelöscht");
+const QString WrongPassword = QStringLiteral("Das Passwort war falsch!");
+
+QByteArray fixture(const QString& relative)
+{
+    QFile f(QStringLiteral(ZT_FIXTURE_DIR "/editors/") + relative);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << relative.toStdString();
+    return f.readAll();
+}
+
+class BehaviourEditorTest : public test::TestProgram {
+protected:
+    void SetUp() override
+    {
+        TestProgram::SetUp();
+        installShippedData();
+    }
+
+    // A current set that differs from the shipped defaults.
+    void installLoadedFixture()
+    {
+        for (const QString& name : CurrentFiles)
+            writeBytes(QStringLiteral("Daten/") + name, fixture(QStringLiteral("behaviour-loaded/") + name));
+    }
+
+    GSAVSVAenderung& open() { return *static_cast<GSAVSVAenderung*>(registry.Show(WindowNames::BehaviourEditor)); }
+
+    // Index 0 loads the defaults, 1 the current set.
+    GSAVSVAenderung& openLoaded(int index = 1)
+    {
+        GSAVSVAenderung& w = open();
+        messages->expect(LoadWarning, vbYes);
+        User::click(w.Command1(index));
+        return w;
+    }
+
+    void save(GSAVSVAenderung& w)
+    {
+        messages->expect(SaveQuestion, vbYes);
+        User::click(w.Command5);
+    }
+
+    static void retype(TextBox& box, const QString& text)
+    {
+        User::focus(box);
+        box.setSelection(0, static_cast<int>(box.text().size()));
+        User::typeText(box, text);
+    }
+
+    std::map<QString, QByteArray> filesIn(const QString& folder, const QStringList& names) const
+    {
+        std::map<QString, QByteArray> bytes;
+        for (const QString& name : names)
+            bytes[name] = readBytes(folder + name);
+        return bytes;
+    }
+    std::map<QString, QByteArray> currentSet() const { return filesIn(QStringLiteral("Daten/"), CurrentFiles); }
+    std::map<QString, QByteArray> defaultSet() const { return filesIn(QStringLiteral("Daten/Standard/"), DefaultFiles); }
+
+    bool isOpen() { return registry.IsLoaded(WindowNames::BehaviourEditor); }
+
+    WindowRegistry& registry = WindowRegistry::instance();
+};
+
+TEST_F(BehaviourEditorTest, SavingWritesTheFourCurrentFilesWhole)
+{
+    installLoadedFixture();
+    GSAVSVAenderung& w = openLoaded();
+    save(w);
+    // The eighth category and the eleventh line are read but never written back; only the
+    // category on screen was taken over and cleaned.
+    for (const QString& name : CurrentFiles)
+        EXPECT_EQ(readBytes(QStringLiteral("Daten/") + name), fixture(QStringLiteral("behaviour-saved/") + name))
+            << name.toStdString();
+    EXPECT_TRUE(w.saved());
+}
+
+TEST_F(BehaviourEditorTest, SavingLoadedDefaultsReplacesTheCurrentSetAndLeavesTheDefaults)
+{
+    installLoadedFixture();
+    const auto defaults = defaultSet();
+    const QStringList before = QDir(path(QStringLiteral("Daten"))).entryList(QDir::Files);
+    GSAVSVAenderung& w = openLoaded(0);
+    EXPECT_EQ(w.Text1.text(), QStringLiteral("Lernbereitschaft"));
+    save(w);
+    for (int i = 0; i < CurrentFiles.size(); ++i)
+        EXPECT_EQ(readBytes(QStringLiteral("Daten/") + CurrentFiles[i]), defaults.at(DefaultFiles[i]))
+            << CurrentFiles[i].toStdString();
+    EXPECT_EQ(defaultSet(), defaults);
+    EXPECT_EQ(QDir(path(QStringLiteral("Daten"))).entryList(QDir::Files), before);
+}
+
+TEST_F(BehaviourEditorTest, OneSetIsLoadedPerOpening)
+{
+    GSAVSVAenderung& w = open();
+    EXPECT_FALSE(w.Command5.visible());
+    EXPECT_FALSE(w.Command7(0).visible());
+    for (Control* c : std::initializer_list<Control*>{&w.Command2, &w.Command3, &w.Text1, &w.Text2(0), &w.Text2(9)})
+        EXPECT_FALSE(c->enabled());
+    messages->expect(LoadWarning, vbYes);
+    User::click(w.Command1(1));
+    EXPECT_FALSE(w.Command1(0).visible());
+    EXPECT_FALSE(w.Command1(1).visible());
+    EXPECT_TRUE(w.Command5.visible());
+    for (Control* c : std::initializer_list<Control*>{&w.Command2, &w.Command3, &w.Text1, &w.Text2(0), &w.Text2(9)})
+        EXPECT_TRUE(c->enabled());
+    EXPECT_EQ(w.Command2.backColor(), Colours::LightRed);
+    EXPECT_EQ(w.Command4(0).backColor(), Colours::LightRed);
+    EXPECT_EQ(w.Command4(6).caption(), QStringLiteral("Gesamturteil"));
+    EXPECT_TRUE(w.Text2(0).readOnly());
+    EXPECT_EQ(w.Text2(0).toolTip(), QStringLiteral("Hier sind keine Änderungen möglich!"));
+}
+
+TEST_F(BehaviourEditorTest, NoToTheLoadWarningReadsNothingAndClosesOnlyTheEditor)
+{
+    // Reading would report the missing files.
+    for (const QString& name : CurrentFiles)
+        QFile::remove(path(QStringLiteral("Daten/") + name));
+    GSAVSVAenderung& w = open();
+    User::click(w.Command8(0));
+    ASSERT_TRUE(registry.IsLoaded(WindowNames::Insertion));
+    messages->expect(LoadWarning, vbNo);
+    User::click(w.Command1(1));
+    EXPECT_EQ(messages->shown().back().style, 308);
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Insertion));
+}
+
+TEST_F(BehaviourEditorTest, TheCloseQuestionFollowsTheSavedState)
+{
+    struct Case {
+        const char* what;
+        bool load;
+        bool save;
+        std::function<void(GSAVSVAenderung&)> act;
+        bool asks;
+    };
+    const Case cases[] = {
+        {"nothing loaded", false, false, [](GSAVSVAenderung&) {}, false},
+        {"category click before a load", false, false, [](GSAVSVAenderung& w) { User::click(w.Command4(2)); }, false},
+        {"right after loading", true, false, [](GSAVSVAenderung&) {}, true},
+        {"right after saving", true, true, [](GSAVSVAenderung&) {}, false},
+        {"category click after saving", true, true, [](GSAVSVAenderung& w) { User::click(w.Command4(0)); }, true},
+        {"area switch after saving", true, true, [](GSAVSVAenderung& w) { User::click(w.Command3); }, true},
+        {"colour click after saving", true, true, [](GSAVSVAenderung& w) { User::click(w.Command7(4)); }, true},
+        {"typing a line after saving", true, true, [](GSAVSVAenderung& w) { User::typeText(w.Text2(2), QStringLiteral("x")); }, true},
+        {"typing the name after saving", true, true, [](GSAVSVAenderung& w) { User::typeText(w.Text1, QStringLiteral("x")); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GSAVSVAenderung& w = c.load ? openLoaded() : open();
+        if (c.save)
+            save(w);
+        c.act(w);
+        const auto files = currentSet();
+        if (c.asks)
+            messages->expect(CloseQuestion, vbNo);
+        User::click(w.Command6);
+        messages->verifyDone();
+        EXPECT_FALSE(isOpen());
+        EXPECT_EQ(currentSet(), files);
+        settle();
+    }
+}
+
+TEST_F(BehaviourEditorTest, YesToTheCloseQuestionSavesTheBoxesOnScreen)
+{
+    installLoadedFixture();
+    GSAVSVAenderung& w = openLoaded();
+    User::click(w.Command8(0));
+    clipboard->setText(QStringLiteral("<in>"));
+    User::click(w.Command4(1));
+    retype(w.Text1, QStringLiteral("Beteiligung"));
+    retype(w.Text2(3), QStringLiteral("meldet sich  oft"));
+    messages->expect(CloseQuestion, vbYes);
+    User::click(w.Command6);
+    EXPECT_EQ(messages->shown().back().style, 292);
+    EXPECT_TRUE(clipboard->text().isEmpty());
+    EXPECT_FALSE(isOpen());
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/AVKategorien.txt")).contains(QStringLiteral("\r\n2,\"Beteiligung\",")));
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/TexteAV.txt")).contains(QStringLiteral("\r\n4,\"fragt nach\",\"meldet sich oft\",")));
+}
+
+TEST_F(BehaviourEditorTest, SwitchingAreaStoresTheShownCategoryIntoItsOwnArea)
+{
+    GSAVSVAenderung& w = openLoaded();
+    const BehaviourArea sv = w.svBlocks();
+    User::click(w.Command4(2));
+    retype(w.Text2(5), QStringLiteral("AV geändert"));
+    User::click(w.Command3);
+    EXPECT_EQ(w.avBlocks().line(3, 5), QStringLiteral("AV geändert"));
+    EXPECT_EQ(w.svBlocks().lines, sv.lines);
+    EXPECT_EQ(w.Text1.text(), QStringLiteral("Umgang mit anderen"));
+    retype(w.Text2(2), QStringLiteral("SV geändert"));
+    User::click(w.Command2);
+    EXPECT_EQ(w.svBlocks().line(1, 2), QStringLiteral("SV geändert"));
+    User::click(w.Command4(2));
+    EXPECT_EQ(w.Text2(5).text(), QStringLiteral("AV geändert"));
+}
+
+TEST_F(BehaviourEditorTest, SocialBehaviourShowsSixCategoryButtons)
+{
+    GSAVSVAenderung& w = openLoaded();
+    const CommandButton& tall = w.Command4(6);
+    const int gridLeft = w.Command4(5).left();
+    const int gridTop = w.Command4(5).top();
+    User::click(w.Command3);
+    EXPECT_FALSE(w.Command4(6).visible());
+    const CommandButton& sixth = w.Command4(5);
+    EXPECT_EQ(std::tuple(sixth.left(), sixth.top(), sixth.width(), sixth.height()),
+              std::tuple(tall.left(), tall.top(), tall.width(), tall.height()));
+    EXPECT_EQ(sixth.caption(), QStringLiteral("Gesamturteil"));
+    EXPECT_EQ(w.Command3.backColor(), Colours::LightRed);
+    EXPECT_EQ(w.Command2.backColor(), Colours::White);
+    User::click(w.Command2);
+    EXPECT_TRUE(w.Command4(6).visible());
+    EXPECT_EQ(std::tuple(sixth.left(), sixth.top(), sixth.height()), std::tuple(gridLeft, gridTop, w.Command4(4).height()));
+    EXPECT_EQ(sixth.caption(), QStringLiteral("Sorgfalt und Ordnung"));
+}
+
+TEST_F(BehaviourEditorTest, TakenOverLinesAreTrimmedAndTheirFirstRunOfBlanksReduced)
+{
+    struct Case { const char* typed; const char* stored; };
+    const Case cases[] = {
+        {"  hilft  gern   und  oft  ", "hilft gern   und  oft"},
+        {"arbeitet     zügig", "arbeitet zügig"},
+        {"ohne doppelte Blanks", "ohne doppelte Blanks"},
+        {"   ", ""},
+    };
+    GSAVSVAenderung& w = openLoaded();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        retype(w.Text2(4), QString::fromUtf8(c.typed));
+        retype(w.Text1, QString::fromUtf8(c.typed));
+        User::click(w.Command4(0));
+        EXPECT_EQ(w.avBlocks().line(1, 4), QString::fromUtf8(c.stored));
+        EXPECT_EQ(w.avBlocks().names[0], QString::fromUtf8(c.typed));
+        EXPECT_EQ(w.Text2(4).text(), QString::fromUtf8(c.stored));
+    }
+}
+
+TEST_F(BehaviourEditorTest, ColourClicksShareOneCounterAndStoreTheMarks)
+{
+    GSAVSVAenderung& first = open();
+    // Before a load a click only paints its line.
+    User::click(first.Command7(8));
+    EXPECT_EQ(first.Text2(8).backColor(), Colours::White);
+    User::click(first.Command6);
+    settle();
+
+    installLoadedFixture();
+    GSAVSVAenderung& w = openLoaded();
+    const BehaviourArea before = w.avBlocks();
+    struct Click { int line; int colour; };
+    const Click clicks[] = {{3, Colours::White},    {7, Colours::LightGreen}, {1, Colours::PaleGreen},
+                            {3, Colours::LightOrange}, {9, Colours::LightRed}, {2, Colours::White}};
+    for (const Click& c : clicks) {
+        User::click(w.Command7(c.line));
+        EXPECT_EQ(w.Text2(c.line).backColor(), c.colour) << "line " << c.line;
+    }
+    const std::pair<int, int> marks[] = {{1, 2}, {2, 0}, {3, 3}, {4, before.mark(1, 4)}, {7, 1}, {9, 4}};
+    for (auto [line, mark] : marks)
+        EXPECT_EQ(w.avBlocks().mark(1, line), mark) << "line " << line;
+    EXPECT_EQ(w.avBlocks().marks[1], before.marks[1]);
+    User::click(w.Command4(1));
+    User::click(w.Command4(0));
+    EXPECT_EQ(w.Text2(3).backColor(), Colours::LightOrange);
+    EXPECT_EQ(w.Text2(0).backColor(), Colours::White);
+    save(w);
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/AVKategorien.txt")).startsWith(QStringLiteral("1,\"Lernfreude\",2,0,3,2,3,3,1,4,4\r\n")));
+}
+
+TEST_F(BehaviourEditorTest, HintsFollowAreaAndCategory)
+{
+    GSAVSVAenderung& w = open();
+    User::click(w.Command4(2));
+    EXPECT_EQ(w.Label3.caption(), QStringLiteral("Hinweise zur Änderung der Textbausteine"));
+    EXPECT_EQ(w.Label3.foreColor(), 0xFF0000);
+    EXPECT_EQ(w.Label3.backColor(), Colours::LightOrange);
+    messages->expect(LoadWarning, vbYes);
+    User::click(w.Command1(1));
+    const QString redLine = QStringLiteral("\r\nText kann bis zur roten Linie eingegeben werden. Längerer Text wird zwar "
+                                           "übernommen und angezeigt, ist aber schlecht lesbar.");
+    EXPECT_EQ(w.Label3.caption(), QStringLiteral("In allen Zeilen wird vom Programm automatisch der Vorname eingefügt. Auch "
+                                                 "der Punkt am Ende wird vom Programm gesetzt. Kommata bitte nur in der "
+                                                 "Mitte des Textes einfügen.") + redLine);
+    User::click(w.Command4(2));
+    EXPECT_TRUE(w.Label3.caption().startsWith(QStringLiteral("In allen Zeilen wird vom Programm automatisch 'Er' oder 'Sie' "
+                                                             "am Anfang eingefügt, bei den Zeilen 5 und 9 'Ihm' oder 'Ihr'.")));
+    EXPECT_TRUE(w.Label3.caption().endsWith(QStringLiteral("einfügen.\r\nWenn die Kategorien davor leer sind, wird am Anfang der "
+                                                           "Vorname automatisch eingesetzt.") + redLine));
+    User::click(w.Command3);
+    User::click(w.Command4(5));
+    EXPECT_EQ(w.Label3.caption(), QStringLiteral("Der Punkt am Ende wird vom Programm gesetzt.\r\nDie obigen Formulierungen "
+                                                 "sind durch Zeugniserlass vorgegeben. Änderungen sollten nur nach "
+                                                 "sorgfältiger Prüfung vorgenommen werden!") + redLine);
+}
+
+TEST_F(BehaviourEditorTest, ThePasswordCopiesTheCurrentFilesAsTheyLieOnDisk)
+{
+    installLoadedFixture();
+    const auto shippedDefaults = defaultSet();
+    struct Case { const char* typed; bool copies; };
+    const Case cases[] = {
+        {"wolkenbruch", false}, {"Wolkenbruch ", false}, {"", false}, {"Wolkenbruch", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        GSAVSVAenderung& w = openLoaded();
+        const auto saved = currentSet();
+        retype(w.Text2(1), QStringLiteral("nur auf dem Bildschirm"));
+        messages->expect(PasswordQuestion, vbYes);
+        inputs->answerNext(QString::fromUtf8(c.typed));
+        if (!c.copies)
+            messages->expect(WrongPassword);
+        User::dblClick(w.Label1);
+        messages->verifyDone();
+        EXPECT_EQ(messages->shown().back().style, c.copies ? 35 : 16);
+        EXPECT_EQ(inputs->asked().back().prompt, QStringLiteral("Geben Sie das Passwort ein!"));
+        const auto defaults = defaultSet();
+        for (int i = 0; i < CurrentFiles.size(); ++i)
+            EXPECT_EQ(defaults.at(DefaultFiles[i]), c.copies ? saved.at(CurrentFiles[i]) : shippedDefaults.at(DefaultFiles[i]));
+        EXPECT_EQ(currentSet(), saved);
+        messages->expect(CloseQuestion, vbNo);
+        User::click(w.Command6);
+        settle();
+    }
+}
+
+TEST_F(BehaviourEditorTest, RefusingThePasswordQuestionOrNotLoadingCopiesNothing)
+{
+    installLoadedFixture();
+    const auto defaults = defaultSet();
+    GSAVSVAenderung& w = open();
+    User::dblClick(w.Label1);
+    messages->expect(LoadWarning, vbYes);
+    User::click(w.Command1(1));
+    for (int answer : {vbNo, vbCancel}) {
+        messages->expect(PasswordQuestion, answer);
+        User::dblClick(w.Label1);
+    }
+    messages->verifyDone();
+    EXPECT_TRUE(inputs->asked().empty());
+    EXPECT_EQ(defaultSet(), defaults);
+}
+
+TEST_F(BehaviourEditorTest, AFailedCopyLeavesTheWholeDefaultSetAsItWas)
+{
+    installLoadedFixture();
+    const auto defaults = defaultSet();
+    GSAVSVAenderung& w = openLoaded();
+    // The last target cannot be written, so the three copied before it are put back.
+    QFile::remove(path(QStringLiteral("Daten/Standard/TexteSVStandard.txt")));
+    QDir().mkpath(path(QStringLiteral("Daten/Standard/TexteSVStandard.txt")));
+    messages->expect(PasswordQuestion, vbYes);
+    inputs->answerNext(QStringLiteral("Wolkenbruch"));
+    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt konnte nicht nach Daten\\Standard\\TexteSVStandard.txt "
+                                    "kopiert werden."));
+    User::dblClick(w.Label1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(readBytes(QStringLiteral("Daten/Standard/") + DefaultFiles[i]), defaults.at(DefaultFiles[i]));
+
+    // A missing source is found before any default is touched.
+    QDir(path(QStringLiteral("Daten/Standard/TexteSVStandard.txt"))).removeRecursively();
+    QFile::remove(path(QStringLiteral("Daten/SVKategorien.txt")));
+    messages->expect(PasswordQuestion, vbYes);
+    inputs->answerNext(QStringLiteral("Wolkenbruch"));
+    messages->expect(QStringLiteral("Die Datei Daten\\SVKategorien.txt ist nicht vorhanden"));
+    User::dblClick(w.Label1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(readBytes(QStringLiteral("Daten/Standard/") + DefaultFiles[i]), defaults.at(DefaultFiles[i]));
+    EXPECT_TRUE(isOpen());
+}
+
+TEST_F(BehaviourEditorTest, FileProblemsAreReportedAndTheEditorStaysUsable)
+{
+    // A missing file and an overlong one: each named, the rest of the set loaded.
+    QFile::remove(path(QStringLiteral("Daten/TexteSV.txt")));
+    QString longFile = readFile(QStringLiteral("Daten/TexteAV.txt"));
+    longFile += QStringLiteral("11,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n12,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    writeFile(QStringLiteral("Daten/TexteAV.txt"), longFile);
+    GSAVSVAenderung& w = open();
+    messages->expect(LoadWarning, vbYes);
+    messages->expect(QStringLiteral("Die Datei Daten\\TexteAV.txt enthält mehr Einträge"));
+    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt ist nicht vorhanden"));
+    User::click(w.Command1(1));
+    messages->verifyDone();
+    EXPECT_EQ(w.Text2(1).text(), QStringLiteral("zeigt stets eine sehr große Lernfreude"));
+    User::click(w.Command3);
+    EXPECT_EQ(w.Command4(0).caption(), QStringLiteral("Umgang mit anderen"));
+    EXPECT_TRUE(w.Text2(1).text().isEmpty());
+
+    // A file that cannot be written keeps its old content, and leaving does not drop the edits.
+    const QByteArray avNames = readBytes(QStringLiteral("Daten/AVKategorien.txt"));
+    QDir().mkpath(path(QStringLiteral("Daten/TexteSV.txt")));
+    retype(w.Text1, QStringLiteral("Miteinander"));
+    messages->expect(SaveQuestion, vbYes);
+    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt konnte nicht gespeichert werden."));
+    User::click(w.Command5);
+    EXPECT_NE(readBytes(QStringLiteral("Daten/SVKategorien.txt")), QByteArray());
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AVKategorien.txt")), avNames);
+    messages->expect(CloseQuestion, vbYes);
+    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt konnte nicht gespeichert werden."));
+    User::click(w.Command6);
+    EXPECT_TRUE(isOpen());
+    messages->expect(CloseQuestion, vbNo);
+    User::click(w.Command6);
+    EXPECT_FALSE(isOpen());
+}
+
+TEST_F(BehaviourEditorTest, MissingDefaultFolderIsReportedFileByFile)
+{
+    QDir(path(QStringLiteral("Daten/Standard"))).removeRecursively();
+    GSAVSVAenderung& w = open();
+    messages->expect(LoadWarning, vbYes);
+    for (int i : {0, 2, 1, 3})
+        messages->expect(QStringLiteral("Die Datei Daten\\Standard\\%1 ist nicht vorhanden").arg(DefaultFiles[i]));
+    User::click(w.Command1(0));
+    messages->verifyDone();
+    EXPECT_TRUE(w.loaded());
+    messages->expect(PasswordQuestion, vbYes);
+    inputs->answerNext(QStringLiteral("Wolkenbruch"));
+    messages->expect(QStringLiteral("Die Datei Daten\\AVKategorien.txt konnte nicht nach Daten\\Standard\\"));
+    User::dblClick(w.Label1);
+    EXPECT_FALSE(QDir(path(QStringLiteral("Daten/Standard"))).exists());
+}
+
+TEST_F(BehaviourEditorTest, DoubleClickInsertsTheClipboardBehindTheWord)
+{
+    GSAVSVAenderung& w = openLoaded();
+    User::click(w.Command4(4));
+    struct Case { const char* clip; const char* text; int at; const char* result; };
+    const Case cases[] = {
+        {"<in>", "als Helfer der Klasse", 6, "als Helfer<in> der Klasse"},
+        {"<Er/Sie>", "Danach hilft", 12, "Danach hilft <Er/Sie>"},
+        {"", "bleibt so", 3, "bleibt so"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.clip);
+        clipboard->setText(QString::fromUtf8(c.clip));
+        w.Text2(2).setText(QString::fromUtf8(c.text));
+        User::dblClickAt(w.Text2(2), c.at - 1);
+        EXPECT_EQ(w.Text2(2).text(), QString::fromUtf8(c.result));
+        EXPECT_EQ(clipboard->text(), QString::fromUtf8(c.clip));
+    }
+}
+
+TEST_F(BehaviourEditorTest, LineZeroCannotBeChanged)
+{
+    GSAVSVAenderung& w = openLoaded();
+    const QString lineZero = w.Text2(0).text();
+    User::typeKey(w.Text2(0), QLatin1Char('x'));
+    messages->expect(QStringLiteral("Doppelte Anführungszeichen"));
+    User::typeKey(w.Text2(0), QLatin1Char('"'));
+    clipboard->setText(QStringLiteral("<in>"));
+    User::dblClickAt(w.Text2(0), 2);
+    EXPECT_EQ(w.Text2(0).text(), lineZero);
+}
+
+TEST_F(BehaviourEditorTest, QuotesBecomeApostrophesWithANotice)
+{
+    GSAVSVAenderung& w = openLoaded();
+    messages->expect(QStringLiteral("Doppelte Anführungszeichen werden zur Programmsteuerung benötigt."));
+    User::typeKey(w.Text1, QLatin1Char('"'));
+    EXPECT_TRUE(w.Text1.text().endsWith(QLatin1Char('\'')));
+    messages->expect(QStringLiteral("Anführungszeichen, die Sie einfügen wollen"));
+    User::paste(w.Text2(3), QStringLiteral("\"so\""));
+    EXPECT_TRUE(w.Text2(3).text().endsWith(QStringLiteral("'so'")));
+}
+
+TEST_F(BehaviourEditorTest, PlaceholderListAndHelp)
+{
+    writeActiveForm(BehaviourBlocksEditor);
+    GSAVSVAenderung& w = open();
+    EXPECT_EQ(w.Command8(0).backColor(), Colours::LightGreen);
+    EXPECT_FALSE(w.Command8(1).enabled());
+    User::click(w.Command8(0));
+    EXPECT_TRUE(registry.Find(WindowNames::Insertion)->shown());
+    EXPECT_FALSE(w.Command8(0).enabled());
+    EXPECT_EQ(w.Command8(1).backColor(), Colours::LightGreen);
+    clipboard->setText(QStringLiteral("<Er/Sie>"));
+    User::click(w.Command8(1));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    EXPECT_TRUE(clipboard->text().isEmpty());
+    EXPECT_TRUE(w.Command8(0).enabled());
+    User::click(w.Command8(2));
+    EXPECT_EQ(launcher->commandLines, QStringList{QStringLiteral("Winword.exe Texte\\Hilfe8.doc")});
+}
+
+TEST_F(BehaviourEditorTest, MainMenuEntryFourOpensTheEditorWithTheShippedSet)
+{
+    auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
+    start.Command1_Click(BehaviourBlocksEditor);
+    auto* w = registry.find<GSAVSVAenderung>(WindowNames::BehaviourEditor);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->caption(), QStringLiteral("Textänderung AVSV"));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    messages->expect(LoadWarning, vbYes);
+    User::click(w->Command1(1));
+    EXPECT_EQ(w->Command4(0).caption(), QStringLiteral("Lernbereitschaft"));
+}
+
+TEST_F(BehaviourEditorTest, RendersBothAreas)
+{
+    GSAVSVAenderung& w = openLoaded();
+    User::click(w.Command4(2));
+    test::renderToPng(w.window(), QStringLiteral("GSAVSVAenderung_AV.png"));
+    User::click(w.Command3);
+    test::renderToPng(w.window(), QStringLiteral("GSAVSVAenderung_SV.png"));
+}
+
+} // namespace
