@@ -530,6 +530,9 @@ TEST_F(BehaviourEditorTest, MainMenuEntryFourOpensTheEditorWithTheShippedSet)
 TEST_F(BehaviourEditorTest, RendersBothAreas)
 {
     GSAVSVAenderung& w = openLoaded();
+    EXPECT_EQ(w.Line1.left() - w.Text2(1).left(), 7780);
+    EXPECT_EQ(w.Text2(1).width(), 10000);
+    EXPECT_EQ(w.Line1.backColor(), Colours::Red);
     User::click(w.Command4(2));
     test::renderToPng(w.window(), QStringLiteral("GSAVSVAenderung_AV.png"));
     User::click(w.Command3);
