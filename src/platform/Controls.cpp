@@ -517,6 +517,7 @@ Line::Line(ControlParent& parent) : Control(new QFrame(parent.area()), Colours::
 {
     // A line may be drawn across other controls; clicks go through it to them.
     widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setBackColor(Colours::Red);
 }
 
 // --- Timer
