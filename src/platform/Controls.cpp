@@ -419,6 +419,16 @@ protected:
         HookedWidget<QListWidget>::mousePressEvent(e);
     }
 
+    // Qt makes the first row current when the list takes the focus; that is no choice of the user.
+    void focusInEvent(QFocusEvent* e) override
+    {
+        const bool noChoice = currentRow() < 0;
+        const QSignalBlocker block(this);
+        HookedWidget<QListWidget>::focusInEvent(e);
+        if (noChoice)
+            setCurrentRow(-1);
+    }
+
 private:
     bool changedByPress_ = false;
 };

@@ -51,9 +51,10 @@ bool Form::shown() const { return window_->isVisible(); }
 
 void Form::setTopmost(bool on)
 {
-    window_->setAttribute(Qt::WA_NativeWindow);
-    if (QWindow* handle = window_->windowHandle())
-        handle->setFlag(Qt::WindowStaysOnTopHint, on);
+    // The native window must exist before the flag is set: creating it on the first showing would
+    // take the widget's flags and drop the one set here.
+    window_->winId();
+    window_->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, on);
 }
 
 bool Form::topmost() const

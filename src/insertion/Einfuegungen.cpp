@@ -1,0 +1,243 @@
+#include "Einfuegungen.h"
+#include "common/ActiveForm.h"
+#include "common/ClipboardInsertion.h"
+#include "common/FileMessages.h"
+#include "common/QuoteRule.h"
+#include "common/RecordFile.h"
+#include "platform/Services.h"
+#include <algorithm>
+#include <optional>
+
+namespace zt {
+
+namespace {
+const QString PlaceholderFile = QStringLiteral("Daten\\Platzhalter.txt");
+const QString BehaviourSnippetFile = QStringLiteral("Daten\\Einfügungen1.txt");
+const QString GradeSnippetFile = QStringLiteral("Daten\\Einfügungen2.txt");
+const QString NoEntries = QStringLiteral("Es sind keine Eintragungen vorhanden");
+const QString CrLf = QStringLiteral("\r\n");
+
+const QString NewTextPrompt =
+    QStringLiteral("Geben Sie bitte den Text ein!") + CrLf
+    + QStringLiteral("Als Platzhalter können Sie hier <Vorname>, <Er/Sie>, <sie/er>, <Ihm/Ihr>, <ihr/ihm>, "
+                     "<Sein/Ihr>, <ihr/sein>, die Endung <in>, <Schuljahr>, <Nextschj> oder <Konferenz> benutzen.");
+
+// The blanks line up the descriptions of the shipped tokens in the list's font.
+constexpr Einfuegungen::PlaceholderRow GenderPlaceholderRows[] = {{1, 8}, {2, 11}, {4, 11}, {6, 11}, {8, 20}};
+constexpr Einfuegungen::PlaceholderRow AllPlaceholderRows[] = {{1, 8},  {2, 11}, {3, 13}, {4, 11},
+                                                               {5, 12}, {6, 11}, {7, 10}, {8, 20},
+                                                               {9, 8},  {10, 9}, {11, 6}};
+// Header row and separator row come before the token rows.
+constexpr int FirstTokenRow = 2;
+
+bool isSnippetMode(int mode)
+{
+    return mode == BehaviourEntry || mode == CompetencesEntry || mode == SupportClubsEntry;
+}
+} // namespace
+
+Einfuegungen::Einfuegungen() : Form(InsertionDialogName)
+{
+    setCaption(QStringLiteral("Einfügetexte - Dieses Fenster ist hier verschiebbar!!"));
+    resize(6000, 4700);
+    createControls();
+}
+
+void Einfuegungen::createControls()
+{
+    // Sized to their captions, which must fit on one line.
+    const int lefts[3] = {240, 2285, 3930};
+    const int widths[3] = {2000, 1600, 1600};
+    for (int i = 0; i < 3; ++i) {
+        CommandButton& b = Command1.add(i, *this);
+        b.move(lefts[i], 120, widths[i], 500);
+        b.setFontSize(7);
+    }
+    Command1.Click = [this](int i) { Command1_Click(i); };
+    Label1.move(240, 720, 5290, 500);
+    List1.move(240, 1320, 5290, 2700);
+    List1.Click = [this] { List1_Click(); };
+    Check1.move(5640, 120, 240, 240);
+    Check1.setVisible(false);
+    Check1.Click = [this] { Check1_Click(); };
+}
+
+void Einfuegungen::Form_Load()
+{
+    readPlaceholders();
+    Check1.setValue(true);
+    Check1_Click();
+    mode_ = readActiveForm().value_or(-1);
+    switch (mode_) {
+    case BehaviourEntry:
+        place({2500, 1800, 6000, 4700, 5290, 2700});
+        showSnippets(BehaviourSnippetFile);
+        break;
+    case CompetencesEntry:
+        place({2800, 1000, 6000, 4700, 5290, 2700});
+        showSnippets(GradeSnippetFile);
+        break;
+    case SupportClubsEntry:
+        place({2500, 1800, 6000, 4700, 5290, 2700});
+        showSnippets(GradeSnippetFile);
+        break;
+    case BehaviourBlocksEditor:
+        place({8700, 2300, 5000, 3470, 4400, 1610});
+        showPlaceholderRows(GenderPlaceholderRows);
+        break;
+    case GradeBlocksEditor:
+        place({8700, 200, 5000, 5000, 4400, 3000});
+        showPlaceholderRows(AllPlaceholderRows);
+        break;
+    default:
+        break;
+    }
+    if (isSnippetMode(mode_) || mode_ == BehaviourBlocksEditor || mode_ == GradeBlocksEditor)
+        Label1.setCaption(QStringLiteral(
+            "Wählen Sie den gewünschten Eintrag unten aus und doppelklicken Sie auf die Einfügestelle!"));
+    Command1(0).setCaption(QStringLiteral("Markierten Eintrag löschen"));
+    Command1(1).setCaption(QStringLiteral("Alle Einträge löschen"));
+    Command1(2).setCaption(QStringLiteral("Neuen Text eingeben"));
+    // Only the snippet lists have a file that the buttons could edit.
+    Command1.forEach([this](int, CommandButton& b) { b.setVisible(isSnippetMode(mode_)); });
+}
+
+void Einfuegungen::readPlaceholders()
+{
+    std::optional<RecordReader> reader = openRecordFile(PlaceholderFile);
+    if (!reader) {
+        reportMissingFile(PlaceholderFile);
+        return;
+    }
+    const NumberedResult read = readNumbered(*reader, PlaceholderSlots, [&](int slot) {
+        const QString token = reader->string();
+        const QString description = reader->string();
+        if (slot >= 0 && slot < PlaceholderSlots) {
+            Token[slot] = token;
+            Description[slot] = description;
+        }
+    });
+    placeholdersRead_ = std::clamp(read.count, 0, PlaceholderSlots);
+    if (reader->damaged())
+        reportDamagedFile(PlaceholderFile);
+    if (read.truncated)
+        reportTooManyRecords(PlaceholderFile, PlaceholderSlots);
+}
+
+void Einfuegungen::place(const Placement& p)
+{
+    move(p.left, p.top, p.width, p.height);
+    List1.setWidth(p.listWidth);
+    List1.setHeight(p.listHeight);
+    Label1.setWidth(p.listWidth);
+}
+
+void Einfuegungen::showSnippets(const QString& file)
+{
+    snippetFile_ = file;
+    if (std::optional<RecordReader> reader = openRecordFile(file)) {
+        while (!reader->atEnd()) {
+            const QString text = reader->string();
+            if (reader->damaged()) {
+                reportDamagedFile(file);
+                break;
+            }
+            List1.addItem(text);
+        }
+    } else {
+        reportMissingFile(file);
+    }
+    rowCount_ = List1.listCount();
+}
+
+void Einfuegungen::showPlaceholderRows(std::span<const PlaceholderRow> rows)
+{
+    // Without the file there is nothing to head or to offer.
+    if (placeholdersRead_ == 0)
+        return;
+    List1.addItem(Token[0] + QString(12, QLatin1Char(' ')) + Description[0] + CrLf);
+    List1.addItem(QString(27, QLatin1Char('_')) + CrLf);
+    for (const PlaceholderRow& row : rows)
+        if (row.slot < placeholdersRead_)
+            List1.addItem(Token[row.slot] + QString(row.fillers, QLatin1Char(' ')) + Description[row.slot] + CrLf);
+}
+
+std::span<const Einfuegungen::PlaceholderRow> Einfuegungen::placeholderRowsOfMode() const
+{
+    if (mode_ == BehaviourBlocksEditor)
+        return GenderPlaceholderRows;
+    if (mode_ == GradeBlocksEditor)
+        return AllPlaceholderRows;
+    return {};
+}
+
+void Einfuegungen::List1_Click()
+{
+    const int row = List1.listIndex();
+    if (isSnippetMode(mode_)) {
+        Clipboard::Clear();
+        Clipboard::SetText(List1.list(row));
+        return;
+    }
+    const std::span<const PlaceholderRow> rows = placeholderRowsOfMode();
+    if (rows.empty())
+        return;
+    Clipboard::Clear();
+    // The header and the separator row offer nothing.
+    const int tokenRow = row - FirstTokenRow;
+    if (tokenRow >= 0 && tokenRow < static_cast<int>(rows.size()))
+        Clipboard::SetText(Token[rows[tokenRow].slot]);
+}
+
+void Einfuegungen::Command1_Click(int Index)
+{
+    // Nothing chosen: nothing to delete, and the clipboard is left alone.
+    if (Index == 0 && List1.listIndex() < 0)
+        return;
+    Clipboard::Clear();
+    switch (Index) {
+    case 0:
+        List1.removeItem(List1.listIndex());
+        rowCount_ = List1.listCount();
+        writeSnippetFile(snippetRows());
+        break;
+    case 1:
+        List1.clear();
+        rowCount_ = 0;
+        writeSnippetFile({NoEntries});
+        break;
+    case 2: {
+        const QString text = InputBox(NewTextPrompt, QStringLiteral("Einfügetext"));
+        if (text.isEmpty())
+            return;
+        List1.addItem(WithoutQuotes(text));
+        rowCount_ = List1.listCount();
+        writeSnippetFile(snippetRows());
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+QStringList Einfuegungen::snippetRows() const
+{
+    QStringList rows;
+    for (int i = 0; i < rowCount_; ++i)
+        rows << List1.list(i);
+    return rows;
+}
+
+void Einfuegungen::writeSnippetFile(const QStringList& rows)
+{
+    RecordWriter writer;
+    for (const QString& row : rows)
+        writer.string(row).endRecord();
+    if (!writeRecordFile(snippetFile_, writer))
+        reportWriteFailure(snippetFile_);
+}
+
+// Ticked for good: the box is invisible, so the window always stays above the work windows.
+void Einfuegungen::Check1_Click() { setTopmost(Check1.value()); }
+
+} // namespace zt
