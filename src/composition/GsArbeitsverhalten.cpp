@@ -1,0 +1,610 @@
+#include "GsArbeitsverhalten.h"
+#include "BehaviourComposition.h"
+#include "CompositionSkeleton.h"
+#include "Placeholders.h"
+#include "app/WindowNames.h"
+#include "common/ClipboardInsertion.h"
+#include "common/PhotoNames.h"
+#include "common/QuoteRule.h"
+#include "common/WordLauncher.h"
+#include "platform/Colour.h"
+#include "platform/Services.h"
+#include <QApplication>
+#include <QStyle>
+
+namespace zt {
+
+namespace {
+constexpr int MaxCategoryButtons = AvCategories;
+constexpr int OptionCount = BlockLines;
+
+// Top of the category column and of the option frame; both end at the same height.
+constexpr int AreaTop = 2040;
+constexpr int AreaHeight = 3560;
+
+const SaveQuestion AskSaveQuestion{
+    QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden ?"), 35};
+
+QString trimBlanks(const QString& s)
+{
+    qsizetype start = 0;
+    qsizetype end = s.size();
+    while (start < end && s.at(start) == QLatin1Char(' '))
+        ++start;
+    while (end > start && s.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return s.mid(start, end - start);
+}
+
+// The reduced set knows no school year.
+PlaceholderValues valuesOf(const StudentRecord& pupil) { return {pupil.Gender, pupil.FirstName, {}, {}, {}}; }
+
+void trimLines(BehaviourArea& blocks)
+{
+    for (auto& column : blocks.lines)
+        for (QString& line : column)
+            line = trimBlanks(line);
+}
+} // namespace
+
+GsArbeitsverhalten::GsArbeitsverhalten() : Form(WindowNames::Behaviour)
+{
+    setCaption(QStringLiteral("Arbeits- und Sozialverhalten"));
+    resize(12600, 9000);
+    createControls();
+}
+
+void GsArbeitsverhalten::createControls()
+{
+    Label1.move(240, 120, 6900, 320);
+    Label1.setFontBold(true);
+    Label2.move(7200, 120, 1500, 320);
+    Label2.setFontBold(true);
+    Label3.move(3000, 2880, 6600, 540);
+    Combo1.move(3000, 3500, 2600, 360);
+    Combo1.Click = [this] { Combo1_Click(); };
+    Picture1.move(10920, 120, 1440, 1800);
+
+    Command1.move(240, 600, 2400, 480);
+    Command1.Click = [this] { Command1_Click(); };
+    Command2.move(2760, 600, 2400, 480);
+    Command2.Click = [this] { Command2_Click(); };
+
+    for (int k = 0; k < MaxCategoryButtons; ++k)
+        Command3.add(k, *this);
+    Command3.Click = [this](int i) { Command3_Click(i); };
+
+    Frame1.move(2880, AreaTop, 9480, AreaHeight);
+    for (int i = 0; i < OptionCount; ++i)
+        Option1.add(i, Frame1).move(180, 300 + i * 320, 9120, 300);
+    Option1.Click = [this](int i) { Option1_Click(i); };
+    // The cover lies over the frame, so it must be stacked above it.
+    Picture4.move(Frame1.left(), Frame1.top(), Frame1.width(), Frame1.height());
+    Picture4.setBackColor(Colours::Grey);
+    Picture4.setVisible(false);
+    Picture4.widget()->raise();
+
+    Text1.add(0, *this, true).move(240, 5760, 6000, 2280);
+    Text1.add(1, *this, true).move(6360, 5760, 6000, 2280);
+    Text1.Click = [this](int i) { Text1_Click(i); };
+    Text1.LostFocus = [this](int i) { Text1_LostFocus(i); };
+    Text1.DblClick = [this](int i) { Text1_DblClick(i); };
+    Text1.KeyPress = [this](int i, int& key) { Text1_KeyPress(i, key); };
+    Text1.Change = [this](int i) { Text1_Change(i); };
+
+    Command4.move(240, 8280, 2400, 480);
+    Command4.Click = [this] { Command4_Click(); };
+    Command6.move(2760, 8280, 2400, 480);
+    Command6.Click = [this] { Command6_Click(); };
+    const QString insertionCaptions[2] = {QStringLiteral("Einfügung zeigen"), QStringLiteral("Einfügung verbergen")};
+    for (int i = 0; i < 2; ++i) {
+        CommandButton& b = Command7.add(i, *this, insertionCaptions[i]);
+        b.move(5280 + i * 2120, 8280, 2000, 480);
+        b.setBackColor(Colours::White);
+        b.setEnabled(false);
+    }
+    Command7.Click = [this](int i) { Command7_Click(i); };
+    Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    Command8.move(9520, 8280, 480, 480);
+    Command8.Click = [this] { Command8_Click(); };
+    Command5.setToolTip(QStringLiteral("Zurück zum Startmenü"));
+    Command5.move(10120, 8280, 2240, 480);
+    Command5.Click = [this] { Command5_Click(); };
+}
+
+void GsArbeitsverhalten::Form_Load()
+{
+    CurrentArea = 0;
+
+    for (int k = 0; k < MaxCategoryButtons; ++k)
+        Command3(k).setVisible(false);
+    for (Control* c : {&Command1, &Command2, &Command4, &Command6})
+        c->setEnabled(false);
+    Frame1.setVisible(false);
+    for (int i = 0; i < 2; ++i) {
+        Text1(i).setVisible(false);
+        Text1(i).setEnabled(false);
+    }
+    Combo1.setLeft(3000);
+    Combo1.setTop(3500);
+
+    ColourTable = {0xFFFFFF, 0x80FF80, 0xC0FFC0, 0xC0E0FF, 0xC0C0FF, 0xC0C0C0,
+                   0xFFFF,   0xFF,     0xC0FFFF, 0xFFFFC0, 0xC0FFFF};
+    Command6.setBackColor(ColourTable[0]);
+
+    LoadNames();
+    LoadAvBlocks();
+    LoadSvBlocks();
+    LoadStore();
+    BuildPictureNames();
+
+    Command5.setBackColor(ColourTable[4]);
+}
+
+void GsArbeitsverhalten::Form_QueryClose() { Command5_Click(); }
+
+void GsArbeitsverhalten::LoadNames()
+{
+    Pupils = loadStudents();
+    PupilCount = Pupils.Count;
+    ClassName = Pupils.ClassName;
+    for (int slot = 0; slot < PupilCount; ++slot)
+        Combo1.addItem(Pupils.Slots[slot].Surname + QStringLiteral("  ") + Pupils.Slots[slot].FirstName);
+    Label2.setCaption(ClassName);
+}
+
+void GsArbeitsverhalten::LoadAvBlocks()
+{
+    readLineFile(AvLineFile, AvBlocks);
+    trimLines(AvBlocks);
+    readCategoryFile(AvCategoryFile, AvBlocks);
+}
+
+void GsArbeitsverhalten::LoadSvBlocks()
+{
+    readLineFile(SvLineFile, SvBlocks);
+    trimLines(SvBlocks);
+    readCategoryFile(SvCategoryFile, SvBlocks);
+}
+
+void GsArbeitsverhalten::LoadStore()
+{
+    // Without a pupil list every stored record would look foreign; the stores are left alone.
+    if (PupilCount == 0)
+        return;
+    auto inSlots = [](int slot) { return slot >= 0 && slot < PupilSlots; };
+
+    const StoreReading texts = ReadStore(AvSvTextStore, Pupils, SlotRule::ByNumber, KeyCheck::Surname,
+                                         [&](RecordReader& r, int slot) {
+                                             QString av = r.string();
+                                             QString sv = r.string();
+                                             if (!inSlots(slot))
+                                                 return;
+                                             AvTexts[slot] = av;
+                                             SvTexts[slot] = sv;
+                                         });
+    if (texts == StoreReading::SurnameMismatch) {
+        ConfirmRecreateStores();
+        return;
+    }
+    if (texts == StoreReading::Missing)
+        WriteTextStore();
+
+    const StoreReading choices = ReadStore(AvSvChoiceStore, Pupils, SlotRule::ByNumber, KeyCheck::Surname,
+                                           [&](RecordReader& r, int slot) {
+                                               const int avLocked = r.integer();
+                                               const int svLocked = r.integer();
+                                               std::array<int, AvCategories> av{};
+                                               for (int& c : av)
+                                                   c = r.integer();
+                                               std::array<int, SvCategories> sv{};
+                                               for (int& c : sv)
+                                                   c = r.integer();
+                                               if (!inSlots(slot))
+                                                   return;
+                                               AvLocked[slot] = avLocked;
+                                               SvLocked[slot] = svLocked;
+                                               AvChoices[slot] = av;
+                                               SvChoices[slot] = sv;
+                                           });
+    if (choices == StoreReading::SurnameMismatch)
+        ConfirmRecreateStores();
+    else if (choices == StoreReading::Missing)
+        WriteChoiceStore();
+}
+
+void GsArbeitsverhalten::ConfirmRecreateStores()
+{
+    const int answer = MsgBox(
+        QStringLiteral("Die Namensliste stimmt nicht mit den bisher gespeicherten Daten und Textinhalten überein. "
+                       "Sollen alle bisherigen Eintragungen gelöscht und die Dateien an Hand der Namensliste ganz "
+                       "neu angelegt werden ?"),
+        20);
+    if (answer == vbYes)
+        ResetStores();
+}
+
+void GsArbeitsverhalten::ResetStores()
+{
+    AvTexts.fill(QString());
+    SvTexts.fill(QString());
+    AvLocked.fill(0);
+    SvLocked.fill(0);
+    AvChoices.fill({});
+    SvChoices.fill({});
+    const bool texts = WriteTextStore();
+    const bool choices = WriteChoiceStore();
+    // Reading a store that could not be rewritten would only ask the same question again.
+    if (texts && choices)
+        LoadStore();
+}
+
+bool GsArbeitsverhalten::WriteTextStore()
+{
+    return WriteStore(AvSvTextStore, Pupils, [this](RecordWriter& w, int slot) {
+        w.string(AvTexts[slot]).string(SvTexts[slot]);
+    });
+}
+
+bool GsArbeitsverhalten::WriteChoiceStore()
+{
+    return WriteStore(AvSvChoiceStore, Pupils, [this](RecordWriter& w, int slot) {
+        w.integer(AvLocked[slot]).integer(SvLocked[slot]);
+        for (int c : AvChoices[slot])
+            w.integer(c);
+        for (int c : SvChoices[slot])
+            w.integer(c);
+    });
+}
+
+bool GsArbeitsverhalten::SaveAll()
+{
+    if (PupilCount == 0)
+        return true;
+    const bool texts = WriteTextStore();
+    const bool choices = WriteChoiceStore();
+    // A copy of a store that could not be written would only repeat the older file.
+    if (texts)
+        BackupStore(AvSvTextStore);
+    if (choices)
+        BackupStore(AvSvChoiceStore);
+    return texts && choices;
+}
+
+void GsArbeitsverhalten::BuildPictureNames()
+{
+    for (int slot = 0; slot < PupilCount; ++slot) {
+        const StudentRecord& s = Pupils.Slots[slot];
+        PictureNames[slot] = PictureName(s.Surname, s.FirstName, s.BirthDate);
+    }
+}
+
+void GsArbeitsverhalten::Combo1_Click()
+{
+    Saved = 0;
+    Command1.setEnabled(true);
+    Command2.setEnabled(true);
+    Command6.setEnabled(false);
+    Command6.setBackColor(ColourTable[0]);
+    if (CurrentArea == 0)
+        Label3.setCaption(QStringLiteral("Wählen Sie mit den oberen Tasten den Bereich aus, den Sie bearbeiten möchten!"));
+    CurrentPupil = Combo1.listIndex();
+    ShowStudentPicture(Picture1, PictureNames[CurrentPupil], QStringLiteral(".JPG"));
+    ResetAvChoices();
+    ResetSvChoices();
+    ClearOptionValue();
+    UpdateTextPresentFlags();
+    if (CurrentArea == 1)
+        Command1_Click();
+    else if (CurrentArea == 2)
+        Command2_Click();
+    SaveAll();
+    Text1(0).setText(AvTexts[CurrentPupil]);
+    Text1(1).setText(SvTexts[CurrentPupil]);
+}
+
+void GsArbeitsverhalten::ResetAvChoices()
+{
+    AvChoices[CurrentPupil].fill(0);
+    AvParts.fill(QString());
+    Text1(0).setText(QString());
+}
+
+void GsArbeitsverhalten::ResetSvChoices()
+{
+    SvChoices[CurrentPupil].fill(0);
+    SvParts.fill(QString());
+    Text1(1).setText(QString());
+}
+
+void GsArbeitsverhalten::ClearOptionValue() { Option1(CurrentOption).setValue(false); }
+
+void GsArbeitsverhalten::UpdateTextPresentFlags()
+{
+    LockFlagsFromTexts(AvTexts, AvLocked, PupilCount);
+    LockFlagsFromTexts(SvTexts, SvLocked, PupilCount);
+}
+
+void GsArbeitsverhalten::Command1_Click() { OpenArea(1); }
+
+void GsArbeitsverhalten::Command2_Click() { OpenArea(2); }
+
+void GsArbeitsverhalten::OpenArea(int area)
+{
+    Saved = 0;
+    CurrentCategory = 0;
+    ClearOptionValue();
+    CurrentArea = area;
+    const bool av = area == 1;
+
+    Frame1.setBackColor(ColourTable[av ? 8 : 9]);
+    Frame1.setVisible(true);
+    Text1(0).setVisible(true);
+    Text1(1).setVisible(true);
+    CommandButton& shown = av ? Command1 : Command2;
+    CommandButton& other = av ? Command2 : Command1;
+    other.setBackColor(ColourTable[5]);
+    shown.setBackColor(Frame1.backColor());
+    Label3.setVisible(false);
+
+    const BehaviourArea& blocks = currentBlocks();
+    for (int k = 0; k < MaxCategoryButtons; ++k) {
+        const bool used = k < blocks.categories;
+        if (used)
+            Command3(k).setCaption(blocks.names[k]);
+        Command3(k).setVisible(used);
+    }
+    Text1(0).setEnabled(av);
+    Text1(1).setEnabled(!av);
+
+    Combo1.setLeft(8200);
+    Combo1.setTop(516);
+    LayOutCategoryButtons(blocks.categories);
+
+    ShowOptions();
+    ColourOptions();
+    ResetCategoryButtons();
+
+    // Categories 2 onwards first, so that category 1 ends up shown.
+    for (int k = 1; k < blocks.categories; ++k) {
+        Command3_Click(k);
+        ColourCategoryButtons();
+    }
+    Command3_Click(0);
+    ColourCategoryButtons();
+
+    ShowAreaOrLock();
+    Command4.setEnabled(true);
+    Command4.setBackColor(ColourTable[1]);
+
+    if (currentAreaLocked())
+        Text1(av ? 0 : 1).setFocus();
+    else
+        Command3(0).setFocus();
+}
+
+void GsArbeitsverhalten::LayOutCategoryButtons(int categories)
+{
+    // The buttons share the height of the option frame beside them.
+    const int step = AreaHeight / categories;
+    for (int k = 0; k < categories; ++k)
+        Command3(k).move(240, AreaTop + k * step, 2520, step - 40);
+}
+
+const BehaviourArea& GsArbeitsverhalten::currentBlocks() const { return CurrentArea == 2 ? SvBlocks : AvBlocks; }
+
+int GsArbeitsverhalten::currentChoice() const
+{
+    return CurrentArea == 2 ? SvChoices[CurrentPupil][CurrentCategory] : AvChoices[CurrentPupil][CurrentCategory];
+}
+
+bool GsArbeitsverhalten::currentAreaLocked() const
+{
+    return (CurrentArea == 2 ? SvLocked[CurrentPupil] : AvLocked[CurrentPupil]) == 1;
+}
+
+void GsArbeitsverhalten::Command3_Click(int Index)
+{
+    Saved = 0;
+    CurrentCategory = Index;
+    ClearOptionValue();
+    ShowOptions();
+    ColourOptions();
+    MarkCategoryButton();
+    ColourCategoryButtons();
+}
+
+void GsArbeitsverhalten::ShowOptions()
+{
+    const BehaviourArea& blocks = currentBlocks();
+    Frame1.setCaption(blocks.names[CurrentCategory]);
+    for (int i = 0; i < OptionCount; ++i)
+        Option1(i).setCaption(blocks.line(CurrentCategory + 1, i));
+}
+
+void GsArbeitsverhalten::ColourOptions()
+{
+    const BehaviourArea& blocks = currentBlocks();
+    for (int i = 1; i < OptionCount; ++i) {
+        const int mark = blocks.mark(CurrentCategory + 1, i);
+        Option1(i).setBackColor(ColourTable[mark >= 0 && mark <= 4 ? mark : 0]);
+    }
+}
+
+void GsArbeitsverhalten::ResetCategoryButtons()
+{
+    for (int k = 0; k < MaxCategoryButtons; ++k)
+        Command3(k).setBackColor(ColourTable[5]);
+}
+
+void GsArbeitsverhalten::MarkCategoryButton()
+{
+    for (int k = 0; k < MaxCategoryButtons; ++k)
+        if (Command3(k).backColor() == ColourTable[6])
+            Command3(k).setBackColor(ColourTable[5]);
+}
+
+void GsArbeitsverhalten::ColourCategoryButtons()
+{
+    const int choice = currentChoice();
+    Command3(CurrentCategory).setBackColor(choice == 0 ? ColourTable[6] : Option1(choice).backColor());
+}
+
+void GsArbeitsverhalten::Option1_Click(int Index)
+{
+    CurrentOption = Index;
+    RecordChoice();
+    if (CurrentArea == 1) {
+        ComposeAvText();
+        ApplyAvPlaceholders();
+    } else {
+        ComposeSvText();
+        ApplySvPlaceholders();
+    }
+    ColourCategoryButtons();
+    Command5.setCaption(QStringLiteral("Alle Eingaben beenden"));
+}
+
+void GsArbeitsverhalten::RecordChoice()
+{
+    if (!Option1(CurrentOption).value())
+        return;
+    if (CurrentArea == 1)
+        AvChoices[CurrentPupil][CurrentCategory] = CurrentOption;
+    else
+        SvChoices[CurrentPupil][CurrentCategory] = CurrentOption;
+}
+
+void GsArbeitsverhalten::ComposeAvText()
+{
+    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
+    AvParts[CurrentCategory] =
+        PartForLine(CurrentCategory, CurrentOption, AvBlocks.line(CurrentCategory + 1, CurrentOption), pupil.FirstName);
+    AvTexts[CurrentPupil] = zt::ComposeAvText(AvParts, AvChoices[CurrentPupil], pupil.FirstName, pupil.Gender);
+}
+
+void GsArbeitsverhalten::ComposeSvText()
+{
+    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
+    SvParts[CurrentCategory] =
+        PartForLine(CurrentCategory, CurrentOption, SvBlocks.line(CurrentCategory + 1, CurrentOption), pupil.FirstName);
+    SvTexts[CurrentPupil] = zt::ComposeSvText(SvParts, SvChoices[CurrentPupil], pupil.FirstName, pupil.Gender);
+}
+
+void GsArbeitsverhalten::ApplyAvPlaceholders()
+{
+    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
+    const QString WorkText = AvTexts[CurrentPupil];
+    AvTexts[CurrentPupil] = SubstitutePlaceholders(WorkText, PlaceholderSet::Reduced, valuesOf(pupil));
+    Text1(0).setText(AvTexts[CurrentPupil]);
+}
+
+void GsArbeitsverhalten::ApplySvPlaceholders()
+{
+    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
+    const QString WorkText = SvTexts[CurrentPupil];
+    SvTexts[CurrentPupil] = SubstitutePlaceholders(WorkText, PlaceholderSet::Reduced, valuesOf(pupil));
+    Text1(1).setText(SvTexts[CurrentPupil]);
+}
+
+void GsArbeitsverhalten::ShowAreaOrLock()
+{
+    if (CurrentArea == 0)
+        return;
+    const bool locked = currentAreaLocked();
+    Picture4.setVisible(locked);
+    Frame1.setEnabled(!locked);
+    if (locked) {
+        Command4.setEnabled(true);
+        Command6.setEnabled(true);
+        Command6.setBackColor(ColourTable[7]);
+    } else {
+        Command6.setEnabled(false);
+        Command6.setBackColor(ColourTable[0]);
+    }
+}
+
+void GsArbeitsverhalten::Text1_Click(int)
+{
+    Command7(0).setEnabled(true);
+    if (!Command7(1).enabled())
+        Command7(0).setBackColor(ColourTable[1]);
+    else
+        Command7(0).setEnabled(false);
+    ClearOptionValue();
+    ResetCategoryButtons();
+    Command4.setEnabled(true);
+    Command4.setBackColor(ColourTable[1]);
+    Command6.setEnabled(true);
+    Command6.setBackColor(ColourTable[7]);
+    if (CurrentArea == 1)
+        AvLocked[CurrentPupil] = 1;
+    else if (CurrentArea == 2)
+        SvLocked[CurrentPupil] = 1;
+    ShowAreaOrLock();
+}
+
+void GsArbeitsverhalten::Text1_LostFocus(int Index)
+{
+    if (Index == 0)
+        AvTexts[CurrentPupil] = Text1(0).text();
+    else
+        SvTexts[CurrentPupil] = Text1(1).text();
+}
+
+void GsArbeitsverhalten::Text1_DblClick(int Index)
+{
+    TextBox& box = Text1(Index);
+    InsertClipboardAtCaret(box, GenderEnding::Spaced);
+    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
+    const QString WorkText = box.text();
+    box.setText(SubstitutePlaceholders(WorkText, PlaceholderSet::Reduced, valuesOf(pupil)));
+}
+
+void GsArbeitsverhalten::Text1_KeyPress(int, int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
+
+void GsArbeitsverhalten::Text1_Change(int Index) { ReplaceQuotesOnChange(Text1(Index)); }
+
+void GsArbeitsverhalten::Command4_Click()
+{
+    if (SaveAll())
+        Saved = 1;
+}
+
+void GsArbeitsverhalten::Command5_Click()
+{
+    LeaveCompositionWindow(name(), Saved == 0, AskSaveQuestion, [this] { return SaveAll(); });
+}
+
+void GsArbeitsverhalten::Command6_Click()
+{
+    if (CurrentArea == 1) {
+        AvTexts[CurrentPupil].clear();
+        AvLocked[CurrentPupil] = 0;
+        ResetAvChoices();
+    } else {
+        SvTexts[CurrentPupil].clear();
+        SvLocked[CurrentPupil] = 0;
+        ResetSvChoices();
+    }
+    ResetCategoryButtons();
+    Command3_Click(0);
+    ColourCategoryButtons();
+    ShowAreaOrLock();
+
+    ClearOptionValue();
+    Frame1.setEnabled(true);
+    Command6.setEnabled(false);
+    Command6.setBackColor(ColourTable[0]);
+    Label3.setVisible(false);
+    Option1(0).setFocus();
+}
+
+void GsArbeitsverhalten::Command7_Click(int Index)
+{
+    ShowHideInsertionDialog(Index, Command7(0), Command7(1), HideMeans::Hide);
+}
+
+void GsArbeitsverhalten::Command8_Click() { RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe2.doc")); }
+
+} // namespace zt
