@@ -129,6 +129,7 @@ void chooseRow(ListBox& box, int row)
     auto* list = static_cast<QListWidget*>(box.widget());
     activate(list);
     list->setFocus(Qt::MouseFocusReason);
+    list->scrollToItem(list->item(row));
     const QRect r = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
 }
