@@ -452,6 +452,8 @@ void GsArbeitsverhalten::ColourCategoryButtons()
 
 void GsArbeitsverhalten::Option1_Click(int Index)
 {
+    // A composed text is input like any other: leaving must not drop it silently.
+    Saved = 0;
     CurrentOption = Index;
     RecordChoice();
     if (CurrentArea == 1) {
@@ -546,10 +548,11 @@ void GsArbeitsverhalten::Text1_Click(int)
 
 void GsArbeitsverhalten::Text1_LostFocus(int Index)
 {
-    if (Index == 0)
-        AvTexts[CurrentPupil] = Text1(0).text();
-    else
-        SvTexts[CurrentPupil] = Text1(1).text();
+    QString& stored = Index == 0 ? AvTexts[CurrentPupil] : SvTexts[CurrentPupil];
+    if (stored == Text1(Index).text())
+        return;
+    stored = Text1(Index).text();
+    Saved = 0;
 }
 
 void GsArbeitsverhalten::Text1_DblClick(int Index)
