@@ -1,0 +1,514 @@
+#include "TestProgram.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "composition/GsArbeitsverhalten.h"
+#include "platform/Colour.h"
+#include "platform/User.h"
+#include <QDir>
+#include <ostream>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+using namespace zt;
+
+namespace {
+
+const QString TextStore = QStringLiteral("Daten/AVSVspeicher.txt");
+const QString ChoiceStore = QStringLiteral("Daten/AVSVWahl.txt");
+const QString MismatchQuestion = QStringLiteral("Die Namensliste stimmt nicht mit den bisher gespeicherten Daten");
+const QString SaveQuestion = QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden ?");
+
+constexpr int Green = 0x80FF80;  // colour mark 1
+constexpr int Orange = 0xC0E0FF; // colour mark 3
+
+QString zeros(int n) { return QStringList(n, QStringLiteral("0")).join(QLatin1Char(',')); }
+
+class GsArbeitsverhaltenTest : public test::TestProgram {
+protected:
+    void SetUp() override
+    {
+        TestProgram::SetUp();
+        // The window under test, whatever the window table holds for its name.
+        registry.add(WindowNames::Behaviour, [] { return std::make_unique<GsArbeitsverhalten>(); });
+    }
+
+    // The shipped folder with class 2b of three pupils and empty stores; every block line is its
+    // category's letter and its line number ("a2" is line 2 of category 1), line 0 reads "keine".
+    void useSmallClass()
+    {
+        installShippedData();
+        writeStores(QString(), QString());
+        writeFile(QStringLiteral("Daten/Namen.Txt"),
+                  QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n"
+                                 "2,\"2b\",\"Kaya\",\"Emre\",\"m\",\"11.11.2017\",\"\",\"\",\"\",\"\",\"Ort\"\r\n"
+                                 "3,\"2b\",\"Roth\",\"Ida\",\"\",\"01.02.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n"));
+        writeBlocks(QStringLiteral("AV"), 7);
+        writeBlocks(QStringLiteral("SV"), 6);
+    }
+
+    void writeBlocks(const QString& area, int categories)
+    {
+        QString names;
+        for (int k = 1; k <= categories; ++k)
+            names += QStringLiteral("%1,\"%2 %1\",1,1,2,2,3,3,3,4,4\r\n").arg(k).arg(area);
+        writeFile(QStringLiteral("Daten/%1Kategorien.txt").arg(area), names);
+        QString lines;
+        for (int n = 1; n <= 10; ++n) {
+            lines += QString::number(n);
+            for (int k = 0; k < categories; ++k) {
+                const QString text = n == 1 ? QStringLiteral("keine") : QChar(QLatin1Char('a' + k)) + QString::number(n - 1);
+                // Blanks around a line are not part of it.
+                lines += QStringLiteral(",\"%1\"").arg(n == 8 ? QStringLiteral("  ") + text + QStringLiteral(" ") : text);
+            }
+            lines += QStringLiteral("\r\n");
+        }
+        writeFile(QStringLiteral("Daten/Texte%1.txt").arg(area), lines);
+    }
+
+    void writeStores(const QString& texts, const QString& choices)
+    {
+        writeFile(TextStore, texts);
+        writeFile(ChoiceStore, choices);
+    }
+
+    GsArbeitsverhalten& open()
+    {
+        return *static_cast<GsArbeitsverhalten*>(registry.Show(WindowNames::Behaviour));
+    }
+
+    QStringList backups() const
+    {
+        return QDir(path(QStringLiteral("Daten/Sicherheit"))).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    }
+
+    WindowRegistry& registry = WindowRegistry::instance();
+};
+
+TEST_F(GsArbeitsverhaltenTest, LoadShowsTheListAndOpeningAnAreaLaysItOut)
+{
+    useSmallClass();
+    GsArbeitsverhalten& w = open();
+    EXPECT_EQ(w.caption(), QStringLiteral("Arbeits- und Sozialverhalten"));
+    EXPECT_EQ(w.Label2.caption(), QStringLiteral("2b"));
+    ASSERT_EQ(w.Combo1.listCount(), 3);
+    EXPECT_EQ(w.Combo1.list(0), QStringLiteral("Meier  Anna"));
+    EXPECT_EQ(w.Combo1.list(2), QStringLiteral("Roth  Ida"));
+    EXPECT_EQ(std::pair(w.Combo1.left(), w.Combo1.top()), std::pair(3000, 3500));
+    EXPECT_FALSE(w.Command1.enabled());
+    EXPECT_FALSE(w.Command4.enabled());
+    EXPECT_FALSE(w.Frame1.visible());
+    EXPECT_FALSE(w.Text1(0).visible());
+    EXPECT_FALSE(w.Command3(0).visible());
+    EXPECT_EQ(w.Command5.backColor(), 0xC0C0FF);
+    EXPECT_EQ(w.Command5.toolTip(), QStringLiteral("Zurück zum Startmenü"));
+    EXPECT_EQ(w.Command6.backColor(), Colours::White);
+    EXPECT_TRUE(w.Label3.caption().startsWith(QStringLiteral("Wählen Sie aus der Namensliste")));
+
+    User::chooseItem(w.Combo1, 0);
+    EXPECT_TRUE(w.Command1.enabled());
+    EXPECT_EQ(w.Label3.caption(),
+              QStringLiteral("Wählen Sie mit den oberen Tasten den Bereich aus, den Sie bearbeiten möchten!"));
+
+    User::click(w.Command1);
+    EXPECT_EQ(std::pair(w.Combo1.left(), w.Combo1.top()), std::pair(8200, 516));
+    EXPECT_FALSE(w.Label3.visible());
+    EXPECT_EQ(w.Frame1.backColor(), 0xC0FFFF);
+    EXPECT_EQ(w.Frame1.caption(), QStringLiteral("AV 1"));
+    EXPECT_EQ(w.Command2.backColor(), Colours::Grey);
+    EXPECT_TRUE(w.Text1(0).enabled());
+    EXPECT_FALSE(w.Text1(1).enabled());
+    EXPECT_TRUE(w.Command4.enabled());
+    EXPECT_EQ(w.Command4.backColor(), Green);
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_TRUE(w.Command3(k).visible());
+        EXPECT_EQ(w.Command3(k).caption(), QStringLiteral("AV %1").arg(k + 1));
+    }
+    EXPECT_EQ(w.Option1(0).caption(), QStringLiteral("keine"));
+    EXPECT_EQ(w.Option1(7).caption(), QStringLiteral("a7"));
+    EXPECT_TRUE(w.Command3(0).hasFocus());
+    const int sevenHigh = w.Command3(0).height();
+
+    User::click(w.Command2);
+    EXPECT_EQ(w.Frame1.backColor(), 0xFFFFC0);
+    EXPECT_EQ(w.Command1.backColor(), Colours::Grey);
+    EXPECT_FALSE(w.Text1(0).enabled());
+    EXPECT_TRUE(w.Text1(1).enabled());
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(w.Command3(k).caption(), QStringLiteral("SV %1").arg(k + 1));
+    EXPECT_FALSE(w.Command3(6).visible());
+    EXPECT_GT(w.Command3(0).height(), sevenHigh);
+    EXPECT_LE(w.Command3(5).top() + w.Command3(5).height(), w.Frame1.top() + w.Frame1.height());
+
+    User::click(w.Command8);
+    EXPECT_EQ(launcher->commandLines, QStringList{QStringLiteral("Winword.exe Texte\\Hilfe2.doc")});
+}
+
+// The stores are written at every change of pupil, keyed by the current list, with one dated
+// copy per store and day.
+TEST_F(GsArbeitsverhaltenTest, ChoosingAPupilWritesBothStoresAndTheirCopies)
+{
+    useSmallClass();
+    writeStores(QStringLiteral("1,\"2a\",\"Meier\",\"Anna\",\"Anna a2.\",\"\"\r\n"
+                               "2,\"2a\",\"Kaya\",\"Emre\",\"\",\"\"\r\n"),
+                QStringLiteral("1,\"2a\",\"Meier\",\"Anna\",0,0,2,0,0,0,0,0,0,0,0,0,0,0,0\r\n"
+                               "2,\"2a\",\"Kaya\",\"Emre\",0,0,4,4,0,0,0,0,0,1,0,0,0,0,0\r\n"));
+    GsArbeitsverhalten& w = open();
+    User::chooseItem(w.Combo1, 1);
+
+    // Emre's choices are cleared on choosing him; Anna's area with text is locked.
+    const QByteArray texts = "1,\"2b\",\"Meier\",\"Anna\",\"Anna a2.\",\"\"\r\n"
+                             "2,\"2b\",\"Kaya\",\"Emre\",\"\",\"\"\r\n"
+                             "3,\"2b\",\"Roth\",\"Ida\",\"\",\"\"\r\n";
+    const QByteArray choices = ("1,\"2b\",\"Meier\",\"Anna\",1,0,2," + zeros(12) + "\r\n"
+                                "2,\"2b\",\"Kaya\",\"Emre\"," + zeros(15) + "\r\n"
+                                "3,\"2b\",\"Roth\",\"Ida\"," + zeros(15) + "\r\n").toLatin1();
+    EXPECT_EQ(readBytes(TextStore), texts);
+    EXPECT_EQ(readBytes(ChoiceStore), choices);
+    EXPECT_EQ(backups(), (QStringList{QStringLiteral("AVSVspeicher09.12.2026.txt"), QStringLiteral("AVSVWahl09.12.2026.txt")}));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Sicherheit/AVSVspeicher09.12.2026.txt")), texts);
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Sicherheit/AVSVWahl09.12.2026.txt")), choices);
+
+    User::click(w.Command1);
+    User::click(w.Option1(1));
+    User::click(w.Command4);
+    const QByteArray later = "1,\"2b\",\"Meier\",\"Anna\",\"Anna a2.\",\"\"\r\n"
+                             "2,\"2b\",\"Kaya\",\"Emre\",\"Emre a1.\",\"\"\r\n"
+                             "3,\"2b\",\"Roth\",\"Ida\",\"\",\"\"\r\n";
+    EXPECT_EQ(readBytes(TextStore), later);
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Sicherheit/AVSVspeicher09.12.2026.txt")), later);
+    EXPECT_EQ(backups().size(), 2);
+
+    clock->date = QDate(2027, 1, 4);
+    User::chooseItem(w.Combo1, 2);
+    EXPECT_EQ(backups(), (QStringList{QStringLiteral("AVSVspeicher04.01.2027.txt"), QStringLiteral("AVSVspeicher09.12.2026.txt"),
+                                      QStringLiteral("AVSVWahl04.01.2027.txt"), QStringLiteral("AVSVWahl09.12.2026.txt")}));
+    EXPECT_EQ(readBytes(ChoiceStore), ("1,\"2b\",\"Meier\",\"Anna\",1,0,2," + zeros(12) + "\r\n"
+                                       "2,\"2b\",\"Kaya\",\"Emre\",1,0,1," + zeros(12) + "\r\n"
+                                       "3,\"2b\",\"Roth\",\"Ida\"," + zeros(15) + "\r\n").toLatin1());
+}
+
+TEST_F(GsArbeitsverhaltenTest, ASurnameThatDiffersFromTheListAsksToRecreateTheStores)
+{
+    struct Case { int answer; QString annasText; QByteArray storeAfterLoad; };
+    const QByteArray stored = "1,\"2b\",\"Meier\",\"Anna\",\"Anna a2.\",\"\"\r\n"
+                              "2,\"2b\",\"Kaja\",\"Emre\",\"Emre a1.\",\"\"\r\n"
+                              "3,\"2b\",\"Roth\",\"Ida\",\"Ida a3.\",\"\"\r\n";
+    const Case cases[] = {
+        {vbYes, QString(),
+         "1,\"2b\",\"Meier\",\"Anna\",\"\",\"\"\r\n2,\"2b\",\"Kaya\",\"Emre\",\"\",\"\"\r\n3,\"2b\",\"Roth\",\"Ida\",\"\",\"\"\r\n"},
+        {vbNo, QStringLiteral("Anna a2."), stored},
+    };
+    for (const Case& c : cases) {
+        useSmallClass();
+        writeStores(QString::fromLatin1(stored), QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",0,0,2,") + zeros(12) + QStringLiteral("\r\n"));
+        messages->expect(MismatchQuestion, c.answer);
+        GsArbeitsverhalten& w = open();
+        EXPECT_EQ(messages->shown().back().style, 20);
+        EXPECT_EQ(messages->shown().back().title, QStringLiteral("Zeugnistexte"));
+        EXPECT_EQ(readBytes(TextStore), c.storeAfterLoad) << c.answer;
+        if (c.answer == vbYes) {
+            EXPECT_EQ(readBytes(ChoiceStore), ("1,\"2b\",\"Meier\",\"Anna\"," + zeros(15) + "\r\n2,\"2b\",\"Kaya\",\"Emre\","
+                                               + zeros(15) + "\r\n3,\"2b\",\"Roth\",\"Ida\"," + zeros(15) + "\r\n").toLatin1());
+        }
+        User::chooseItem(w.Combo1, 0);
+        EXPECT_EQ(w.Text1(0).text(), c.annasText);
+        // Reading stopped at the difference: Ida's stored text was not taken.
+        User::chooseItem(w.Combo1, 2);
+        EXPECT_EQ(w.Text1(0).text(), QString());
+        registry.UnloadAll();
+        settle();
+        messages->verifyDone();
+    }
+}
+
+TEST_F(GsArbeitsverhaltenTest, EmptyOrMissingStoresAndFoldersAreMadeWithoutAQuestion)
+{
+    const QByteArray emptyTexts =
+        "1,\"2b\",\"Meier\",\"Anna\",\"\",\"\"\r\n2,\"2b\",\"Kaya\",\"Emre\",\"\",\"\"\r\n3,\"2b\",\"Roth\",\"Ida\",\"\",\"\"\r\n";
+    for (bool missing : {false, true}) {
+        useSmallClass();
+        messages->clearShown();
+        QFile::remove(path(TextStore));
+        QFile::remove(path(ChoiceStore));
+        QDir(path(QStringLiteral("Daten/Sicherheit"))).removeRecursively();
+        if (!missing)
+            writeStores(QString(), QString());
+        GsArbeitsverhalten& w = open();
+        EXPECT_TRUE(fileExists(TextStore));
+        EXPECT_TRUE(fileExists(ChoiceStore));
+        User::chooseItem(w.Combo1, 1);
+        EXPECT_EQ(readBytes(TextStore), emptyTexts);
+        EXPECT_TRUE(readBytes(ChoiceStore).startsWith("1,\"2b\",\"Meier\",\"Anna\"," + zeros(15).toLatin1() + "\r\n"));
+        EXPECT_EQ(backups().size(), 2);
+        registry.UnloadAll();
+        settle();
+    }
+    EXPECT_TRUE(messages->shown().empty());
+}
+
+TEST_F(GsArbeitsverhaltenTest, MissingDataAreReportedAndTheWindowStays)
+{
+    // No pupil list and no text blocks: each is named once, and the stores are left as they are.
+    installShippedData();
+    QFile::remove(path(QStringLiteral("Daten/Namen.Txt")));
+    QFile::remove(path(QStringLiteral("Daten/TexteAV.txt")));
+    const QByteArray storeBefore = readBytes(TextStore);
+    messages->expect(QStringLiteral("Daten\\Namen.Txt ist nicht vorhanden"));
+    messages->expect(QStringLiteral("Daten\\TexteAV.txt ist nicht vorhanden"));
+    GsArbeitsverhalten& w = open();
+    EXPECT_EQ(w.Combo1.listCount(), 0);
+    messages->expect(SaveQuestion, vbYes);
+    User::click(w.Command5);
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_EQ(readBytes(TextStore), storeBefore);
+
+    // A list longer than the slots: the first 36 are taken and the teacher is told.
+    QString names;
+    for (int n = 1; n <= 37; ++n)
+        names += QStringLiteral("%1,\"4a\",\"Name%1\",\"Kind\",\"w\",\"01.01.2016\",\"\",\"\",\"\",\"\",\"Ort\"\r\n").arg(n);
+    writeFile(QStringLiteral("Daten/Namen.Txt"), names);
+    messages->expect(QStringLiteral("Es werden nur die ersten 36 Einträge gelesen."));
+    messages->expect(QStringLiteral("Daten\\TexteAV.txt ist nicht vorhanden"));
+    messages->expect(MismatchQuestion, vbYes);
+    EXPECT_EQ(open().Combo1.listCount(), 36);
+    EXPECT_TRUE(readFile(TextStore).endsWith(QStringLiteral("36,\"4a\",\"Name36\",\"Kind\",\"\",\"\"\r\n")));
+}
+
+TEST_F(GsArbeitsverhaltenTest, AFailedWriteIsReportedAndLeavingIsRefused)
+{
+    useSmallClass();
+    writeStores(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"\",\"\"\r\n"), QString());
+    QFile::remove(path(ChoiceStore));
+    // A folder in the place of the file makes every write of it fail.
+    QDir().mkpath(path(ChoiceStore));
+    messages->expect(QStringLiteral("Daten\\AVSVWahl.txt konnte nicht gespeichert werden"));
+    GsArbeitsverhalten& w = open();
+    messages->expect(QStringLiteral("Daten\\AVSVWahl.txt konnte nicht gespeichert werden"));
+    User::chooseItem(w.Combo1, 0);
+    EXPECT_EQ(backups(), QStringList{QStringLiteral("AVSVspeicher09.12.2026.txt")});
+
+    messages->expect(SaveQuestion, vbYes);
+    messages->expect(QStringLiteral("Daten\\AVSVWahl.txt konnte nicht gespeichert werden"));
+    User::click(w.Command5);
+    settle();
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Behaviour));
+}
+
+TEST_F(GsArbeitsverhaltenTest, AHandEditStaysWithThePupilItWasTypedFor)
+{
+    useSmallClass();
+    GsArbeitsverhalten& w = open();
+    User::chooseItem(w.Combo1, 0);
+    User::click(w.Command1);
+    User::click(w.Command3(0));
+    User::click(w.Option1(2));
+    ASSERT_EQ(w.Text1(0).text(), QStringLiteral("Anna a2."));
+
+    User::click(w.Text1(0));
+    EXPECT_TRUE(w.Picture4.visible());
+    EXPECT_FALSE(w.Frame1.enabled());
+    EXPECT_EQ(w.Command6.backColor(), Colours::Red);
+    EXPECT_EQ(w.Command3(0).backColor(), Colours::Grey);
+    messages->expect(QStringLiteral("Doppelte Anführungszeichen"));
+    messages->expect(QStringLiteral("Doppelte Anführungszeichen"));
+    User::typeText(w.Text1(0), QStringLiteral(" Sie sagt \"ja\"."));
+    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Anna a2. Sie sagt 'ja'."));
+    messages->clearShown();
+
+    User::chooseItem(w.Combo1, 1);
+    EXPECT_EQ(w.Text1(0).text(), QString());
+    EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Anna a2. Sie sagt 'ja'.\",\"\"\r\n")));
+    // Emre has no text: his area is open, and the formulations have the focus.
+    EXPECT_FALSE(w.Picture4.visible());
+    EXPECT_TRUE(w.Frame1.enabled());
+    EXPECT_FALSE(w.Command6.enabled());
+    EXPECT_TRUE(w.Command3(0).hasFocus());
+
+    // Anna's text is locked now: covered, and the focus goes to her text.
+    User::chooseItem(w.Combo1, 0);
+    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Anna a2. Sie sagt 'ja'."));
+    EXPECT_TRUE(w.Picture4.visible());
+    EXPECT_FALSE(w.Frame1.enabled());
+    EXPECT_TRUE(w.Command6.enabled());
+    EXPECT_EQ(w.Command6.backColor(), Colours::Red);
+    EXPECT_TRUE(w.Text1(0).hasFocus());
+    User::click(w.Option1(3));
+    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Anna a2. Sie sagt 'ja'."));
+
+    // "Aktuelle Eingaben neu" empties and opens the area again.
+    User::click(w.Command6);
+    EXPECT_EQ(w.Text1(0).text(), QString());
+    EXPECT_FALSE(w.Picture4.visible());
+    EXPECT_TRUE(w.Frame1.enabled());
+    EXPECT_FALSE(w.Command6.enabled());
+    EXPECT_EQ(w.Command6.backColor(), Colours::White);
+    EXPECT_TRUE(w.Option1(0).hasFocus());
+    User::chooseItem(w.Combo1, 1);
+    EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"\",\"\"\r\n")));
+    EXPECT_TRUE(readFile(ChoiceStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",0,0,")));
+}
+
+TEST_F(GsArbeitsverhaltenTest, ADoubleClickInsertsTheClipboardAndReplacesPlaceholders)
+{
+    useSmallClass();
+    GsArbeitsverhalten& w = open();
+    User::chooseItem(w.Combo1, 1);
+    User::click(w.Command2);
+    User::click(w.Option1(1));
+    ASSERT_EQ(w.Text1(1).text(), QStringLiteral("Emre a1."));
+    clipboard->setText(QStringLiteral("<Vorname> hilft <ihr/ihm> gern"));
+    // Behind the double-clicked word "a1"; the blank left before the dot is tidied away.
+    User::dblClickAt(w.Text1(1), 6);
+    EXPECT_EQ(w.Text1(1).text(), QStringLiteral("Emre a1 Emre hilft ihm gern."));
+    EXPECT_EQ(clipboard->text(), QStringLiteral("<Vorname> hilft <ihr/ihm> gern"));
+}
+
+TEST_F(GsArbeitsverhaltenTest, LeavingAsksOnlyAfterChangesAndCancelStays)
+{
+    useSmallClass();
+    struct Case { const char* name; int answer; bool stays; bool saved; };
+    const Case cases[] = {
+        {"cancel", vbCancel, true, false},
+        {"no", vbNo, false, false},
+        {"yes", vbYes, false, true},
+    };
+    for (const Case& c : cases) {
+        writeStores(QString(), QString());
+        GsArbeitsverhalten& w = open();
+        registry.Load(WindowNames::Insertion);
+        User::chooseItem(w.Combo1, 0);
+        User::click(w.Command1);
+        User::click(w.Option1(1));
+        EXPECT_EQ(w.Command5.caption(), QStringLiteral("Alle Eingaben beenden"));
+        User::click(w.Command4);
+        User::click(w.Command3(1));
+        User::click(w.Option1(1));
+        messages->expect(SaveQuestion, c.answer);
+        User::click(w.Command5);
+        EXPECT_EQ(messages->shown().back().style, 35);
+        EXPECT_EQ(messages->shown().back().title, QStringLiteral("Zeugnistexte"));
+        settle();
+        EXPECT_EQ(registry.IsLoaded(WindowNames::Behaviour), c.stays) << c.name;
+        EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion)) << c.name;
+        EXPECT_EQ(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Anna a1 und b1.\"")), c.saved)
+            << c.name;
+        registry.UnloadAll();
+        settle();
+    }
+
+    // Right after saving there is nothing to ask; a formulation or a hand edit after it is asked about.
+    writeStores(QString(), QString());
+    GsArbeitsverhalten& w = open();
+    User::chooseItem(w.Combo1, 0);
+    User::click(w.Command1);
+    User::click(w.Option1(1));
+    User::click(w.Command4);
+    User::click(w.Option1(2));
+    messages->expect(SaveQuestion, vbCancel);
+    User::click(w.Command5);
+    User::click(w.Command4);
+    User::click(w.Text1(0));
+    User::typeText(w.Text1(0), QStringLiteral(" Gut."));
+    messages->expect(SaveQuestion, vbCancel);
+    User::click(w.Command5);
+    User::click(w.Command4);
+    // The title-bar button leaves as "Abbrechen" does.
+    w.window()->close();
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Anna a2. Gut.\"")));
+}
+
+TEST_F(GsArbeitsverhaltenTest, TheInsertionButtonsShowAndHideTheDialog)
+{
+    useSmallClass();
+    GsArbeitsverhalten& w = open();
+    registry.Load(WindowNames::Insertion);
+    User::chooseItem(w.Combo1, 0);
+    User::click(w.Command1);
+    EXPECT_FALSE(w.Command7(0).enabled());
+    User::click(w.Text1(0));
+    EXPECT_TRUE(w.Command7(0).enabled());
+    EXPECT_EQ(w.Command7(0).backColor(), Green);
+    User::click(w.Command7(0));
+    EXPECT_TRUE(registry.Find(WindowNames::Insertion)->shown());
+    EXPECT_FALSE(w.Command7(0).enabled());
+    EXPECT_TRUE(w.Command7(1).enabled());
+    // While the dialog is shown, a click into the text leaves its show button disabled.
+    User::click(w.Text1(0));
+    EXPECT_FALSE(w.Command7(0).enabled());
+    clipboard->setText(QStringLiteral("etwas"));
+    User::click(w.Command7(1));
+    EXPECT_FALSE(registry.Find(WindowNames::Insertion)->shown());
+    EXPECT_TRUE(w.Command7(0).enabled());
+    EXPECT_TRUE(clipboard->text().isEmpty());
+}
+
+// The shipped formulations, composed through the window as the teacher would.
+TEST_F(GsArbeitsverhaltenTest, ComposingFromTheShippedFormulations)
+{
+    installShippedData();
+    GsArbeitsverhalten& w = open();
+    ASSERT_EQ(w.Combo1.list(0), QStringLiteral("Becker  Lea"));
+    User::chooseItem(w.Combo1, 0);
+    EXPECT_TRUE(w.Picture1.pictureFile().endsWith(QStringLiteral("Becker_Lea_05032018.jpg")));
+    User::click(w.Command1);
+    EXPECT_EQ(w.Command3(0).backColor(), Colours::Yellow);
+    EXPECT_EQ(w.Command3(1).backColor(), Colours::Grey);
+    // Marks of category 1: 1,1,2,2,3,3,3,4,4.
+    const int marks[9] = {0x80FF80, 0x80FF80, 0xC0FFC0, 0xC0FFC0, 0xC0E0FF, 0xC0E0FF, 0xC0E0FF, 0xC0C0FF, 0xC0C0FF};
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(w.Option1(i).backColor(), marks[i - 1]) << i;
+
+    User::click(w.Option1(2));
+    EXPECT_EQ(w.Command3(0).backColor(), Green);
+    User::click(w.Command3(1));
+    EXPECT_EQ(w.Command3(1).backColor(), Colours::Yellow);
+    EXPECT_FALSE(w.Option1(2).value());
+    User::click(w.Option1(3));
+    User::click(w.Command3(2));
+    User::click(w.Option1(5));
+    EXPECT_EQ(w.Command3(2).backColor(), Orange);
+    User::click(w.Command3(3));
+    User::click(w.Option1(1));
+    const QString av = QStringLiteral(
+        "Lea geht neue Aufgaben voller Wissbegier an und beteiligt sich regelmäßig am Unterrichtsgespräch. Ihr fällt "
+        "es manchmal noch schwer, ohne Hilfe mit einer Aufgabe zu beginnen. Die Hausaufgaben erledigt sie immer "
+        "zuverlässig und sorgfältig.");
+    EXPECT_EQ(w.Text1(0).text(), av);
+    EXPECT_EQ(w.Command3(4).backColor(), Colours::Grey);
+    test::renderToPng(w.window(), QStringLiteral("GsArbeitsverhalten-av.png"));
+
+    // The area opened again replays the categories: chosen ones in their line's colour, the first shown.
+    User::click(w.Command2);
+    User::click(w.Command1);
+    EXPECT_EQ(w.Frame1.caption(), QStringLiteral("Lernbereitschaft"));
+    EXPECT_EQ(w.Command3(0).backColor(), Green);
+    EXPECT_EQ(w.Command3(2).backColor(), Orange);
+    EXPECT_EQ(w.Command3(3).backColor(), Green);
+    EXPECT_EQ(w.Command3(4).backColor(), Colours::Grey);
+
+    // Line 0 takes a category's part out again.
+    User::click(w.Command3(3));
+    User::click(w.Option1(0));
+    EXPECT_EQ(w.Text1(0).text(), av.left(av.indexOf(QStringLiteral(" Die Hausaufgaben"))));
+    EXPECT_EQ(w.Command3(3).backColor(), Colours::Yellow);
+
+    User::chooseItem(w.Combo1, 1);
+    User::click(w.Command2);
+    for (int k : {0, 1, 2, 5}) {
+        User::click(w.Command3(k));
+        User::click(w.Option1(1));
+    }
+    const QString sv = QStringLiteral(
+        "Emir ist allen gegenüber stets freundlich und aufgeschlossen und hält sich stets zuverlässig an alle Regeln "
+        "und Absprachen. Er arbeitet in Partner- und Gruppenarbeit sehr gut mit anderen zusammen. \r\nDas "
+        "Sozialverhalten verdient besondere Anerkennung.");
+    EXPECT_EQ(w.Text1(1).text(), sv);
+    test::renderToPng(w.window(), QStringLiteral("GsArbeitsverhalten-sv.png"));
+    User::chooseItem(w.Combo1, 2);
+    EXPECT_TRUE(readFile(TextStore).contains(QStringLiteral("2,\"3a\",\"Yilmaz\",\"Emir\",\"\",\"") + sv + QStringLiteral("\"\r\n")));
+}
+
+} // namespace
