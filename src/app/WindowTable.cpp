@@ -3,6 +3,7 @@
 #include "PendingWindow.h"
 #include "WindowNames.h"
 #include "WindowRegistry.h"
+#include "composition/GsArbeitsverhalten.h"
 #include "insertion/Einfuegungen.h"
 #include "editors/GSAVSVAenderung.h"
 
@@ -19,7 +20,7 @@ void registerWindows()
 {
     WindowRegistry& r = WindowRegistry::instance();
     r.add(WindowNames::Start, [] { return std::make_unique<GsStart>(); });
-    addPending(WindowNames::Behaviour, QStringLiteral("Arbeits- und Sozialverhalten"));
+    r.add(WindowNames::Behaviour, [] { return std::make_unique<GsArbeitsverhalten>(); });
     addPending(WindowNames::Competences, QStringLiteral("Interessen - Kompetenzen -  Bemerkungen "));
     addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
     addPending(WindowNames::Review, QStringLiteral("GsAnzeige"));

@@ -30,6 +30,9 @@ protected:
                   QStringLiteral("1,\"%1\",\"Meyer\",\"Lea\",\"w\",\"05.03.2017\",\"\",\"\",\"\",\"\",\"Ort\"\r\n"
                                  "2,\"%1\",\"Kaya\",\"Emre\",\"m\",\"11.11.2017\",\"\",\"\",\"\",\"\",\"Ort\"\r\n")
                       .arg(className));
+        // Stores of the shipped class would not match this list.
+        writeFile(QStringLiteral("Daten/AVSVspeicher.txt"), QString());
+        writeFile(QStringLiteral("Daten/AVSVWahl.txt"), QString());
     }
 
     GsStart& open()

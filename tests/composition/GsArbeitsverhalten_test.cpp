@@ -25,13 +25,6 @@ QString zeros(int n) { return QStringList(n, QStringLiteral("0")).join(QLatin1Ch
 
 class GsArbeitsverhaltenTest : public test::TestProgram {
 protected:
-    void SetUp() override
-    {
-        TestProgram::SetUp();
-        // The window under test, whatever the window table holds for its name.
-        registry.add(WindowNames::Behaviour, [] { return std::make_unique<GsArbeitsverhalten>(); });
-    }
-
     // The shipped folder with class 2b of three pupils and empty stores; every block line is its
     // category's letter and its line number ("a2" is line 2 of category 1), line 0 reads "keine".
     void useSmallClass()

@@ -313,6 +313,9 @@ TEST_F(EinfuegungenTest, EntryOneAfterEntryZeroOffersTheGradeSnippets)
 {
     writeFile(QStringLiteral("Daten/Namen.Txt"),
               QStringLiteral("1,\"2a\",\"Meyer\",\"Lea\",\"w\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n"));
+    // Stores of the shipped class would not match this list.
+    writeFile(QStringLiteral("Daten/AVSVspeicher.txt"), QString());
+    writeFile(QStringLiteral("Daten/AVSVWahl.txt"), QString());
     auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
     ASSERT_TRUE(start.Command1(1).enabled());
     User::click(start.Command1(0));
