@@ -55,10 +55,8 @@ StoreReading ReadStore(const PupilStore& store, const StudentList& pupils, SlotR
         if (check == KeyCheck::Surname) {
             const int listed = key.Number - 1;
             const QString surname = listed >= 0 && listed < PupilSlots ? pupils.Slots[listed].Surname : QString();
-            if (key.Surname != surname) {
+            if (key.Surname != surname)
                 result = StoreReading::SurnameMismatch;
-                break;
-            }
         }
     }
     if (reader->damaged())

@@ -46,8 +46,9 @@ enum class KeyCheck { Surname, None };
 enum class StoreReading { Read, Missing, SurnameMismatch };
 
 // Reads the store record by record: the key, then readFields(reader, slot) for the rest of the
-// record. The slot may lie outside 0..35; readFields must then still read the fields. On the first
-// surname that differs from the list, reading stops with what was read so far. At most 36
+// record. The slot may lie outside 0..35; readFields must then still read the fields. A surname
+// that differs from the list is reported in the result, but the file is still read to its end:
+// a teacher who keeps the stores must not lose the texts behind the first difference. At most 36
 // records are read. A damaged or overlong file is reported; a missing one is not (the caller
 // creates it).
 StoreReading ReadStore(const PupilStore& store, const StudentList& pupils, SlotRule rule, KeyCheck check,

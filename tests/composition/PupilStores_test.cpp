@@ -33,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(PupilStoresTest, RecordsLandBySlotRuleAndTheSurnameCheckStopsReading)
+TEST_F(PupilStoresTest, RecordsLandBySlotRuleAndTheSurnameCheckReportsADifference)
 {
     // Numbers 1, 3, 4: by the numbered rule record k lands in the slot of the number before it.
     writeFile(QStringLiteral("Daten/12Speicher.txt"), QStringLiteral("1,\"1a\",\"Meier\",\"Anna\",\"x\"\r\n"
@@ -45,9 +45,9 @@ TEST_F(PupilStoresTest, RecordsLandBySlotRuleAndTheSurnameCheckStopsReading)
     EXPECT_EQ(result, StoreReading::Read);
     EXPECT_EQ(read(SlotRule::ByOrder, KeyCheck::None, result),
               (std::map<int, QString>{{0, QStringLiteral("x")}, {1, QStringLiteral("y")}, {2, QStringLiteral("z")}}));
-    // Number 3 is no pupil of the list: the record is taken, then reading stops.
+    // Number 3 is no pupil of the list: the difference is reported and nothing read is dropped.
     EXPECT_EQ(read(SlotRule::ByNumber, KeyCheck::Surname, result),
-              (std::map<int, QString>{{0, QStringLiteral("x")}, {1, QStringLiteral("y")}}));
+              (std::map<int, QString>{{0, QStringLiteral("x")}, {1, QStringLiteral("y")}, {3, QStringLiteral("z")}}));
     EXPECT_EQ(result, StoreReading::SurnameMismatch);
 
     QFile::remove(path(QStringLiteral("Daten/12Speicher.txt")));
