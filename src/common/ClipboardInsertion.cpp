@@ -1,4 +1,5 @@
 #include "ClipboardInsertion.h"
+#include "Trim.h"
 #include "app/WindowRegistry.h"
 #include "platform/Colour.h"
 #include "platform/Controls.h"
@@ -7,19 +8,6 @@
 
 namespace zt {
 
-namespace {
-QString trimBlanks(const QString& s)
-{
-    qsizetype start = 0;
-    qsizetype end = s.size();
-    while (start < end && s.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && s.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return s.mid(start, end - start);
-}
-} // namespace
-
 QString InsertAtCaret(const QString& text, int caret, const QString& insertion, GenderEnding ending)
 {
     caret = std::clamp(caret, 0, static_cast<int>(text.size()));
@@ -27,9 +15,9 @@ QString InsertAtCaret(const QString& text, int caret, const QString& insertion, 
     const QString right = text.mid(caret);
     const QString sep = ending == GenderEnding::Glued && insertion == QLatin1String("<in>") ? QString()
                                                                                           : QStringLiteral(" ");
-    QString result = trimBlanks(left) + sep + insertion;
+    QString result = Trim(left) + sep + insertion;
     if (!right.isEmpty())
-        result += QLatin1Char(' ') + trimBlanks(right);
+        result += QLatin1Char(' ') + Trim(right);
     return result;
 }
 

@@ -1,4 +1,5 @@
 #include "GsArbeitsverhalten.h"
+#include "common/Trim.h"
 #include "BehaviourComposition.h"
 #include "CompositionSkeleton.h"
 #include "Placeholders.h"
@@ -25,17 +26,6 @@ constexpr int AreaHeight = 3560;
 const SaveQuestion AskSaveQuestion{
     QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden ?"), 35};
 
-QString trimBlanks(const QString& s)
-{
-    qsizetype start = 0;
-    qsizetype end = s.size();
-    while (start < end && s.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && s.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return s.mid(start, end - start);
-}
-
 // The reduced set knows no school year.
 PlaceholderValues valuesOf(const StudentRecord& pupil) { return {pupil.Gender, pupil.FirstName, {}, {}, {}}; }
 
@@ -43,7 +33,7 @@ void trimLines(BehaviourArea& blocks)
 {
     for (auto& column : blocks.lines)
         for (QString& line : column)
-            line = trimBlanks(line);
+            line = Trim(line);
 }
 } // namespace
 

@@ -1,20 +1,7 @@
 #include "CollapseDoubleSpace.h"
+#include "common/Trim.h"
 
 namespace zt {
-
-namespace {
-// Only the blank: tabs and line ends in a block line are kept.
-QString trimBlanks(const QString& s)
-{
-    qsizetype start = 0;
-    qsizetype end = s.size();
-    while (start < end && s.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && s.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return s.mid(start, end - start);
-}
-} // namespace
 
 QString CollapseDoubleSpace(const QString& workText)
 {
@@ -22,9 +9,9 @@ QString CollapseDoubleSpace(const QString& workText)
     if (at < 0)
         return workText;
     // Both halves keep one blank of the pair and are trimmed, which swallows the whole run.
-    return trimBlanks(workText.left(at + 2)) + QLatin1Char(' ') + trimBlanks(workText.mid(at + 1));
+    return Trim(workText.left(at + 2)) + QLatin1Char(' ') + Trim(workText.mid(at + 1));
 }
 
-QString CleanBlockLine(const QString& line) { return CollapseDoubleSpace(trimBlanks(line)); }
+QString CleanBlockLine(const QString& line) { return CollapseDoubleSpace(Trim(line)); }
 
 } // namespace zt
