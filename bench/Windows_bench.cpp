@@ -1,5 +1,7 @@
-// The work and social behaviour window with a full class: loading it, one composition click, and
-// saving the class with its dated copies, each beside the bare work it cannot avoid.
+// The start page, and the work and social behaviour window with a full class: loading them, one
+// composition click, and saving the class with its dated copies, each beside the bare work it
+// cannot avoid.
+#include "app/GsStart.h"
 #include "composition/BehaviourComposition.h"
 #include "composition/GsArbeitsverhalten.h"
 #include "composition/Placeholders.h"
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -198,6 +201,29 @@ void BM_SaveRawWrite(benchmark::State& state)
     }
 }
 
+void BM_StartPageLoad(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto w = std::make_unique<GsStart>();
+        w->Form_Load();
+        benchmark::DoNotOptimize(w->grade());
+    }
+}
+
+// The two files and the two pictures the start page cannot do without.
+void BM_StartPageRawRead(benchmark::State& state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readRaw(QStringLiteral("Daten\\Basisdaten.txt")));
+        benchmark::DoNotOptimize(readRaw(QStringLiteral("Daten\\Namen.Txt")));
+        QPixmap teacher(Files::resolve(QStringLiteral("Bild\\Frau Sommer.jpg")));
+        QPixmap frame(Files::resolve(QStringLiteral("Bild\\ZeugnKOPF.jpg")));
+        benchmark::DoNotOptimize(teacher.width() + frame.width());
+    }
+}
+
+BENCHMARK(BM_StartPageLoad)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StartPageRawRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadWindow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadRawRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CompositionClick)->Unit(benchmark::kMicrosecond);
@@ -219,6 +245,7 @@ public:
     void printRatios() const
     {
         const std::pair<const char*, const char*> pairs[] = {
+            {"BM_StartPageLoad", "BM_StartPageRawRead"},
             {"BM_LoadWindow", "BM_LoadRawRead"},
             {"BM_CompositionClick", "BM_CompositionRules"},
             {"BM_SaveAll", "BM_SaveRawWrite"}};
