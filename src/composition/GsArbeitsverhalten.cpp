@@ -131,7 +131,16 @@ void GsArbeitsverhalten::Form_Load()
     Command5.setBackColor(ColourTable[4]);
 }
 
-void GsArbeitsverhalten::Form_QueryClose() { Command5_Click(); }
+void GsArbeitsverhalten::Form_QueryClose()
+{
+    // The title-bar button takes no focus: a hand edit still in its box is taken over first, as
+    // leaving the box by a click on "Abbrechen" would.
+    for (int i = 0; i < 2; ++i) {
+        if (window()->focusWidget() == Text1(i).widget())
+            Text1_LostFocus(i);
+    }
+    Command5_Click();
+}
 
 void GsArbeitsverhalten::LoadNames()
 {

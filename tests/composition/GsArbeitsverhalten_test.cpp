@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "app/GsStart.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "composition/GsArbeitsverhalten.h"
@@ -413,6 +414,26 @@ TEST_F(GsArbeitsverhaltenTest, LeavingAsksOnlyAfterChangesAndCancelStays)
     EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Anna a2. Gut.\"")));
 }
 
+// The close button of the title bar takes no focus, so the box never loses it before leaving.
+TEST_F(GsArbeitsverhaltenTest, TheTitleBarButtonTakesOverAHandEditStillInItsBox)
+{
+    useSmallClass();
+    GsArbeitsverhalten& w = open();
+    User::chooseItem(w.Combo1, 0);
+    User::click(w.Command1);
+    User::click(w.Option1(1));
+    User::click(w.Command4);
+    User::click(w.Text1(0));
+    w.Text1(0).setSelection(w.Text1(0).text().size(), 0);
+    User::typeText(w.Text1(0), QStringLiteral(" Gut."));
+    ASSERT_TRUE(w.Text1(0).hasFocus());
+    messages->expect(SaveQuestion, vbYes);
+    w.window()->close();
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Anna a1. Gut.\"")));
+}
+
 TEST_F(GsArbeitsverhaltenTest, TheInsertionButtonsShowAndHideTheDialog)
 {
     useSmallClass();
@@ -502,6 +523,73 @@ TEST_F(GsArbeitsverhaltenTest, ComposingFromTheShippedFormulations)
     test::renderToPng(w.window(), QStringLiteral("GsArbeitsverhalten-sv.png"));
     User::chooseItem(w.Combo1, 2);
     EXPECT_TRUE(readFile(TextStore).contains(QStringLiteral("2,\"3a\",\"Yilmaz\",\"Emir\",\"\",\"") + sv + QStringLiteral("\"\r\n")));
+}
+
+// The teacher's road from the main menu: both areas of one pupil, a hand edit, another pupil in
+// between, saving and leaving; the stores hold what was written.
+TEST_F(GsArbeitsverhaltenTest, TheMainRoadFromTheStartPage)
+{
+    installShippedData();
+    auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
+    User::click(start.Command1(0));
+    GsArbeitsverhalten& w = *registry.find<GsArbeitsverhalten>(WindowNames::Behaviour);
+    ASSERT_TRUE(w.shown());
+
+    auto choose = [&w](std::initializer_list<std::pair<int, int>> categoryLines) {
+        for (auto [category, line] : categoryLines) {
+            User::click(w.Command3(category));
+            User::click(w.Option1(line));
+        }
+    };
+    User::chooseItem(w.Combo1, 1);
+    User::click(w.Command1);
+    choose({{0, 1}, {1, 6}, {2, 9}, {3, 3}});
+    const QString composed = QStringLiteral(
+        "Emir zeigt stets eine sehr große Lernfreude, aber beteiligt sich nur gelegentlich am Unterrichtsgespräch. Ihm "
+        "gelingt es bisher nur mit Hilfe, eine Aufgabe zu Ende zu führen. Die Hausaufgaben erledigt er regelmäßig.");
+    ASSERT_EQ(w.Text1(0).text(), composed);
+    User::click(w.Text1(0));
+    w.Text1(0).setSelection(composed.size(), 0);
+    User::typeText(w.Text1(0), QStringLiteral(" Weiter so!"));
+    const QString emirsAv = composed + QStringLiteral(" Weiter so!");
+
+    User::chooseItem(w.Combo1, 0);
+    EXPECT_FALSE(w.Picture4.visible());
+    choose({{6, 2}});
+    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Das Arbeitsverhalten entspricht den Erwartungen in vollem Umfang."));
+
+    User::chooseItem(w.Combo1, 1);
+    EXPECT_EQ(w.Text1(0).text(), emirsAv);
+    EXPECT_TRUE(w.Picture4.visible());
+    EXPECT_TRUE(w.Text1(0).hasFocus());
+    User::click(w.Command2);
+    EXPECT_FALSE(w.Picture4.visible());
+    choose({{0, 2}, {4, 3}});
+    const QString emirsSv = QStringLiteral(
+        "Emir ist als Mitschüler wegen seiner freundlichen Art sehr beliebt. Emir setzt sich für ein gutes Miteinander "
+        "in der Klasse ein.");
+    EXPECT_EQ(w.Text1(1).text(), emirsSv);
+
+    User::click(w.Command4);
+    User::click(w.Command5);
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Start));
+    EXPECT_TRUE(messages->shown().empty());
+
+    const QString texts = readFile(TextStore);
+    EXPECT_TRUE(texts.startsWith(
+        QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",\"Das Arbeitsverhalten entspricht den Erwartungen in vollem Umfang.\",\"\"\r\n"
+                       "2,\"3a\",\"Yilmaz\",\"Emir\",\"%1\",\"%2\"\r\n3,\"3a\",\"Schmidt\",\"Jonas\",\"\",\"\"\r\n")
+            .arg(emirsAv, emirsSv)));
+    EXPECT_TRUE(texts.endsWith(QStringLiteral("12,\"3a\",\"Wagner\",\"Sophie\",\"\",\"\"\r\n")));
+    // Lea's area holds text since Emir was chosen again; Emir's choices are those since then.
+    EXPECT_TRUE(readFile(ChoiceStore).startsWith(
+        QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",1,0,0,0,0,0,0,0,2,0,0,0,0,0,0\r\n"
+                       "2,\"3a\",\"Yilmaz\",\"Emir\",1,0,0,0,0,0,0,0,0,2,0,0,0,3,0\r\n"
+                       "3,\"3a\",\"Schmidt\",\"Jonas\",") + zeros(15)));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Sicherheit/AVSVspeicher09.12.2026.txt")), readBytes(TextStore));
 }
 
 } // namespace
