@@ -111,6 +111,7 @@ void GSAVSVAenderung::createControls()
                                             QStringLiteral("Geschlechtsspezifische Platzhalter verbergen")};
     for (int i = 0; i < 2; ++i)
         Command8.add(i, *this, placeholderCaptions[i]).move(240 + i * 4920, 720, 4800, 420);
+    // Nothing is shown yet, so of the pair only showing is offered.
     Command8(1).setBackColor(Colours::White);
     Command8(1).setEnabled(false);
     Command8.add(2, *this).move(10000, 120, 660, 500);
