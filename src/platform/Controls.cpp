@@ -437,6 +437,8 @@ private:
 ListBox::ListBox(ControlParent& parent)
     : Control(new ListWidget(*this, parent.area()), Colours::White, Black)
 {
+    // Rows longer than the box are cut off, as a list box does, rather than scrolled sideways.
+    static_cast<QListWidget*>(widget())->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void ListBox::addItem(const QString& item)
