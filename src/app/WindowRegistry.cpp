@@ -1,9 +1,20 @@
 #include "WindowRegistry.h"
 #include "platform/Services.h"
 #include <QGuiApplication>
-#include <QTimer>
 
 namespace zt {
+
+namespace {
+// Owns an unloaded window until Qt's deferred deletion takes it: that waits for the handler that
+// unloaded it to return, also when the handler runs a message box's event loop meanwhile.
+class UnloadedWindow : public QObject {
+public:
+    explicit UnloadedWindow(std::unique_ptr<Form> form) : form_(std::move(form)) {}
+
+private:
+    std::unique_ptr<Form> form_;
+};
+} // namespace
 
 WindowRegistry& WindowRegistry::instance()
 {
@@ -52,9 +63,11 @@ void WindowRegistry::Unload(const QString& name)
     if (it == loaded_.end())
         return;
     it->second->window()->hide();
-    unloaded_.push_back(std::move(it->second));
+    auto* holder = new UnloadedWindow(std::move(it->second));
     loaded_.erase(it);
-    QTimer::singleShot(0, [] { WindowRegistry::instance().destroyUnloaded(); });
+    std::erase_if(unloaded_, [](const QPointer<QObject>& gone) { return gone.isNull(); });
+    unloaded_.emplace_back(holder);
+    holder->deleteLater();
 }
 
 void WindowRegistry::UnloadAll()
@@ -79,8 +92,10 @@ Form* WindowRegistry::Find(const QString& name) const
 
 void WindowRegistry::destroyUnloaded()
 {
-    std::vector<std::unique_ptr<Form>> doomed;
+    std::vector<QPointer<QObject>> doomed;
     doomed.swap(unloaded_);
+    for (const QPointer<QObject>& holder : doomed)
+        delete holder.data();
 }
 
 } // namespace zt

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Form.h"
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <map>
@@ -24,7 +25,8 @@ public:
     Form* Show(const QString& name);
     void Hide(const QString& name);
     // Unloading a window that is not loaded does nothing. A window may unload itself inside its
-    // own handler: it is destroyed only once control has returned to the event loop.
+    // own handler: it is destroyed only once control has returned to the event loop that ran the
+    // handler, not in the loop of a message box shown by the handler.
     void Unload(const QString& name);
     void UnloadAll();
     // Unloads every window and ends the program.
@@ -35,13 +37,14 @@ public:
     template <class T>
     T* find(const QString& name) const { return dynamic_cast<T*>(Find(name)); }
 
-    // Destroys the windows unloaded so far; runs by itself on the next turn of the event loop.
+    // Destroys the windows unloaded so far at once; otherwise they go by themselves (above).
     void destroyUnloaded();
 
 private:
     std::map<QString, Factory> factories_;
     std::map<QString, std::unique_ptr<Form>> loaded_;
-    std::vector<std::unique_ptr<Form>> unloaded_;
+    // Holders of unloaded windows, each deleted later by the event loop.
+    std::vector<QPointer<QObject>> unloaded_;
 };
 
 } // namespace zt

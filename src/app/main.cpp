@@ -21,5 +21,9 @@ int main(int argc, char* argv[])
     zt::Services::installReal();
     zt::registerWindows();
     zt::WindowRegistry::instance().Show(zt::WindowNames::Start);
-    return app.exec();
+    const int status = app.exec();
+    // The windows go while the application still exists.
+    zt::WindowRegistry::instance().UnloadAll();
+    zt::WindowRegistry::instance().destroyUnloaded();
+    return status;
 }
