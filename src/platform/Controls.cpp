@@ -406,7 +406,7 @@ public:
                 events.Click();
         });
         connect(this, &QListWidget::itemClicked, this, [this, &events] {
-            if (!changedByPress_ && events.Click)
+            if (!changedByPress_ && !inDoubleClick_ && events.Click)
                 events.Click();
             changedByPress_ = false;
         });

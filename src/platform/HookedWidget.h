@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <type_traits>
+#include <utility>
 
 namespace zt {
 
@@ -81,16 +82,24 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         W::mouseReleaseEvent(e);
-        if (!clickFromSignal && e->button() == Qt::LeftButton && events_.Click)
+        // The release that ends a double-click is no second click: Click, then DblClick, and no more.
+        const bool endsDoubleClick = std::exchange(inDoubleClick_, false);
+        if (!clickFromSignal && !endsDoubleClick && e->button() == Qt::LeftButton && events_.Click)
             events_.Click();
     }
 
     void mouseDoubleClickEvent(QMouseEvent* e) override
     {
         W::mouseDoubleClickEvent(e);
-        if (e->button() == Qt::LeftButton && events_.DblClick)
+        if (e->button() != Qt::LeftButton)
+            return;
+        inDoubleClick_ = true;
+        if (events_.DblClick)
             events_.DblClick();
     }
+
+    // From the double-click until the release that ends it.
+    bool inDoubleClick_ = false;
 
 private:
     // Focus moving between windows or to a popup is no focus change inside the window.

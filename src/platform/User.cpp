@@ -23,6 +23,15 @@ void activate(QWidget* w)
 
 QPoint centreOf(const QWidget* w) { return w->rect().center(); }
 
+// What the window system delivers for a double-click: press, release, double-click, release.
+void doubleClickAt(QWidget* target, QPoint p)
+{
+    QTest::mousePress(target, Qt::LeftButton, {}, p);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, p);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, p);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, p);
+}
+
 } // namespace
 
 void focus(Control& control)
@@ -59,8 +68,7 @@ void dblClick(Control& control)
     QWidget* target = w;
     if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
         target = area->viewport();
-    QTest::mouseClick(target, Qt::LeftButton, {}, centreOf(target));
-    QTest::mouseDClick(target, Qt::LeftButton, {}, centreOf(target));
+    doubleClickAt(target, centreOf(target));
 }
 
 void dblClickAt(TextBox& box, int position)
@@ -74,13 +82,13 @@ void dblClickAt(TextBox& box, int position)
         e->setCursorPosition(position);
         // Just right of the caret lies the character at the position.
         const QPoint p = static_cast<HookedWidget<QLineEdit>*>(e)->caretRect().center() + QPoint(3, 0);
-        QTest::mouseDClick(e, Qt::LeftButton, {}, p);
+        doubleClickAt(e, p);
         return;
     }
     QPlainTextEdit* e = box.plainTextEdit();
     box.setSelection(position, 0);
     const QPoint p = e->cursorRect().center() + QPoint(3, 0);
-    QTest::mouseDClick(e->viewport(), Qt::LeftButton, {}, p);
+    doubleClickAt(e->viewport(), p);
 }
 
 namespace {

@@ -16,6 +16,9 @@ public:
     ComboBox Combo1{*this, QStringLiteral("Namensliste")};
     ControlArray<OptionButton> Option1;
     CheckBox Check1{*this};
+    PictureBox Picture1{*this};
+    Label Label1{*this, QStringLiteral("Klasse")};
+    ListBox List1{*this};
     std::vector<QString> events;
 };
 
@@ -81,6 +84,29 @@ TEST_F(ControlsTest, OptionAndCheckClickOnlyOnTheUsersClick)
     EXPECT_FALSE(form.Option1(1).value());
     form.Option1(2).setValue(false);
     EXPECT_FALSE(form.Option1(2).value());
+}
+
+TEST_F(ControlsTest, ADoubleClickGivesOneClickAndThenDblClick)
+{
+    form.Picture1.move(3000, 0, 1500, 1500);
+    form.Label1.move(4500, 0, 1500, 600);
+    form.Text2.move(0, 1800, 3000, 1200);
+    form.List1.move(3000, 1800, 2000, 1500);
+    for (int i = 0; i < 12; ++i)
+        form.List1.addItem(QStringLiteral("Zeile %1").arg(i));
+    struct Case { const char* name; Control* control; };
+    const Case cases[] = {{"PictureBox", &form.Picture1}, {"Label", &form.Label1}, {"TextBox", &form.Text2}, {"ListBox", &form.List1}};
+    for (const Case& c : cases) {
+        std::vector<std::string> seen;
+        c.control->Click = [&] { seen.push_back("Click"); };
+        c.control->DblClick = [&] { seen.push_back("DblClick"); };
+        User::dblClick(*c.control);
+        EXPECT_EQ(seen, (std::vector<std::string>{"Click", "DblClick"})) << c.name;
+        // The next single click is a click again.
+        seen.clear();
+        User::click(*c.control);
+        EXPECT_EQ(seen, std::vector<std::string>{"Click"}) << c.name;
+    }
 }
 
 TEST_F(ControlsTest, ComboClickOnEveryIndexChangeAlsoByTheProgram)
