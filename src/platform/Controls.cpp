@@ -201,9 +201,11 @@ QString TextBox::text() const
 {
     if (line_)
         return line_->text();
-    // The windows keep line breaks as CR LF.
-    QString t = plain_->toPlainText();
+    // The windows keep line breaks as CR LF. The raw text, since the plain one turns a
+    // non-breaking space (pasted from Word, say) into a blank.
+    QString t = plain_->document()->toRawText();
     t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
     t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
     return t;
 }
@@ -312,9 +314,14 @@ bool OptionButton::value() const { return static_cast<QRadioButton*>(widget())->
 void OptionButton::setValue(bool on)
 {
     auto* r = static_cast<QRadioButton*>(widget());
+    // Setting one clears the others of its container, as a click would.
+    if (on) {
+        r->setChecked(true);
+        return;
+    }
     // An exclusive radio button cannot be unset directly.
     r->setAutoExclusive(false);
-    r->setChecked(on);
+    r->setChecked(false);
     r->setAutoExclusive(true);
 }
 

@@ -86,6 +86,18 @@ TEST_F(ControlsTest, OptionAndCheckClickOnlyOnTheUsersClick)
     EXPECT_FALSE(form.Option1(2).value());
 }
 
+TEST_F(ControlsTest, SettingAnOptionClearsTheOthersOfItsContainerWithoutAClick)
+{
+    int clicks = 0;
+    form.Option1.Click = [&](int) { ++clicks; };
+    form.Option1(0).setValue(true);
+    form.Option1(2).setValue(true);
+    EXPECT_FALSE(form.Option1(0).value());
+    EXPECT_FALSE(form.Option1(1).value());
+    EXPECT_TRUE(form.Option1(2).value());
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST_F(ControlsTest, ADoubleClickGivesOneClickAndThenDblClick)
 {
     form.Picture1.move(3000, 0, 1500, 1500);
@@ -107,6 +119,17 @@ TEST_F(ControlsTest, ADoubleClickGivesOneClickAndThenDblClick)
         User::click(*c.control);
         EXPECT_EQ(seen, std::vector<std::string>{"Click"}) << c.name;
     }
+}
+
+TEST_F(ControlsTest, AMultiLineBoxKeepsNonBreakingSpaces)
+{
+    const QString text = QStringLiteral("z.\u00A0B. gern\r\nneu");
+    int changes = 0;
+    form.Text2.Change = [&] { ++changes; };
+    form.Text2.setText(text);
+    form.Text2.setText(text);
+    EXPECT_EQ(form.Text2.text(), text);
+    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(ControlsTest, ComboClickOnEveryIndexChangeAlsoByTheProgram)
