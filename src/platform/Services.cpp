@@ -17,7 +17,9 @@ public:
     {
         QMessageBox box;
         box.setWindowTitle(title);
-        box.setText(prompt);
+        // A prompt may quote a text block with "<...>" placeholders: never take it for markup.
+        box.setTextFormat(Qt::PlainText);
+        box.setText(QString(prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         switch (style & 0x70) {
         case 16: box.setIcon(QMessageBox::Critical); break;
         case 32: box.setIcon(QMessageBox::Question); break;
