@@ -84,13 +84,19 @@ protected:
         W::mouseReleaseEvent(e);
         // The release that ends a double-click is no second click: Click, then DblClick, and no more.
         const bool endsDoubleClick = std::exchange(inDoubleClick_, false);
-        if (!clickFromSignal && !endsDoubleClick && e->button() == Qt::LeftButton && events_.Click)
+        if (clickFromSignal)
+            return;
+        // The click is this control's alone: it must not reach the frame or window around it.
+        e->accept();
+        if (!endsDoubleClick && e->button() == Qt::LeftButton && events_.Click)
             events_.Click();
     }
 
     void mouseDoubleClickEvent(QMouseEvent* e) override
     {
         W::mouseDoubleClickEvent(e);
+        if (!clickFromSignal)
+            e->accept();
         if (e->button() != Qt::LeftButton)
             return;
         inDoubleClick_ = true;

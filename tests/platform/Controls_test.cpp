@@ -121,6 +121,31 @@ TEST_F(ControlsTest, ADoubleClickGivesOneClickAndThenDblClick)
     }
 }
 
+TEST_F(ControlsTest, AClickOnAControlInAFrameIsNoClickOfTheFrame)
+{
+    class Framed : public Form {
+    public:
+        Framed() : Form(QStringLiteral("Framed"))
+        {
+            resize(6000, 4000);
+            Frame1.move(0, 0, 5000, 3000);
+            Label1.move(300, 300, 1500, 400);
+            Picture1.move(300, 900, 1500, 900);
+        }
+        Frame Frame1{*this, QStringLiteral("Rahmen")};
+        Label Label1{Frame1, QStringLiteral("Kategorie")};
+        PictureBox Picture1{Frame1};
+    } framed;
+    std::vector<std::string> seen;
+    framed.Frame1.Click = [&] { seen.push_back("Frame1_Click"); };
+    framed.Frame1.DblClick = [&] { seen.push_back("Frame1_DblClick"); };
+    framed.Label1.Click = [&] { seen.push_back("Label1_Click"); };
+    framed.Picture1.DblClick = [&] { seen.push_back("Picture1_DblClick"); };
+    User::click(framed.Label1);
+    User::dblClick(framed.Picture1);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Label1_Click", "Picture1_DblClick"}));
+}
+
 TEST_F(ControlsTest, AMultiLineBoxKeepsNonBreakingSpaces)
 {
     const QString text = QStringLiteral("z.\u00A0B. gern\r\nneu");
