@@ -6,6 +6,7 @@
 #include "platform/User.h"
 #include <QFile>
 #include <QFileInfo>
+#include <tuple>
 
 using namespace zt;
 
@@ -82,6 +83,45 @@ TEST_F(GsStartTest, TheGradeChoosesMenuEntriesAndCaptions)
         registry.UnloadAll();
         settle();
     }
+}
+
+TEST_F(GsStartTest, EveryButtonHasItsCaptionToolTipAndColour)
+{
+    useClass(QStringLiteral("3a"), QStringLiteral("1"));
+    GsStart& start = open();
+    struct Case { CommandButton* button; QString caption; QString tip; int colour; };
+    const int face = start.Command6.backColor(); // buttons without a colour of their own
+    const Case cases[] = {
+        {&start.Command1(0), QStringLiteral("Arbeits- und Sozialverhalten erstellen"), QStringLiteral("Texte für jeden Schüler erstellen"), 0xFFFF00},
+        {&start.Command1(1), QStringLiteral("Interessen, Kompetenzen und Bemerkungen erstellen"), QStringLiteral("Texte für jeden Schüler erstellen "), 0x80FF80},
+        {&start.Command1(2), QStringLiteral("Förderteilnahme, AG, Interessen und Bemerkungen erstellen"), QStringLiteral("Texte für jeden Schüler erstellen"), 0x80FFFF},
+        {&start.Command1(3), QStringLiteral("Bisherige Texte auf Bildschirm oder Drucker ausgeben"), QStringLiteral("Bisher eingegebene Texte ansehen oder ausdrucken"), 0x80C0FF},
+        {&start.Command1(4), QStringLiteral("Textbausteine zum Arbeits- und Sozialverhalten ändern"), QStringLiteral("Textvorgaben selbst ändern und anpassen"), 0xFFFF00},
+        {&start.Command1(5), QStringLiteral("Textbausteine für Förder und AG, Interessen und Bemerkungen ändern"), QStringLiteral("Textvorgaben selbst ändern und anpassen"), 0x80FF80},
+        {&start.Command1(6), QStringLiteral("Stammdaten prüfen und ggf. ändern"), QStringLiteral("Basisdaten des Gesamtprogrammes eingeben oder ändern"), 0x80C0FF},
+        {&start.Command1(7), QStringLiteral("Programm beenden"), QStringLiteral("Das Programm schließen"), 0x8080FF},
+        {&start.Command2, QStringLiteral("Die Hilfsprogramme der Werkzeugkiste aufrufen"), QStringLiteral("Hilfsprogramme zur Änderung von Grundeinstellungen und Textbausteinen starten"), 0xC0C0FF},
+        {&start.Command3, QStringLiteral("zurück zum Start"), QStringLiteral("Hier geht es zurück zum Hauptmenü"), 0x8080FF},
+        {&start.Command4, QStringLiteral("Zeugnisse mit  WinWord®  schreiben"), QStringLiteral("Die Zeugnisse werden mit den bisherigen Eingaben erstellt"), face},
+        {&start.Command5, QStringLiteral("Zeugnisliste aufrufen"), QStringLiteral("Liste ausdrucken oder in die Liste eintragen"), face},
+        {&start.Command6, QStringLiteral("Erstellte Zeugnisse bearbeiten und drucken"), QStringLiteral("Zeugnisse zum Ändern oder Drucken aufrufen"), face},
+        {&start.Command7, QStringLiteral("Listen und Formulare erstellen und drucken"), QStringLiteral("Diverse Listen und Formulare erstellen und drucken"), face},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.button->caption(), c.caption);
+        EXPECT_EQ(c.button->toolTip(), c.tip) << c.caption.toStdString();
+        EXPECT_EQ(c.button->backColor(), c.colour) << c.caption.toStdString();
+    }
+    EXPECT_EQ(start.Label2.caption(), QStringLiteral("Was wollen Sie tun? Klicken Sie auf die zutreffende Taste!"));
+    EXPECT_EQ(start.Label3.caption(), QStringLiteral("    WinWord® ist ein eingetragenes Waren- zeichen der Microsoft Corporation, Redmond"));
+    EXPECT_EQ(start.Label4.caption(), QStringLiteral("Klassenleitung:"));
+    EXPECT_EQ(start.Label5.caption(), QStringLiteral("Frau Sommer"));
+    EXPECT_EQ(start.caption(), QStringLiteral("Startseite"));
+    EXPECT_EQ(start.Timer1.interval(), 500);
+    EXPECT_FALSE(start.Timer1.enabled());
+    // Command3 stands where Command1(3) stands.
+    EXPECT_EQ(std::make_tuple(start.Command3.left(), start.Command3.top(), start.Command3.width(), start.Command3.height()),
+              std::make_tuple(start.Command1(3).left(), start.Command1(3).top(), start.Command1(3).width(), start.Command1(3).height()));
 }
 
 TEST_F(GsStartTest, WordButtonsStartTheirCommandLines)
