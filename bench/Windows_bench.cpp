@@ -1,6 +1,7 @@
 // The start page, and the work and social behaviour window with a full class: loading them, one
 // composition click, and saving the class with its dated copies, each beside the bare work it
 // cannot avoid.
+#include "Doubles.h"
 #include "app/GsStart.h"
 #include "composition/BehaviourComposition.h"
 #include "composition/GsArbeitsverhalten.h"
@@ -41,26 +42,9 @@ class NoInput : public InputBoxService {
 public:
     QString ask(const QString&, const QString&, const QString&) override { return QString(); }
 };
-class QuietClipboard : public ClipboardService {
-public:
-    void clear() override { text_.clear(); }
-    void setText(const QString& text) override { text_ = text; }
-    QString text() const override { return text_; }
-
-private:
-    QString text_;
-};
 class NoLauncher : public LauncherService {
 public:
     bool run(const QString&) override { return true; }
-};
-class FixedClock : public ClockService {
-public:
-    QDate today() const override { return QDate(2026, 12, 9); }
-};
-class NoQuit : public ApplicationService {
-public:
-    void quit() override {}
 };
 
 void write(const QString& relative, const QString& text)
@@ -276,10 +260,10 @@ int main(int argc, char* argv[])
         return 1;
     Services::install(std::make_unique<NoMessages>());
     Services::install(std::make_unique<NoInput>());
-    Services::install(std::make_unique<QuietClipboard>());
+    Services::install(std::make_unique<test::FakeClipboard>());
     Services::install(std::make_unique<NoLauncher>());
-    Services::install(std::make_unique<FixedClock>());
-    Services::install(std::make_unique<NoQuit>());
+    Services::install(std::make_unique<test::FixedClock>());
+    Services::install(std::make_unique<test::RecordingApplication>());
     makeFullClass(folder.path());
 
     benchmark::Initialize(&argc, argv);
