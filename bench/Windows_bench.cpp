@@ -1,15 +1,16 @@
 // The start page, and the work and social behaviour window with a full class: loading them, one
 // composition click, and saving the class with its dated copies, each beside the bare work it
 // cannot avoid.
-#include "Doubles.h"
 #include "app/GsStart.h"
-#include "composition/BehaviourComposition.h"
+#include "common/FileMessages.h"
 #include "composition/GsArbeitsverhalten.h"
-#include "composition/Placeholders.h"
-#include "platform/ProgramFolder.h"
+#include "core/BehaviourComposition.h"
+#include "core/Placeholders.h"
+#include "core/ProgramFolder.h"
+#include "core/Windows1252.h"
+#include "Doubles.h"
 #include "platform/Services.h"
-#include "platform/User.h"
-#include "platform/Windows1252.h"
+#include "User.h"
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -264,6 +265,7 @@ int main(int argc, char* argv[])
     Services::install(std::make_unique<NoLauncher>());
     Services::install(std::make_unique<test::FixedClock>());
     Services::install(std::make_unique<test::RecordingApplication>());
+    installFileMessages();
     makeFullClass(folder.path());
 
     benchmark::Initialize(&argc, argv);

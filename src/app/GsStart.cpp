@@ -1,11 +1,11 @@
 #include "GsStart.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
-#include "common/ActiveForm.h"
 #include "common/WordLauncher.h"
+#include "core/ActiveForm.h"
+#include "core/ProgramFolder.h"
 #include "platform/Colour.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
 #include <QApplication>
 #include <QStyle>
 
@@ -51,7 +51,7 @@ GsStart::GsStart() : Form(WindowNames::Start)
 
 void GsStart::createControls()
 {
-    struct Entry { QString caption; QString tip; int colour; };
+    struct Entry { QString caption; QString tip; Colour colour; };
     const Entry entries[8] = {
         {QStringLiteral("Arbeits- und Sozialverhalten erstellen"), QStringLiteral("Texte für jeden Schüler erstellen"), 0xFFFF00},
         {QStringLiteral("Interessen, Kompetenzen und Bemerkungen erstellen"), QStringLiteral("Texte für jeden Schüler erstellen "), 0x80FF80},
@@ -199,14 +199,14 @@ void GsStart::checkClassAndHalfYear()
                               "1 bis 4. Bitte tragen Sie unter 'Stammdaten prüfen und ggf. ändern' die Klasse ein. "
                               "Bis dahin sind die Einträge gesperrt, die von der Klassenstufe abhängen.")
                    .arg(className_),
-               48, Hint);
+               vbExclamation, Hint);
     bool number = false;
     baseData_.HalfYear.trimmed().toInt(&number);
     if (!number)
         MsgBox(QStringLiteral("Das Halbjahr '%1' in der Datei Daten\\Basisdaten.txt ist keine Zahl. Bitte tragen "
                               "Sie unter 'Stammdaten prüfen und ggf. ändern' das Halbjahr 1 oder 2 ein.")
                    .arg(baseData_.HalfYear),
-               48, Hint);
+               vbExclamation, Hint);
 }
 
 void GsStart::ShowTeacherPhoto()
@@ -322,7 +322,7 @@ void GsStart::Command4_Click()
         QStringLiteral("Die Zeugnisse werden mit dem Programm 'Word' neu erstellt. Eventuelle Änderungen die Sie "
                        "bereits in den endgültigen Zeugnissen vorgenommen haben, gehen damit verloren. Die "
                        "Eintragungen mit diesem Programm bleiben erhalten. Wollen Sie das?"),
-        36);
+        vbYesNo | vbQuestion);
     if (answer == vbNo)
         return;
     RunWordCommand(QStringLiteral("Winword.exe ZeugnisseSchreiben.doc /mZeugnisseSchreiben"));
@@ -338,7 +338,7 @@ void GsStart::Command6_Click()
 {
     MsgBox(QStringLiteral("Vergessen Sie nicht, die Änderungen in Word zu speichern, bevor Sie Winword wieder "
                           "verlassen. Die Änderungen gehen sonst verloren !"),
-           0);
+           vbOKOnly);
     RunWordCommand(QStringLiteral("Winword.exe ") + className_ + QStringLiteral("Zeugnisse") + QString::number(grade_)
                    + baseData_.HalfYear + QStringLiteral(".doc"));
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/MasterData.h"
+#include "core/MasterData.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
 

@@ -1,11 +1,11 @@
 #include "WindowTable.h"
-#include "GsStart.h"
-#include "PendingWindow.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
 #include "composition/GsArbeitsverhalten.h"
-#include "insertion/Einfuegungen.h"
 #include "editors/GSAVSVAenderung.h"
+#include "GsStart.h"
+#include "insertion/Einfuegungen.h"
+#include "PendingWindow.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
 
 namespace zt {
 

@@ -1,8 +1,9 @@
-#include "WindowNames.h"
-#include "WindowRegistry.h"
-#include "WindowTable.h"
-#include "platform/ProgramFolder.h"
+#include "common/FileMessages.h"
+#include "core/ProgramFolder.h"
 #include "platform/Services.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
+#include "WindowTable.h"
 #include <QApplication>
 #include <QDir>
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     zt::Files::setProgramFolder(folder);
 
     zt::Services::installReal();
+    zt::installFileMessages();
     zt::registerWindows();
     zt::WindowRegistry::instance().Show(zt::WindowNames::Start);
     const int status = app.exec();

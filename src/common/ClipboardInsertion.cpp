@@ -1,25 +1,11 @@
 #include "ClipboardInsertion.h"
-#include "Trim.h"
-#include "app/WindowRegistry.h"
 #include "platform/Colour.h"
 #include "platform/Controls.h"
 #include "platform/Services.h"
-#include <algorithm>
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
 
 namespace zt {
-
-QString InsertAtCaret(const QString& text, int caret, const QString& insertion, GenderEnding ending)
-{
-    caret = std::clamp(caret, 0, static_cast<int>(text.size()));
-    const QString left = text.left(caret);
-    const QString right = text.mid(caret);
-    const QString sep = ending == GenderEnding::Glued && insertion == QLatin1String("<in>") ? QString()
-                                                                                          : QStringLiteral(" ");
-    QString result = Trim(left) + sep + insertion;
-    if (!right.isEmpty())
-        result += QLatin1Char(' ') + Trim(right);
-    return result;
-}
 
 bool InsertClipboardAtCaret(TextBox& box, GenderEnding ending)
 {
@@ -38,7 +24,7 @@ void ShowHideInsertionDialog(int index, CommandButton& showButton, CommandButton
         showButton.setEnabled(false);
         hideButton.setBackColor(Colours::LightGreen);
         hideButton.setEnabled(true);
-        registry.Show(InsertionDialogName);
+        registry.Show(WindowNames::Insertion);
         return;
     }
     hideButton.setBackColor(Colours::White);
@@ -46,9 +32,9 @@ void ShowHideInsertionDialog(int index, CommandButton& showButton, CommandButton
     showButton.setBackColor(Colours::LightGreen);
     showButton.setEnabled(true);
     if (hide == HideMeans::Unload)
-        registry.Unload(InsertionDialogName);
+        registry.Unload(WindowNames::Insertion);
     else
-        registry.Hide(InsertionDialogName);
+        registry.Hide(WindowNames::Insertion);
     Clipboard::Clear();
 }
 

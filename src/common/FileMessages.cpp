@@ -1,53 +1,43 @@
 #include "FileMessages.h"
+#include "core/FileProblems.h"
 #include "platform/Services.h"
 
 namespace zt {
 
 namespace {
-constexpr int Exclamation = 48;
-const QString Title = QStringLiteral("Hinweis");
+QString messageOf(const FileProblemReport& r)
+{
+    switch (r.problem) {
+    case FileProblem::Missing:
+        return QStringLiteral("Die Datei %1 ist nicht vorhanden oder kann nicht gelesen werden. "
+                              "Das Programm arbeitet ohne ihren Inhalt weiter.")
+            .arg(r.path);
+    case FileProblem::Damaged:
+        return QStringLiteral("Die Datei %1 ist beschädigt oder unvollständig. "
+                              "Das Programm übernimmt nur, was lesbar ist.")
+            .arg(r.path);
+    case FileProblem::TooManyRecords:
+        return QStringLiteral("Die Datei %1 enthält mehr Einträge, als das Programm aufnehmen kann. "
+                              "Es werden nur die ersten %2 Einträge gelesen.")
+            .arg(r.path)
+            .arg(r.limit);
+    case FileProblem::WriteFailed:
+        return QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. Die bisherige Fassung bleibt "
+                              "erhalten. Bitte prüfen Sie, ob der Datenträger voll oder schreibgeschützt ist.")
+            .arg(r.path);
+    case FileProblem::CopyFailed:
+        return QStringLiteral("Die Datei %1 konnte nicht nach %2 kopiert werden. Die bisherige Fassung "
+                              "bleibt erhalten. Bitte prüfen Sie, ob der Ordner vorhanden und der Datenträger "
+                              "nicht voll ist.")
+            .arg(r.path, r.otherPath);
+    }
+    return QString();
+}
 } // namespace
 
-void reportMissingFile(const QString& relativePath)
+void installFileMessages()
 {
-    MsgBox(QStringLiteral("Die Datei %1 ist nicht vorhanden oder kann nicht gelesen werden. "
-                          "Das Programm arbeitet ohne ihren Inhalt weiter.")
-               .arg(relativePath),
-           Exclamation, Title);
-}
-
-void reportDamagedFile(const QString& relativePath)
-{
-    MsgBox(QStringLiteral("Die Datei %1 ist beschädigt oder unvollständig. "
-                          "Das Programm übernimmt nur, was lesbar ist.")
-               .arg(relativePath),
-           Exclamation, Title);
-}
-
-void reportTooManyRecords(const QString& relativePath, int limit)
-{
-    MsgBox(QStringLiteral("Die Datei %1 enthält mehr Einträge, als das Programm aufnehmen kann. "
-                          "Es werden nur die ersten %2 Einträge gelesen.")
-               .arg(relativePath)
-               .arg(limit),
-           Exclamation, Title);
-}
-
-void reportWriteFailure(const QString& relativePath)
-{
-    MsgBox(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. Die bisherige Fassung bleibt "
-                          "erhalten. Bitte prüfen Sie, ob der Datenträger voll oder schreibgeschützt ist.")
-               .arg(relativePath),
-           Exclamation, Title);
-}
-
-void reportCopyFailure(const QString& fromRelative, const QString& toRelative)
-{
-    MsgBox(QStringLiteral("Die Datei %1 konnte nicht nach %2 kopiert werden. Die bisherige Fassung "
-                          "bleibt erhalten. Bitte prüfen Sie, ob der Ordner vorhanden und der Datenträger "
-                          "nicht voll ist.")
-               .arg(fromRelative, toRelative),
-           Exclamation, Title);
+    installFileProblemSink([](const FileProblemReport& r) { MsgBox(messageOf(r), vbExclamation, QStringLiteral("Hinweis")); });
 }
 
 } // namespace zt

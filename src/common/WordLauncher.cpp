@@ -11,7 +11,7 @@ void RunWordCommand(const QString& commandLine)
                           "Rechner keines vorhanden, lassen sich die Zeugnisse, Listen und Hilfetexte nicht "
                           "öffnen. Ihre Eingaben in diesem Programm bleiben erhalten.\r\n\r\nAufruf: %1")
                .arg(commandLine),
-           48, QStringLiteral("Hinweis"));
+           vbExclamation, QStringLiteral("Hinweis"));
 }
 
 } // namespace zt

@@ -1,15 +1,10 @@
 #include "CompositionSkeleton.h"
-#include "app/WindowRegistry.h"
 #include "common/ClipboardInsertion.h"
 #include "platform/Services.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
 
 namespace zt {
-
-void LockFlagsFromTexts(const PerPupil<QString>& texts, PerPupil<int>& locked, int pupilCount)
-{
-    for (int slot = 0; slot < pupilCount && slot < PupilSlots; ++slot)
-        locked[slot] = texts[slot].isEmpty() ? 0 : 1;
-}
 
 bool LeaveCompositionWindow(const QString& windowName, bool unsaved, const SaveQuestion& question,
                             const std::function<bool()>& saveAll)
@@ -25,7 +20,7 @@ bool LeaveCompositionWindow(const QString& windowName, bool unsaved, const SaveQ
     WindowRegistry& registry = WindowRegistry::instance();
     if (leave)
         registry.Unload(windowName);
-    registry.Unload(InsertionDialogName);
+    registry.Unload(WindowNames::Insertion);
     return leave;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "PupilStores.h"
+#include "core/PupilStores.h"
 #include <QString>
 #include <functional>
 
@@ -7,9 +7,6 @@ namespace zt {
 
 // What the composition windows share beyond their stores: the lock flags of an area and the way
 // the window is left through its own exit button.
-
-// An area is locked for every pupil whose text of that area is not empty, and open for the others.
-void LockFlagsFromTexts(const PerPupil<QString>& texts, PerPupil<int>& locked, int pupilCount);
 
 // The question asked before leaving with unsaved input; a style with a Cancel button (35) lets
 // the teacher stay.

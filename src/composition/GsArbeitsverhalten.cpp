@@ -1,15 +1,15 @@
 #include "GsArbeitsverhalten.h"
-#include "common/Trim.h"
-#include "BehaviourComposition.h"
-#include "CompositionSkeleton.h"
-#include "Placeholders.h"
-#include "app/WindowNames.h"
 #include "common/ClipboardInsertion.h"
-#include "common/PhotoNames.h"
-#include "common/QuoteRule.h"
+#include "common/QuoteGuards.h"
+#include "common/StudentPicture.h"
 #include "common/WordLauncher.h"
+#include "CompositionSkeleton.h"
+#include "core/BehaviourComposition.h"
+#include "core/Placeholders.h"
+#include "core/Trim.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
+#include "registry/WindowNames.h"
 #include <QApplication>
 #include <QStyle>
 
@@ -24,7 +24,7 @@ constexpr int AreaTop = 2040;
 constexpr int AreaHeight = 3560;
 
 const SaveQuestion AskSaveQuestion{
-    QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden ?"), 35};
+    QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden ?"), vbYesNoCancel | vbQuestion};
 
 // The reduced set knows no school year.
 PlaceholderValues valuesOf(const StudentRecord& pupil) { return {pupil.Gender, pupil.FirstName, {}, {}, {}}; }
@@ -218,7 +218,7 @@ void GsArbeitsverhalten::ConfirmRecreateStores()
         QStringLiteral("Die Namensliste stimmt nicht mit den bisher gespeicherten Daten und Textinhalten überein. "
                        "Sollen alle bisherigen Eintragungen gelöscht und die Dateien an Hand der Namensliste ganz "
                        "neu angelegt werden ?"),
-        20);
+        vbYesNo | vbCritical);
     if (answer == vbYes)
         ResetStores();
 }
@@ -264,9 +264,9 @@ bool GsArbeitsverhalten::SaveAll()
     const bool choices = WriteChoiceStore();
     // A copy of a store that could not be written would only repeat the older file.
     if (texts)
-        BackupStore(AvSvTextStore);
+        BackupStore(AvSvTextStore, Today());
     if (choices)
-        BackupStore(AvSvChoiceStore);
+        BackupStore(AvSvChoiceStore, Today());
     return texts && choices;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "PupilStores.h"
-#include "editors/TextBlockFiles.h"
+#include "core/PupilStores.h"
+#include "core/TextBlockFiles.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
 #include <array>
@@ -93,7 +93,7 @@ private:
     int Saved = 0;
     int PupilCount = 0;
     QString ClassName;
-    std::array<int, 11> ColourTable{};
+    std::array<Colour, 11> ColourTable{};
 
     StudentList Pupils;
     PerPupil<QString> PictureNames;

@@ -1,11 +1,11 @@
 #include "EditorSkeleton.h"
-#include "TextBlockFiles.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
-#include "common/FileMessages.h"
+#include "core/FileProblems.h"
+#include "core/ProgramFolder.h"
+#include "core/TextBlockFiles.h"
 #include "platform/Colour.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
 #include <optional>
 #include <utility>
 #include <vector>
@@ -13,10 +13,6 @@
 namespace zt {
 
 namespace {
-constexpr int StopOk = 16;
-constexpr int QuestionYesNoCancel = 35;
-constexpr int QuestionYesNoSecond = 292;
-constexpr int ExclamationYesNoSecond = 308;
 
 const QString EditorPassword = QStringLiteral("Wolkenbruch");
 const QString CrLf = QStringLiteral("\r\n");
@@ -28,13 +24,13 @@ TextBlockEditor::TextBlockEditor(const QString& name, EditorDesign design) : For
 
 void TextBlockEditor::FillColourTable()
 {
-    const int layoutA[8] = {Colours::White,      Colours::LightGreen, Colours::PaleGreen, Colours::LightOrange,
+    const Colour layoutA[8] = {Colours::White,      Colours::LightGreen, Colours::PaleGreen, Colours::LightOrange,
                             Colours::LightRed,   Colours::Grey,       Colours::Red,       Colours::Yellow};
     for (int slot = 0; slot < 8; ++slot)
-        ColourTable[slot] = QString::number(layoutA[slot]);
+        ColourTable[slot] = QString::number(layoutA[slot].bgr());
 }
 
-int TextBlockEditor::TableColour(int slot) const { return ColourTable.at(slot).toInt(); }
+Colour TextBlockEditor::TableColour(int slot) const { return ColourTable.at(slot).toInt(); }
 
 bool TextBlockEditor::ConfirmEditStart()
 {
@@ -42,7 +38,7 @@ bool TextBlockEditor::ConfirmEditStart()
                                              "der Seite.")
                                   + CrLf + QStringLiteral(" Nutzen Sie für geschlechtsspezifische Einfügungen die Vorgaben!")
                                   + CrLf + QStringLiteral("Wollen Sie fortfahren ?"),
-                              ExclamationYesNoSecond);
+                              vbYesNo | vbExclamation | vbDefaultButton2);
     if (answer == vbYes)
         return true;
     WindowRegistry::instance().Unload(name());
@@ -54,7 +50,7 @@ bool TextBlockEditor::ConfirmEditStart()
 void TextBlockEditor::ConfirmOverwriteCurrent()
 {
     OverwriteRefused = 0;
-    if (MsgBox(design_.overwriteQuestion, QuestionYesNoSecond) == vbNo)
+    if (MsgBox(design_.overwriteQuestion, vbYesNo | vbQuestion | vbDefaultButton2) == vbNo)
         OverwriteRefused = 1;
 }
 
@@ -64,20 +60,20 @@ bool TextBlockEditor::AskSaveOnClose()
         Clipboard::Clear();
     if (Saved != 0 || Loaded != 1)
         return false;
-    return MsgBox(design_.unsavedQuestion, QuestionYesNoSecond) == vbYes;
+    return MsgBox(design_.unsavedQuestion, vbYesNo | vbQuestion | vbDefaultButton2) == vbYes;
 }
 
 bool TextBlockEditor::AskStandardOverwritePassword()
 {
     const int answer = MsgBox(QStringLiteral("Die Standardformulierungen werden unwiederbringlich gelöscht und durch die "
                                              "aktuellen Formulierungen ersetzt. Wollen Sie das?"),
-                              QuestionYesNoCancel);
+                              vbYesNoCancel | vbQuestion);
     if (answer != vbYes)
         return false;
     const QString typed = InputBox(QStringLiteral("Geben Sie das Passwort ein!"));
     if (typed == EditorPassword)
         return true;
-    MsgBox(QStringLiteral("Das Passwort war falsch!"), StopOk);
+    MsgBox(QStringLiteral("Das Passwort war falsch!"), vbCritical);
     return false;
 }
 

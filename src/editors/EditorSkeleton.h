@@ -29,7 +29,7 @@ protected:
 
     // Layout A: slots 0 to 7 hold the decimal text of a colour, 8 to 10 stay empty.
     void FillColourTable();
-    int TableColour(int slot) const;
+    Colour TableColour(int slot) const;
 
     // The warning before a set is loaded; No unloads the window and gives false.
     bool ConfirmEditStart();

@@ -1,11 +1,11 @@
 #include "GSAVSVAenderung.h"
-#include "CollapseDoubleSpace.h"
-#include "app/WindowNames.h"
 #include "common/ClipboardInsertion.h"
-#include "common/QuoteRule.h"
+#include "common/QuoteGuards.h"
 #include "common/WordLauncher.h"
+#include "core/CollapseDoubleSpace.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
+#include "registry/WindowNames.h"
 #include <QApplication>
 #include <QStyle>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
+#include "core/TextBlockFiles.h"
 #include "EditorSkeleton.h"
-#include "TextBlockFiles.h"
 #include "platform/ControlArray.h"
 
 namespace zt {

@@ -1,10 +1,11 @@
 #include "Einfuegungen.h"
-#include "common/ActiveForm.h"
 #include "common/ClipboardInsertion.h"
-#include "common/FileMessages.h"
-#include "common/QuoteRule.h"
-#include "common/RecordFile.h"
+#include "common/QuoteGuards.h"
+#include "core/ActiveForm.h"
+#include "core/FileProblems.h"
+#include "core/RecordFile.h"
 #include "platform/Services.h"
+#include "registry/WindowNames.h"
 #include <algorithm>
 #include <optional>
 
@@ -36,7 +37,7 @@ bool isSnippetMode(int mode)
 }
 } // namespace
 
-Einfuegungen::Einfuegungen() : Form(InsertionDialogName)
+Einfuegungen::Einfuegungen() : Form(WindowNames::Insertion)
 {
     setCaption(QStringLiteral("Einfügetexte - Dieses Fenster ist hier verschiebbar!!"));
     resize(6000, 4700);

@@ -17,12 +17,12 @@
 namespace zt {
 
 namespace {
-constexpr int ButtonFace = 0xE0E0E0;
-constexpr int Black = 0x000000;
+constexpr Colour ButtonFace = 0xE0E0E0;
+constexpr Colour Black = 0x000000;
 constexpr int RowTextRole = Qt::UserRole + 1;
 } // namespace
 
-Control::Control(QWidget* widget, int backColor, int foreColor)
+Control::Control(QWidget* widget, Colour backColor, Colour foreColor)
     : widget_(widget), backColourGiven_(backColor == Colours::White), backColor_(backColor), foreColor_(foreColor)
 {
     applyColours();
@@ -58,24 +58,24 @@ void Control::setVisible(bool on)
     widget_->setVisible(on);
 }
 
-void Control::setBackColor(int bgr)
+void Control::setBackColor(Colour colour)
 {
-    backColor_ = bgr;
+    backColor_ = colour;
     backColourGiven_ = true;
     applyColours();
 }
 
-void Control::setForeColor(int bgr)
+void Control::setForeColor(Colour colour)
 {
-    foreColor_ = bgr;
+    foreColor_ = colour;
     applyColours();
 }
 
 void Control::applyColours()
 {
     QPalette p = widget_->palette();
-    const QColor back = toQColor(backColor_);
-    const QColor fore = toQColor(foreColor_);
+    const QColor back = backColor_.toQColor();
+    const QColor fore = foreColor_.toQColor();
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         p.setColor(role, back);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

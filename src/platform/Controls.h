@@ -1,10 +1,11 @@
 #pragma once
-#include <QPointer>
 #include <QIcon>
+#include "Colour.h"
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
-#include <QStringList>
 #include <functional>
 
 class QLineEdit;
@@ -45,10 +46,10 @@ public:
     bool visible() const { return visible_; }
     void setVisible(bool on);
 
-    int backColor() const { return backColor_; }
-    void setBackColor(int bgr);
-    int foreColor() const { return foreColor_; }
-    void setForeColor(int bgr);
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour colour);
+    Colour foreColor() const { return foreColor_; }
+    void setForeColor(Colour colour);
 
     // Geometry in twips, relative to the control's parent.
     int left() const { return left_; }
@@ -72,7 +73,7 @@ public:
     bool hasFocus() const;
 
 protected:
-    Control(QWidget* widget, int backColor, int foreColor);
+    Control(QWidget* widget, Colour backColor, Colour foreColor);
 
 private:
     void applyColours();
@@ -83,8 +84,8 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     bool backColourGiven_;
-    int backColor_;
-    int foreColor_;
+    Colour backColor_;
+    Colour foreColor_;
 };
 
 class CommandButton : public Control {

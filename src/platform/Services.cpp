@@ -1,5 +1,5 @@
 #include "Services.h"
-#include "WordCommandLine.h"
+#include "core/WordCommandLine.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QInputDialog>
@@ -20,27 +20,27 @@ public:
         // A prompt may quote a text block with "<...>" placeholders: never take it for markup.
         box.setTextFormat(Qt::PlainText);
         box.setText(QString(prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        switch (style & 0x70) {
-        case 16: box.setIcon(QMessageBox::Critical); break;
-        case 32: box.setIcon(QMessageBox::Question); break;
-        case 48: box.setIcon(QMessageBox::Warning); break;
-        case 64: box.setIcon(QMessageBox::Information); break;
+        switch (IconOf(style)) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
         default: break;
         }
         struct Choice { QString caption; int result; };
         std::vector<Choice> choices;
-        switch (style & 7) {
-        case 1: choices = {{QStringLiteral("OK"), vbOK}, {QStringLiteral("Abbrechen"), vbCancel}}; break;
-        case 2: choices = {{QStringLiteral("Abbrechen"), vbAbort}, {QStringLiteral("Wiederholen"), vbRetry}, {QStringLiteral("Ignorieren"), vbIgnore}}; break;
-        case 3: choices = {{QStringLiteral("Ja"), vbYes}, {QStringLiteral("Nein"), vbNo}, {QStringLiteral("Abbrechen"), vbCancel}}; break;
-        case 4: choices = {{QStringLiteral("Ja"), vbYes}, {QStringLiteral("Nein"), vbNo}}; break;
-        case 5: choices = {{QStringLiteral("Wiederholen"), vbRetry}, {QStringLiteral("Abbrechen"), vbCancel}}; break;
+        switch (ButtonsOf(style)) {
+        case vbOKCancel: choices = {{QStringLiteral("OK"), vbOK}, {QStringLiteral("Abbrechen"), vbCancel}}; break;
+        case vbAbortRetryIgnore: choices = {{QStringLiteral("Abbrechen"), vbAbort}, {QStringLiteral("Wiederholen"), vbRetry}, {QStringLiteral("Ignorieren"), vbIgnore}}; break;
+        case vbYesNoCancel: choices = {{QStringLiteral("Ja"), vbYes}, {QStringLiteral("Nein"), vbNo}, {QStringLiteral("Abbrechen"), vbCancel}}; break;
+        case vbYesNo: choices = {{QStringLiteral("Ja"), vbYes}, {QStringLiteral("Nein"), vbNo}}; break;
+        case vbRetryCancel: choices = {{QStringLiteral("Wiederholen"), vbRetry}, {QStringLiteral("Abbrechen"), vbCancel}}; break;
         default: choices = {{QStringLiteral("OK"), vbOK}}; break;
         }
         std::vector<QPushButton*> buttons;
         for (const Choice& c : choices)
             buttons.push_back(box.addButton(c.caption, QMessageBox::AcceptRole));
-        const std::size_t defaultIndex = static_cast<std::size_t>((style & 0x300) >> 8);
+        const std::size_t defaultIndex = static_cast<std::size_t>(DefaultButtonOf(style));
         if (defaultIndex < buttons.size())
             box.setDefaultButton(buttons[defaultIndex]);
         // Escape answers Cancel where there is one, else the last button.

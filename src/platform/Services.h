@@ -8,13 +8,33 @@ namespace zt {
 // The classic answers of a message box.
 enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
+// The classic style of a message box: one of the button sets, or-ed with an icon and a default button.
+enum MsgBoxStyle : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbAbortRetryIgnore = 2,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbRetryCancel = 5,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+    vbDefaultButton1 = 0,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
+};
+constexpr int ButtonsOf(int style) { return style & 7; }
+constexpr int IconOf(int style) { return style & 0x70; }
+constexpr int DefaultButtonOf(int style) { return (style & 0x300) >> 8; }
+
 // The title of every message box that has none of its own.
 inline const QString ApplicationTitle = QStringLiteral("Zeugnistexte");
 
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    // Style: buttons (style & 7), icon (style & 0x70), default button (style & 0x300).
+    // Style: see MsgBoxStyle.
     virtual int show(const QString& prompt, int style, const QString& title) = 0;
 };
 

@@ -1,9 +1,9 @@
-#include "TestProgram.h"
 #include "app/GsStart.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
-#include "common/ActiveForm.h"
-#include "platform/User.h"
+#include "core/ActiveForm.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
+#include "TestProgram.h"
+#include "User.h"
 #include <QFile>
 #include <QFileInfo>
 #include <tuple>
@@ -89,8 +89,8 @@ TEST_F(GsStartTest, EveryButtonHasItsCaptionToolTipAndColour)
 {
     useClass(QStringLiteral("3a"), QStringLiteral("1"));
     GsStart& start = open();
-    struct Case { CommandButton* button; QString caption; QString tip; int colour; };
-    const int face = start.Command6.backColor(); // buttons without a colour of their own
+    struct Case { CommandButton* button; QString caption; QString tip; Colour colour; };
+    const Colour face = start.Command6.backColor(); // buttons without a colour of their own
     const Case cases[] = {
         {&start.Command1(0), QStringLiteral("Arbeits- und Sozialverhalten erstellen"), QStringLiteral("Texte für jeden Schüler erstellen"), 0xFFFF00},
         {&start.Command1(1), QStringLiteral("Interessen, Kompetenzen und Bemerkungen erstellen"), QStringLiteral("Texte für jeden Schüler erstellen "), 0x80FF80},

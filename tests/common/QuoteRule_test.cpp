@@ -1,7 +1,7 @@
-#include "TestProgram.h"
-#include "common/QuoteRule.h"
+#include "common/QuoteGuards.h"
 #include "platform/Form.h"
-#include "platform/User.h"
+#include "TestProgram.h"
+#include "User.h"
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

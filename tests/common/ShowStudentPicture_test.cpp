@@ -1,6 +1,6 @@
-#include "TestProgram.h"
-#include "common/PhotoNames.h"
+#include "common/StudentPicture.h"
 #include "platform/Form.h"
+#include "TestProgram.h"
 #include <QFile>
 #include <QFileInfo>
 #include <ostream>

@@ -1,10 +1,10 @@
-#include "TestProgram.h"
 #include "app/GsStart.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
 #include "composition/GsArbeitsverhalten.h"
 #include "platform/Colour.h"
-#include "platform/User.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
+#include "TestProgram.h"
+#include "User.h"
 #include <QDir>
 #include <ostream>
 

@@ -1,11 +1,11 @@
-#include "TestProgram.h"
 #include "app/GsStart.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
-#include "common/ActiveForm.h"
+#include "core/ActiveForm.h"
 #include "editors/GSAVSVAenderung.h"
 #include "platform/Colour.h"
-#include "platform/User.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
+#include "TestProgram.h"
+#include "User.h"
 #include <QDir>
 #include <QFile>
 #include <functional>
@@ -278,7 +278,7 @@ TEST_F(BehaviourEditorTest, ColourClicksShareOneCounterAndStoreTheMarks)
     installLoadedFixture();
     GSAVSVAenderung& w = openLoaded();
     const BehaviourArea before = w.avBlocks();
-    struct Click { int line; int colour; };
+    struct Click { int line; Colour colour; };
     const Click clicks[] = {{3, Colours::White},    {7, Colours::LightGreen}, {1, Colours::PaleGreen},
                             {3, Colours::LightOrange}, {9, Colours::LightRed}, {2, Colours::White}};
     for (const Click& c : clicks) {

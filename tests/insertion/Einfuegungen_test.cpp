@@ -1,10 +1,10 @@
-#include "TestProgram.h"
 #include "app/GsStart.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
-#include "common/ActiveForm.h"
+#include "core/ActiveForm.h"
 #include "insertion/Einfuegungen.h"
-#include "platform/User.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
+#include "TestProgram.h"
+#include "User.h"
 #include <QFile>
 #include <QListWidget>
 #include <ostream>

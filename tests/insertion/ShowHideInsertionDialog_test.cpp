@@ -1,11 +1,11 @@
-#include "TestProgram.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
-#include "common/ActiveForm.h"
 #include "common/ClipboardInsertion.h"
+#include "core/ActiveForm.h"
 #include "insertion/Einfuegungen.h"
 #include "platform/Colour.h"
-#include "platform/User.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
+#include "TestProgram.h"
+#include "User.h"
 
 using namespace zt;
 
@@ -41,7 +41,7 @@ protected:
         EXPECT_EQ(w.Command7(1).backColor(), showAvailable ? Colours::White : Colours::LightGreen);
     }
 
-    Einfuegungen* dialog() const { return registry.find<Einfuegungen>(InsertionDialogName); }
+    Einfuegungen* dialog() const { return registry.find<Einfuegungen>(WindowNames::Insertion); }
 
     WindowRegistry& registry = WindowRegistry::instance();
 };
@@ -49,7 +49,7 @@ protected:
 TEST_F(ShowHideInsertionDialogTest, HideKeepsTheDialogLoadedWithItsList)
 {
     WorkWindow work(HideMeans::Hide);
-    registry.Load(InsertionDialogName);
+    registry.Load(WindowNames::Insertion);
     User::click(work.Command7(0));
     expectPair(work, false);
     ASSERT_NE(dialog(), nullptr);
@@ -72,7 +72,7 @@ TEST_F(ShowHideInsertionDialogTest, UnloadVariantLoadsAnewOnShow)
     clipboard->setText(QStringLiteral("<in>"));
     User::click(work.Command7(1));
     expectPair(work, true);
-    EXPECT_FALSE(registry.IsLoaded(InsertionDialogName));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
     EXPECT_EQ(clipboard->text(), QString());
     settle();
     ASSERT_TRUE(writeActiveForm(BehaviourBlocksEditor));

@@ -1,7 +1,7 @@
-#include "TestProgram.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
-#include "platform/User.h"
+#include "TestProgram.h"
+#include "User.h"
 #include <QApplication>
 
 using namespace zt;

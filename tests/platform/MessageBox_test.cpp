@@ -44,18 +44,20 @@ TEST(RealMessageBox, StylesGiveButtonsIconAndDefaultButton)
     Services::installReal();
     const QString yes = QStringLiteral("Ja"), no = QStringLiteral("Nein"), cancel = QStringLiteral("Abbrechen"),
                   ok = QStringLiteral("OK");
-    struct Case { int style; QStringList buttons; QMessageBox::Icon icon; QString defaultButton; QString click; int result; };
+    // Every style the windows use, by its number and by the flags the code writes.
+    struct Case { int number; int style; QStringList buttons; QMessageBox::Icon icon; QString defaultButton; QString click; int result; };
     const Case cases[] = {
-        {0, {ok}, QMessageBox::NoIcon, ok, ok, vbOK},
-        {16, {ok}, QMessageBox::Critical, ok, ok, vbOK},
-        {20, {yes, no}, QMessageBox::Critical, yes, no, vbNo},
-        {35, {yes, no, cancel}, QMessageBox::Question, yes, cancel, vbCancel},
-        {36, {yes, no}, QMessageBox::Question, yes, yes, vbYes},
-        {48, {ok}, QMessageBox::Warning, ok, ok, vbOK},
-        {292, {yes, no}, QMessageBox::Question, no, yes, vbYes},
-        {308, {yes, no}, QMessageBox::Warning, no, no, vbNo},
+        {0, vbOKOnly, {ok}, QMessageBox::NoIcon, ok, ok, vbOK},
+        {16, vbCritical, {ok}, QMessageBox::Critical, ok, ok, vbOK},
+        {20, vbYesNo | vbCritical, {yes, no}, QMessageBox::Critical, yes, no, vbNo},
+        {35, vbYesNoCancel | vbQuestion, {yes, no, cancel}, QMessageBox::Question, yes, cancel, vbCancel},
+        {36, vbYesNo | vbQuestion, {yes, no}, QMessageBox::Question, yes, yes, vbYes},
+        {48, vbExclamation, {ok}, QMessageBox::Warning, ok, ok, vbOK},
+        {292, vbYesNo | vbQuestion | vbDefaultButton2, {yes, no}, QMessageBox::Question, no, yes, vbYes},
+        {308, vbYesNo | vbExclamation | vbDefaultButton2, {yes, no}, QMessageBox::Warning, no, no, vbNo},
     };
     for (const Case& c : cases) {
+        EXPECT_EQ(c.style, c.number);
         SeenBox seen;
         EXPECT_EQ(showAndClick(QStringLiteral("Frage"), c.style, QString(), c.click, seen), c.result) << c.style;
         EXPECT_EQ(seen.buttons, c.buttons) << c.style;
@@ -70,7 +72,7 @@ TEST(RealMessageBox, ThePromptIsShownAsPlainTextWithItsLineBreaks)
     Services::installReal();
     SeenBox seen;
     const QString prompt = QStringLiteral("<b>Vorsicht</b> bei <Vorname>:\r\nWollen Sie das?");
-    showAndClick(prompt, 48, QStringLiteral("Hinweis"), QStringLiteral("OK"), seen);
+    showAndClick(prompt, vbExclamation, QStringLiteral("Hinweis"), QStringLiteral("OK"), seen);
     EXPECT_EQ(seen.format, Qt::PlainText);
     EXPECT_EQ(seen.text, QStringLiteral("<b>Vorsicht</b> bei <Vorname>:\nWollen Sie das?"));
     EXPECT_EQ(seen.title, QStringLiteral("Hinweis"));

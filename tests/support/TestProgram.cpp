@@ -1,13 +1,9 @@
 #include "TestProgram.h"
-#include "app/WindowRegistry.h"
 #include "app/WindowTable.h"
-#include "platform/ProgramFolder.h"
-#include "platform/Windows1252.h"
+#include "common/FileMessages.h"
+#include "registry/WindowRegistry.h"
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,9 +11,8 @@ namespace zt::test {
 
 void TestProgram::SetUp()
 {
-    ASSERT_TRUE(dir.isValid());
-    Files::setProgramFolder(dir.path());
-    QDir(dir.path()).mkpath(QStringLiteral("Daten"));
+    ProgramFolderTest::SetUp();
+    installFileMessages();
     auto m = std::make_unique<ScriptedMessageBox>();
     messages = m.get();
     Services::install(std::move(m));
@@ -44,50 +39,7 @@ void TestProgram::TearDown()
     WindowRegistry::instance().UnloadAll();
     settle();
     messages->verifyDone();
-}
-
-void TestProgram::installShippedData()
-{
-    const QString source = QStringLiteral(ZT_DATA_DIR);
-    QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString from = it.next();
-        const QString to = dir.path() + QLatin1Char('/') + QDir(source).relativeFilePath(from);
-        QDir().mkpath(QFileInfo(to).path());
-        QFile::remove(to);
-        ASSERT_TRUE(QFile::copy(from, to)) << to.toStdString();
-        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    }
-}
-
-void TestProgram::writeFile(const QString& relativePath, const QString& text)
-{
-    writeBytes(relativePath, encodeWindows1252(text));
-}
-
-void TestProgram::writeBytes(const QString& relativePath, const QByteArray& bytes)
-{
-    const QString p = path(relativePath);
-    QDir().mkpath(QFileInfo(p).path());
-    QFile f(p);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray TestProgram::readBytes(const QString& relativePath) const
-{
-    QFile f(Files::resolve(relativePath));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-QString TestProgram::readFile(const QString& relativePath) const { return decodeWindows1252(readBytes(relativePath)); }
-bool TestProgram::fileExists(const QString& relativePath) const { return Files::exists(relativePath); }
-
-QString TestProgram::path(const QString& relativePath) const
-{
-    return dir.path() + QLatin1Char('/') + QString(relativePath).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    ProgramFolderTest::TearDown();
 }
 
 void TestProgram::settle()

@@ -1,0 +1,37 @@
+#include "ActiveForm.h"
+#include "FileProblems.h"
+#include "RecordFile.h"
+#include <QString>
+
+namespace zt {
+
+namespace {
+const QString ActiveFormFile = QStringLiteral("Daten\\AktivForm.txt");
+}
+
+bool writeActiveForm(int menuIndex)
+{
+    RecordWriter w;
+    w.integer(menuIndex).endRecord();
+    if (writeRecordFile(ActiveFormFile, w))
+        return true;
+    reportWriteFailure(ActiveFormFile);
+    return false;
+}
+
+std::optional<int> readActiveForm()
+{
+    std::optional<RecordReader> reader = openRecordFile(ActiveFormFile);
+    if (!reader) {
+        reportMissingFile(ActiveFormFile);
+        return std::nullopt;
+    }
+    const int index = reader->integer();
+    if (reader->damaged()) {
+        reportDamagedFile(ActiveFormFile);
+        return std::nullopt;
+    }
+    return index;
+}
+
+} // namespace zt

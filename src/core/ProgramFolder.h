@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace zt {
+
+// Every file of the program lies in the program folder. Paths are relative to it, written as the
+// windows write them ("Daten\Namen.txt"); names are matched without regard to letter case, so an
+// existing file of another spelling is the same file, and a new file takes the writer's spelling.
+namespace Files {
+
+void setProgramFolder(const QString& absolutePath);
+QString programFolder();
+
+// Absolute path of a relative one; existing folders and files keep their spelling on disk.
+QString resolve(const QString& relativePath);
+
+bool exists(const QString& relativePath);
+bool folderExists(const QString& relativePath);
+
+// Whole text of a Windows-1252 file; nothing when it is missing or unreadable.
+std::optional<QString> readText(const QString& relativePath);
+// Writes the whole file through a temporary file and a rename; false when that failed, and then
+// the previous file is unchanged.
+bool writeText(const QString& relativePath, const QString& text);
+bool copy(const QString& fromRelative, const QString& toRelative);
+bool makeFolder(const QString& relativePath);
+bool remove(const QString& relativePath);
+// For tests, in place of a full disk or a read-only file (tests run as root): every write or copy
+// to a path for which the predicate holds fails. Nothing (the default) lets every write through.
+void setWriteFailure(std::function<bool(const QString& absolutePath)> fails);
+
+// Names of the files in a folder whose names end with the suffix (letter case ignored).
+QStringList filesEndingWith(const QString& relativeFolder, const QString& suffix);
+
+} // namespace Files
+} // namespace zt

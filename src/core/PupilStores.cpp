@@ -1,0 +1,96 @@
+#include "PupilStores.h"
+#include "FileProblems.h"
+#include "ProgramFolder.h"
+
+namespace zt {
+
+StudentKey StudentKey::read(RecordReader& reader)
+{
+    StudentKey key;
+    key.Number = reader.integer();
+    key.ClassName = reader.string();
+    key.Surname = reader.string();
+    key.FirstName = reader.string();
+    return key;
+}
+
+void StudentKey::write(RecordWriter& writer) const
+{
+    writer.integer(Number).string(ClassName).string(Surname).string(FirstName);
+}
+
+StudentKey KeyOfSlot(const StudentList& pupils, int slot)
+{
+    const StudentRecord& s = pupils.Slots.at(slot);
+    return StudentKey{slot + 1, pupils.ClassName, s.Surname, s.FirstName};
+}
+
+QString PupilStore::path() const { return QStringLiteral("Daten\\") + stem + QStringLiteral(".txt"); }
+
+QString PupilStore::backupPath(const QString& date) const
+{
+    return BackupFolder + QLatin1Char('\\') + stem + date + QStringLiteral(".txt");
+}
+
+StoreReading ReadStore(const PupilStore& store, const StudentList& pupils, SlotRule rule, KeyCheck check,
+                       const std::function<void(RecordReader&, int slot)>& readFields)
+{
+    std::optional<RecordReader> reader = openRecordFile(store.path());
+    if (!reader)
+        return StoreReading::Missing;
+    StoreReading result = StoreReading::Read;
+    int previousNumber = 0;
+    int records = 0;
+    while (!reader->atEnd()) {
+        if (records == PupilSlots) {
+            reportTooManyRecords(store.path(), PupilSlots);
+            break;
+        }
+        const int slot = rule == SlotRule::ByNumber ? previousNumber : records;
+        const StudentKey key = StudentKey::read(*reader);
+        readFields(*reader, slot);
+        ++records;
+        previousNumber = key.Number;
+        if (check == KeyCheck::Surname) {
+            const int listed = key.Number - 1;
+            const QString surname = listed >= 0 && listed < PupilSlots ? pupils.Slots[listed].Surname : QString();
+            if (key.Surname != surname)
+                result = StoreReading::SurnameMismatch;
+        }
+    }
+    if (reader->damaged())
+        reportDamagedFile(store.path());
+    return result;
+}
+
+bool WriteStore(const PupilStore& store, const StudentList& pupils,
+                const std::function<void(RecordWriter&, int slot)>& writeFields)
+{
+    RecordWriter w;
+    for (int slot = 0; slot < pupils.Count; ++slot) {
+        KeyOfSlot(pupils, slot).write(w);
+        writeFields(w, slot);
+        w.endRecord();
+    }
+    if (writeRecordFile(store.path(), w))
+        return true;
+    reportWriteFailure(store.path());
+    return false;
+}
+
+bool BackupStore(const PupilStore& store, const QString& date)
+{
+    const QString copy = store.backupPath(date);
+    if ((Files::folderExists(BackupFolder) || Files::makeFolder(BackupFolder)) && Files::copy(store.path(), copy))
+        return true;
+    reportCopyFailure(store.path(), copy);
+    return false;
+}
+
+void LockFlagsFromTexts(const PerPupil<QString>& texts, PerPupil<int>& locked, int pupilCount)
+{
+    for (int slot = 0; slot < pupilCount && slot < PupilSlots; ++slot)
+        locked[slot] = texts[slot].isEmpty() ? 0 : 1;
+}
+
+} // namespace zt

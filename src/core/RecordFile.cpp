@@ -1,0 +1,136 @@
+#include "RecordFile.h"
+#include "ProgramFolder.h"
+
+namespace zt {
+
+void RecordWriter::separate()
+{
+    if (fieldInRecord_)
+        text_ += QLatin1Char(',');
+    fieldInRecord_ = true;
+}
+
+RecordWriter& RecordWriter::string(const QString& text)
+{
+    separate();
+    text_ += QLatin1Char('"');
+    text_ += QString(text).replace(QLatin1Char('"'), QLatin1Char('\''));
+    text_ += QLatin1Char('"');
+    return *this;
+}
+
+RecordWriter& RecordWriter::integer(int value)
+{
+    separate();
+    text_ += QString::number(value);
+    return *this;
+}
+
+RecordWriter& RecordWriter::endRecord()
+{
+    text_ += QLatin1String("\r\n");
+    fieldInRecord_ = false;
+    return *this;
+}
+
+RecordReader::RecordReader(QString text) : text_(std::move(text)) {}
+
+void RecordReader::skipBlanks()
+{
+    while (pos_ < text_.size() && (text_.at(pos_) == QLatin1Char(' ') || text_.at(pos_) == QLatin1Char('\t')))
+        ++pos_;
+}
+
+// After a field: blanks, then one comma or one line end.
+void RecordReader::passSeparator()
+{
+    skipBlanks();
+    if (pos_ >= text_.size())
+        return;
+    const QChar c = text_.at(pos_);
+    if (c == QLatin1Char(',')) {
+        ++pos_;
+    } else if (c == QLatin1Char('\r')) {
+        ++pos_;
+        if (pos_ < text_.size() && text_.at(pos_) == QLatin1Char('\n'))
+            ++pos_;
+    } else if (c == QLatin1Char('\n')) {
+        ++pos_;
+    }
+}
+
+QString RecordReader::rawField()
+{
+    // Line ends before a field are blanks to the reader as well.
+    while (pos_ < text_.size() && (text_.at(pos_) == QLatin1Char(' ') || text_.at(pos_) == QLatin1Char('\t')
+                                   || text_.at(pos_) == QLatin1Char('\r') || text_.at(pos_) == QLatin1Char('\n')))
+        ++pos_;
+    if (pos_ >= text_.size()) {
+        damaged_ = true;
+        return QString();
+    }
+    QString field;
+    if (text_.at(pos_) == QLatin1Char('"')) {
+        const qsizetype close = text_.indexOf(QLatin1Char('"'), pos_ + 1);
+        if (close < 0) {
+            damaged_ = true;
+            field = text_.mid(pos_ + 1);
+            pos_ = text_.size();
+            return field;
+        }
+        field = text_.mid(pos_ + 1, close - pos_ - 1);
+        pos_ = close + 1;
+        // Anything between the closing quote and the separator is dropped.
+        while (pos_ < text_.size() && text_.at(pos_) != QLatin1Char(',') && text_.at(pos_) != QLatin1Char('\r')
+               && text_.at(pos_) != QLatin1Char('\n'))
+            ++pos_;
+    } else {
+        qsizetype end = pos_;
+        while (end < text_.size() && text_.at(end) != QLatin1Char(',') && text_.at(end) != QLatin1Char('\r')
+               && text_.at(end) != QLatin1Char('\n'))
+            ++end;
+        field = text_.mid(pos_, end - pos_).trimmed();
+        pos_ = end;
+    }
+    passSeparator();
+    return field;
+}
+
+QString RecordReader::string() { return rawField(); }
+
+qint16 RecordReader::integer()
+{
+    const QString field = rawField();
+    bool ok = false;
+    const int value = field.toInt(&ok);
+    if (!ok || value < -32768 || value > 32767) {
+        damaged_ = true;
+        return 0;
+    }
+    return static_cast<qint16>(value);
+}
+
+bool RecordReader::atEnd() const
+{
+    for (qsizetype i = pos_; i < text_.size(); ++i) {
+        const QChar c = text_.at(i);
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            return false;
+    }
+    return true;
+}
+
+std::optional<RecordReader> openRecordFile(const QString& relativePath)
+{
+    std::optional<QString> text = Files::readText(relativePath);
+    if (!text)
+        return std::nullopt;
+    return RecordReader(std::move(*text));
+}
+
+bool writeRecordFile(const QString& relativePath, const RecordWriter& records)
+{
+    return Files::writeText(relativePath, records.text());
+}
+
+} // namespace zt

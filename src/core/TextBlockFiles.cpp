@@ -1,0 +1,102 @@
+#include "TextBlockFiles.h"
+#include "FileProblems.h"
+#include "RecordFile.h"
+
+namespace zt {
+
+namespace {
+QString inDaten(const QString& name) { return QStringLiteral("Daten\\") + name; }
+
+template <class ReadRecord>
+bool readFile(const QString& nameInDaten, int slotLimit, ReadRecord readRecord)
+{
+    const QString path = inDaten(nameInDaten);
+    std::optional<RecordReader> reader = openRecordFile(path);
+    if (!reader) {
+        reportMissingFile(path);
+        return false;
+    }
+    const NumberedResult result = readNumbered(*reader, slotLimit, [&](int slot) { readRecord(*reader, slot); });
+    if (result.truncated)
+        reportTooManyRecords(path, slotLimit);
+    else if (reader->damaged())
+        reportDamagedFile(path);
+    return true;
+}
+
+bool writeFile(const QString& nameInDaten, const RecordWriter& w)
+{
+    const QString path = inDaten(nameInDaten);
+    if (writeRecordFile(path, w))
+        return true;
+    reportWriteFailure(path);
+    return false;
+}
+} // namespace
+
+QString StandardFileName(const QString& currentName)
+{
+    const qsizetype dot = currentName.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot < 0 ? currentName : currentName.left(dot);
+    const QString extension = dot < 0 ? QString() : currentName.mid(dot);
+    return QStringLiteral("Standard\\") + stem + QStringLiteral("Standard") + extension;
+}
+
+BehaviourArea::BehaviourArea(int categories, int categorySlots)
+    : categories(categories), names(categorySlots), marks(categorySlots), lines(categories)
+{
+    for (auto& m : marks)
+        m.fill(0);
+}
+
+bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area)
+{
+    const int slotCount = static_cast<int>(area.names.size());
+    return readFile(nameInDaten, slotCount, [&](RecordReader& r, int slot) {
+        QString name = r.string();
+        std::array<qint16, MarkedLines> marks{};
+        for (qint16& m : marks)
+            m = r.integer();
+        if (slot < 0 || slot >= slotCount)
+            return;
+        area.names[slot] = name;
+        area.marks[slot] = marks;
+    });
+}
+
+bool readLineFile(const QString& nameInDaten, BehaviourArea& area)
+{
+    return readFile(nameInDaten, BlockLineSlots, [&](RecordReader& r, int slot) {
+        for (int c = 0; c < area.categories; ++c) {
+            QString text = r.string();
+            if (slot >= 0 && slot < BlockLineSlots)
+                area.lines[c][slot] = text;
+        }
+    });
+}
+
+bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area)
+{
+    RecordWriter w;
+    for (int c = 0; c < area.categories; ++c) {
+        w.integer(c + 1).string(area.names[c]);
+        for (qint16 m : area.marks[c])
+            w.integer(m);
+        w.endRecord();
+    }
+    return writeFile(nameInDaten, w);
+}
+
+bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area)
+{
+    RecordWriter w;
+    for (int i = 0; i < BlockLines; ++i) {
+        w.integer(i + 1);
+        for (int c = 0; c < area.categories; ++c)
+            w.string(area.lines[c][i]);
+        w.endRecord();
+    }
+    return writeFile(nameInDaten, w);
+}
+
+} // namespace zt

@@ -1,0 +1,59 @@
+#include "core/ProgramFolder.h"
+#include "core/Windows1252.h"
+#include "core/WordCommandLine.h"
+#include "ProgramFolderTest.h"
+#include <QDir>
+#include <QFile>
+
+using namespace zt;
+
+TEST(Windows1252, UmlautsAreSingleBytesAndUnknownCharactersBecomeQuestionMarks)
+{
+    EXPECT_EQ(encodeWindows1252(QStringLiteral("äöüßÄÖÜ€„“–")), QByteArray("\xE4\xF6\xFC\xDF\xC4\xD6\xDC\x80\x84\x93\x96"));
+    EXPECT_EQ(encodeWindows1252(QStringLiteral("a\u4E2Db\U0001F600c")), QByteArray("a?b?c"));
+    const QByteArray all = [] {
+        QByteArray b;
+        for (int i = 0; i < 256; ++i)
+            b.append(static_cast<char>(i));
+        return b;
+    }();
+    EXPECT_EQ(encodeWindows1252(decodeWindows1252(all)), all);
+}
+
+class FilesTest : public test::ProgramFolderTest {};
+
+TEST_F(FilesTest, NamesAreMatchedWithoutRegardToCase)
+{
+    writeFile(QStringLiteral("Daten/Namen.Txt"), QStringLiteral("x"));
+    EXPECT_TRUE(Files::exists(QStringLiteral("Daten\\Namen.txt")));
+    EXPECT_TRUE(Files::exists(QStringLiteral("daten\\NAMEN.TXT")));
+    ASSERT_TRUE(Files::writeText(QStringLiteral("Daten\\Namen.txt"), QStringLiteral("Müller")));
+    EXPECT_EQ(QDir(path(QStringLiteral("Daten"))).entryList(QDir::Files), QStringList{QStringLiteral("Namen.Txt")});
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Namen.Txt")), QByteArray("M\xFCller"));
+    ASSERT_TRUE(Files::writeText(QStringLiteral("Daten\\Neu.txt"), QString()));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("Daten/Neu.txt"))));
+}
+
+TEST_F(FilesTest, AFailedWriteIsReportedAndLeavesNoFile)
+{
+    EXPECT_FALSE(Files::writeText(QStringLiteral("Fehlt\\x.txt"), QStringLiteral("neu")));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Fehlt/x.txt"))));
+    EXPECT_FALSE(Files::copy(QStringLiteral("Daten\\nichtda.txt"), QStringLiteral("Daten\\ziel.txt")));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Daten/ziel.txt"))));
+}
+
+TEST_F(FilesTest, WordCommandLinesBecomeTheDocumentInTheProgramFolder)
+{
+    writeFile(QStringLiteral("texte/hilfe1.doc"), QString());
+    const WordProcess help = translateWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe1.doc"));
+    EXPECT_TRUE(help.valid);
+    EXPECT_EQ(help.documentPath, path(QStringLiteral("texte/hilfe1.doc")));
+    EXPECT_TRUE(help.macro.isEmpty());
+    const WordProcess macro = translateWordCommand(QStringLiteral("Winword.exe ZeugnisseSchreiben.doc /mZeugnisseSchreiben"));
+    EXPECT_EQ(macro.document, QStringLiteral("ZeugnisseSchreiben.doc"));
+    EXPECT_EQ(macro.macro, QStringLiteral("ZeugnisseSchreiben"));
+    // A hostile class name stays part of one file name.
+    const WordProcess hostile = translateWordCommand(QStringLiteral("Winword.exe 3a; rm -rf ~ $(id)Zeugnisliste31.doc"));
+    EXPECT_EQ(hostile.documentPath, path(QStringLiteral("3a; rm -rf ~ $(id)Zeugnisliste31.doc")));
+    EXPECT_FALSE(translateWordCommand(QStringLiteral("rm -rf /")).valid);
+}

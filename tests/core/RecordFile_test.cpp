@@ -1,0 +1,150 @@
+#include "core/MasterData.h"
+#include "core/RecordFile.h"
+#include "ProgramFolderTest.h"
+
+using namespace zt;
+
+TEST(RecordFile, WriterFollowsTheRecordFormat)
+{
+    RecordWriter w;
+    w.integer(1).string(QStringLiteral("3a")).string(QString()).string(QStringLiteral("sagt \"hallo\"")).integer(-5).endRecord();
+    w.integer(2).endRecord();
+    EXPECT_EQ(w.text(), QStringLiteral("1,\"3a\",\"\",\"sagt 'hallo'\",-5\r\n2\r\n"));
+}
+
+TEST(RecordFile, TextsSurviveARoundTrip)
+{
+    const QStringList texts = {QString(), QStringLiteral("a, b"), QStringLiteral("Zeile 1\r\nZeile 2"),
+                               QStringLiteral("  führende Blanks"), QStringLiteral("Schüler<in>")};
+    RecordWriter w;
+    for (const QString& t : texts)
+        w.integer(7).string(t).endRecord();
+    RecordReader r(w.text());
+    for (const QString& t : texts) {
+        EXPECT_EQ(r.integer(), 7);
+        EXPECT_EQ(r.string(), t);
+    }
+    EXPECT_TRUE(r.atEnd());
+    EXPECT_FALSE(r.damaged());
+}
+
+TEST(RecordFile, ReaderSkipsBlanksAndTakesLineEndsAsSeparators)
+{
+    RecordReader r(QStringLiteral("  12 , \"x\"\r\n\"a\",\"b\"\r\n\r\n"));
+    EXPECT_EQ(r.integer(), 12);
+    EXPECT_EQ(r.string(), QStringLiteral("x"));
+    // A record with fewer fields takes the missing ones from the next record.
+    EXPECT_EQ(r.string(), QStringLiteral("a"));
+    EXPECT_EQ(r.string(), QStringLiteral("b"));
+    EXPECT_TRUE(r.atEnd());
+    EXPECT_EQ(r.string(), QString());
+    EXPECT_TRUE(r.damaged());
+}
+
+TEST(RecordFile, NumberedRecordsLandInTheSlotOfThePreviousNumber)
+{
+    struct Case { QString file; std::vector<QString> expected; int count; };
+    const Case cases[] = {
+        {QStringLiteral("1,\"a\"\r\n2,\"b\"\r\n3,\"c\"\r\n"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 3},
+        {QStringLiteral("1,\"a\"\r\n"), {QStringLiteral("a")}, 1},
+        {QStringLiteral("3,\"a\"\r\n1,\"b\"\r\n2,\"c\"\r\n"), {QStringLiteral("a"), QStringLiteral("c"), QString(), QStringLiteral("b")}, 2},
+        {QString(), {}, 0},
+    };
+    for (const Case& c : cases) {
+        RecordReader r(c.file);
+        std::vector<QString> filled(4); 
+        const NumberedResult result = readNumbered(r, 36, [&](int slot) { filled.at(slot) = r.string(); });
+        EXPECT_EQ(result.count, c.count) << c.file.toStdString();
+        for (std::size_t i = 0; i < c.expected.size(); ++i)
+            EXPECT_EQ(filled[i], c.expected[i]) << c.file.toStdString();
+    }
+}
+
+TEST(RecordFile, NumberedReadingStopsAtTheLimit)
+{
+    RecordWriter w;
+    for (int i = 1; i <= 40; ++i)
+        w.integer(i).string(QString::number(i)).endRecord();
+    RecordReader r(w.text());
+    int read = 0;
+    const NumberedResult result = readNumbered(r, 36, [&](int) { r.string(); ++read; });
+    EXPECT_TRUE(result.truncated);
+    EXPECT_EQ(read, 36);
+    EXPECT_EQ(result.count, 36);
+}
+
+TEST(MasterDataRules, NextSchoolYearGradeAndHalfYear)
+{
+    EXPECT_EQ(NextSchoolYear(QStringLiteral("2005/2006")), QStringLiteral("2006/2007"));
+    EXPECT_EQ(NextSchoolYear(QStringLiteral("2026/irgendwas")), QStringLiteral("2027/2028"));
+    EXPECT_FALSE(NextSchoolYear(QStringLiteral("abcd/2006")).has_value());
+    EXPECT_EQ(GradeOfClass(QStringLiteral("1b")), 1);
+    EXPECT_EQ(GradeOfClass(QStringLiteral("4")), 4);
+    EXPECT_EQ(GradeOfClass(QStringLiteral("5a")), 0);
+    EXPECT_EQ(GradeOfClass(QStringLiteral("a3")), 0);
+    EXPECT_EQ(HalfYearForGrade(QStringLiteral("1"), 1), QStringLiteral("2"));
+    EXPECT_EQ(HalfYearForGrade(QStringLiteral("1"), 2), QStringLiteral("1"));
+    EXPECT_EQ(HalfYearForGrade(QStringLiteral("2"), 1), QStringLiteral("2"));
+}
+
+TEST(MasterDataRules, ClubListKeepsTheFirst25EntriesWithoutEmptyOnes)
+{
+    QStringList entries;
+    for (int i = 0; i < 27; ++i)
+        entries << (i == 3 ? QString() : QStringLiteral("AG %1").arg(i));
+    RecordWriter w;
+    writeClubList(w, entries);
+    RecordReader r(w.text() + QStringLiteral("\"\"\r\n"));
+    const QStringList read = readClubList(r);
+    EXPECT_EQ(read.size(), 24);
+    EXPECT_EQ(read.front(), QStringLiteral("AG 0"));
+    EXPECT_EQ(read.back(), QStringLiteral("AG 24"));
+    EXPECT_FALSE(read.contains(QString()));
+}
+
+class MasterDataFiles : public test::ProgramFolderTest {};
+
+TEST_F(MasterDataFiles, StudentsAreReadIntoSlotsWithTheClassOfTheLastRecord)
+{
+    writeFile(QStringLiteral("Daten/Namen.txt"),
+              QStringLiteral("1,\"3a\",\"Meyer\",\"Lea\",\"w\",\"05.03.2017\",\"Chor\",\"\",\"\",\"\",\"Hildesheim\"\r\n"
+                             "2,\"3b\",\"Öztürk\",\"Can\",\"m\",\"01.01.2017\",\"\",\"\",\"\",\"\",\"Köln\"\r\n"));
+    const StudentList list = loadStudents();
+    EXPECT_EQ(list.Count, 2);
+    EXPECT_EQ(list.ClassName, QStringLiteral("3b"));
+    EXPECT_EQ(list.Slots[0].Surname, QStringLiteral("Meyer"));
+    EXPECT_EQ(list.Slots[0].Club1, QStringLiteral("Chor"));
+    EXPECT_EQ(list.Slots[1].Surname, QStringLiteral("Öztürk"));
+    EXPECT_EQ(list.Slots[1].BirthPlace, QStringLiteral("Köln"));
+    EXPECT_EQ(loadClassName(), QStringLiteral("3b"));
+}
+
+TEST_F(MasterDataFiles, MissingAndOverlongFilesAreReportedAndReadAsFarAsTheyGo)
+{
+    EXPECT_EQ(loadStudents().Count, 0);
+    expectProblem(FileProblem::Missing, QStringLiteral("Daten\\Namen.Txt"));
+    QString text;
+    for (int i = 1; i <= 38; ++i)
+        text += QStringLiteral("%1,\"3a\",\"N%1\",\"V\",\"m\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n").arg(i);
+    writeFile(QStringLiteral("Daten/Namen.Txt"), text);
+    const StudentList list = loadStudents();
+    expectProblem(FileProblem::TooManyRecords, QStringLiteral("Daten\\Namen.Txt"));
+    EXPECT_EQ(list.Count, 36);
+    EXPECT_EQ(list.Slots[35].Surname, QStringLiteral("N36"));
+}
+
+TEST_F(MasterDataFiles, BaseDataRoundTripAsWindows1252)
+{
+    BaseDataRecord b;
+    b.SchoolName = QStringLiteral("Grundschule Am Bach");
+    b.SchoolYear = QStringLiteral("2026/2027");
+    b.HalfYear = QStringLiteral("1");
+    b.ClassTeacher = QStringLiteral("Frau Möller");
+    ASSERT_TRUE(saveBaseData(b));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Basisdaten.txt")),
+              QByteArray("\"Grundschule Am Bach\",\"\",\"\",\"\",\"\",\"2026/2027\",\"1\",\"\",\"\",\"Frau M\xF6ller\"\r\n"));
+    const auto read = loadBaseData(9);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->HalfYear, QStringLiteral("1"));
+    EXPECT_TRUE(read->ClassTeacher.isEmpty());
+}
