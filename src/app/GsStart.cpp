@@ -40,6 +40,25 @@ void unloadAll(const QStringList& names)
     for (const QString& name : names)
         WindowRegistry::instance().Unload(name);
 }
+
+QStringList unloadedBy(int index)
+{
+    switch (index) {
+    case BehaviourEntry:
+    case CompetencesEntry:
+    case SupportClubsEntry:
+    case ReviewEntries:
+        return UnloadedByWorkEntries;
+    case BehaviourBlocksEditor:
+        return UnloadedByBehaviourEditor;
+    case GradeBlocksEditor:
+        return UnloadedByGradeEditor;
+    case MasterData:
+        return UnloadedByMasterData;
+    default:
+        return WindowRegistry::instance().loadedNames();
+    }
+}
 } // namespace
 
 GsStart::GsStart() : Form(WindowNames::Start)
@@ -226,6 +245,10 @@ void GsStart::AnimateStep()
 
 void GsStart::Command1_Click(int index)
 {
+    // A window that keeps its unsaved input when asked stops the whole entry, the note of the
+    // chosen entry included.
+    if (!WindowRegistry::instance().QueryUnload(unloadedBy(index)))
+        return;
     writeActiveForm(index);
     showWindowsOf(index);
 }
@@ -262,7 +285,7 @@ void GsStart::showWindowsOf(int index)
         break;
     case Quit:
         r.Unload(WindowNames::Lists);
-        r.EndProgram();
+        r.Terminate();
         break;
     default:
         break;
@@ -357,6 +380,6 @@ void GsStart::Picture1_DblClick() { Timer1.setEnabled(false); }
 void GsStart::Timer1_Timer() { AnimateStep(); }
 
 // Closing the start page ends the program, as "Programm beenden" does.
-void GsStart::Form_QueryClose() { Command1_Click(Quit); }
+void GsStart::LeaveByOwnButton() { Command1_Click(Quit); }
 
 } // namespace zt

@@ -11,7 +11,7 @@ public:
     GsStart();
 
     void Form_Load() override;
-    void Form_QueryClose() override;
+    void LeaveByOwnButton() override;
 
     ControlArray<CommandButton> Command1;
     CommandButton Command2{*this};

@@ -6,17 +6,20 @@
 
 namespace zt {
 
+bool AskSaveBeforeLeaving(bool unsaved, const SaveQuestion& question, const std::function<bool()>& saveAll)
+{
+    if (!unsaved)
+        return true;
+    const int answer = MsgBox(question.prompt, question.style);
+    if (answer == vbYes)
+        return saveAll();
+    return answer != vbCancel;
+}
+
 bool LeaveCompositionWindow(const QString& windowName, bool unsaved, const SaveQuestion& question,
                             const std::function<bool()>& saveAll)
 {
-    bool leave = true;
-    if (unsaved) {
-        const int answer = MsgBox(question.prompt, question.style);
-        if (answer == vbYes)
-            leave = saveAll();
-        else if (answer == vbCancel)
-            leave = false;
-    }
+    const bool leave = AskSaveBeforeLeaving(unsaved, question, saveAll);
     WindowRegistry& registry = WindowRegistry::instance();
     if (leave)
         registry.Unload(windowName);

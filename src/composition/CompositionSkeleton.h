@@ -15,9 +15,12 @@ struct SaveQuestion {
     int style;
 };
 
-// Leaves the window (it unloads itself) after asking when something is unsaved: Yes saves, No
-// leaves without saving, Cancel stays. A save that failed keeps the window open, since leaving
-// would lose the input. The insertion dialog is unloaded in every case. True when the window left.
+// Asks the question when something is unsaved: Yes saves, No lets the input go, Cancel stays. A
+// save that failed keeps the window, since leaving would lose the input. True when it may go.
+bool AskSaveBeforeLeaving(bool unsaved, const SaveQuestion& question, const std::function<bool()>& saveAll);
+
+// Leaves the window (it unloads itself) after asking as above. The insertion dialog is unloaded
+// in every case. True when the window left.
 bool LeaveCompositionWindow(const QString& windowName, bool unsaved, const SaveQuestion& question,
                             const std::function<bool()>& saveAll);
 

@@ -127,19 +127,16 @@ void GsArbeitsverhalten::Form_Load()
     LoadSvBlocks();
     LoadStore();
     BuildPictureNames();
+    SavedStoreTexts = StoreTexts();
 
     Command5.setBackColor(ColourTable[4]);
 }
 
-void GsArbeitsverhalten::Form_QueryClose()
+void GsArbeitsverhalten::LeaveByOwnButton() { Command5_Click(); }
+
+bool GsArbeitsverhalten::QueryUnload()
 {
-    // The title-bar button takes no focus: a hand edit still in its box is taken over first, as
-    // leaving the box by a click on "Abbrechen" would.
-    for (int i = 0; i < 2; ++i) {
-        if (window()->focusWidget() == Text1(i).widget())
-            Text1_LostFocus(i);
-    }
-    Command5_Click();
+    return AskSaveBeforeLeaving(HoldsUnsavedInput(), AskSaveQuestion, [this] { return SaveAll(); });
 }
 
 void GsArbeitsverhalten::LoadNames()
@@ -238,23 +235,37 @@ void GsArbeitsverhalten::ResetStores()
         LoadStore();
 }
 
+void GsArbeitsverhalten::WriteTextFields(RecordWriter& w, int slot) const
+{
+    w.string(AvTexts[slot]).string(SvTexts[slot]);
+}
+
+void GsArbeitsverhalten::WriteChoiceFields(RecordWriter& w, int slot) const
+{
+    w.integer(AvLocked[slot]).integer(SvLocked[slot]);
+    for (int c : AvChoices[slot])
+        w.integer(c);
+    for (int c : SvChoices[slot])
+        w.integer(c);
+}
+
 bool GsArbeitsverhalten::WriteTextStore()
 {
-    return WriteStore(AvSvTextStore, Pupils, [this](RecordWriter& w, int slot) {
-        w.string(AvTexts[slot]).string(SvTexts[slot]);
-    });
+    return WriteStore(AvSvTextStore, Pupils, [this](RecordWriter& w, int slot) { WriteTextFields(w, slot); });
 }
 
 bool GsArbeitsverhalten::WriteChoiceStore()
 {
-    return WriteStore(AvSvChoiceStore, Pupils, [this](RecordWriter& w, int slot) {
-        w.integer(AvLocked[slot]).integer(SvLocked[slot]);
-        for (int c : AvChoices[slot])
-            w.integer(c);
-        for (int c : SvChoices[slot])
-            w.integer(c);
-    });
+    return WriteStore(AvSvChoiceStore, Pupils, [this](RecordWriter& w, int slot) { WriteChoiceFields(w, slot); });
 }
+
+QString GsArbeitsverhalten::StoreTexts() const
+{
+    return StoreText(Pupils, [this](RecordWriter& w, int slot) { WriteTextFields(w, slot); })
+           + StoreText(Pupils, [this](RecordWriter& w, int slot) { WriteChoiceFields(w, slot); });
+}
+
+bool GsArbeitsverhalten::HoldsUnsavedInput() const { return PupilCount > 0 && StoreTexts() != SavedStoreTexts; }
 
 bool GsArbeitsverhalten::SaveAll()
 {
@@ -267,6 +278,8 @@ bool GsArbeitsverhalten::SaveAll()
         BackupStore(AvSvTextStore, Today());
     if (choices)
         BackupStore(AvSvChoiceStore, Today());
+    if (texts && choices)
+        SavedStoreTexts = StoreTexts();
     return texts && choices;
 }
 

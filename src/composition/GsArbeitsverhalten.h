@@ -17,7 +17,8 @@ public:
     GsArbeitsverhalten();
 
     void Form_Load() override;
-    void Form_QueryClose() override;
+    void LeaveByOwnButton() override;
+    bool QueryUnload() override;
 
     Label Label1{*this, QStringLiteral("Zeugnistexte für Arbeits- und Sozialverhalten  -  für Klasse:")};
     Label Label2{*this};
@@ -64,6 +65,13 @@ private:
     bool SaveAll();
     bool WriteTextStore();
     bool WriteChoiceStore();
+    void WriteTextFields(RecordWriter& w, int slot) const;
+    void WriteChoiceFields(RecordWriter& w, int slot) const;
+    // The stores as saving would write them, and as they were read or last written: input that
+    // differs is what the main menu must not drop without asking.
+    QString StoreTexts() const;
+    bool HoldsUnsavedInput() const;
+    QString SavedStoreTexts;
     void BuildPictureNames();
     void ShowAreaOrLock();
     void UpdateTextPresentFlags();

@@ -63,8 +63,7 @@ StoreReading ReadStore(const PupilStore& store, const StudentList& pupils, SlotR
     return result;
 }
 
-bool WriteStore(const PupilStore& store, const StudentList& pupils,
-                const std::function<void(RecordWriter&, int slot)>& writeFields)
+QString StoreText(const StudentList& pupils, const StoreFields& writeFields)
 {
     RecordWriter w;
     for (int slot = 0; slot < pupils.Count; ++slot) {
@@ -72,7 +71,12 @@ bool WriteStore(const PupilStore& store, const StudentList& pupils,
         writeFields(w, slot);
         w.endRecord();
     }
-    if (writeRecordFile(store.path(), w))
+    return w.text();
+}
+
+bool WriteStore(const PupilStore& store, const StudentList& pupils, const StoreFields& writeFields)
+{
+    if (Files::writeText(store.path(), StoreText(pupils, writeFields)))
         return true;
     reportWriteFailure(store.path());
     return false;

@@ -54,10 +54,12 @@ enum class StoreReading { Read, Missing, SurnameMismatch };
 StoreReading ReadStore(const PupilStore& store, const StudentList& pupils, SlotRule rule, KeyCheck check,
                        const std::function<void(RecordReader&, int slot)>& readFields);
 
-// Writes one record per pupil of the list: its key, then writeFields(writer, slot). A failure is
-// reported and leaves the previous file in place.
-bool WriteStore(const PupilStore& store, const StudentList& pupils,
-                const std::function<void(RecordWriter&, int slot)>& writeFields);
+// One record per pupil of the list: its key, then writeFields(writer, slot).
+using StoreFields = std::function<void(RecordWriter&, int slot)>;
+QString StoreText(const StudentList& pupils, const StoreFields& writeFields);
+
+// Writes the store text. A failure is reported and leaves the previous file in place.
+bool WriteStore(const PupilStore& store, const StudentList& pupils, const StoreFields& writeFields);
 
 // Copies the store to the copy of the day (the German short date), replacing an earlier copy of the
 // same day; the folder is created when it is missing. A failure is reported.

@@ -1,5 +1,6 @@
 #include "TextBlockFiles.h"
 #include "FileProblems.h"
+#include "ProgramFolder.h"
 #include "RecordFile.h"
 
 namespace zt {
@@ -24,10 +25,10 @@ bool readFile(const QString& nameInDaten, int slotLimit, ReadRecord readRecord)
     return true;
 }
 
-bool writeFile(const QString& nameInDaten, const RecordWriter& w)
+bool writeFile(const QString& nameInDaten, const QString& text)
 {
     const QString path = inDaten(nameInDaten);
-    if (writeRecordFile(path, w))
+    if (Files::writeText(path, text))
         return true;
     reportWriteFailure(path);
     return false;
@@ -75,7 +76,7 @@ bool readLineFile(const QString& nameInDaten, BehaviourArea& area)
     });
 }
 
-bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area)
+QString categoryFileText(const BehaviourArea& area)
 {
     RecordWriter w;
     for (int c = 0; c < area.categories; ++c) {
@@ -84,10 +85,10 @@ bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area)
             w.integer(m);
         w.endRecord();
     }
-    return writeFile(nameInDaten, w);
+    return w.text();
 }
 
-bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area)
+QString lineFileText(const BehaviourArea& area)
 {
     RecordWriter w;
     for (int i = 0; i < BlockLines; ++i) {
@@ -96,7 +97,17 @@ bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area)
             w.string(area.lines[c][i]);
         w.endRecord();
     }
-    return writeFile(nameInDaten, w);
+    return w.text();
+}
+
+bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area)
+{
+    return writeFile(nameInDaten, categoryFileText(area));
+}
+
+bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area)
+{
+    return writeFile(nameInDaten, lineFileText(area));
 }
 
 } // namespace zt

@@ -41,8 +41,11 @@ struct BehaviourArea {
 // values.
 bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area);
 bool readLineFile(const QString& nameInDaten, BehaviourArea& area);
-// Writers always write the full number of records; false (reported) when the file could not be
-// written, and then the previous file is unchanged.
+// The texts the writers write: always the full number of records.
+QString categoryFileText(const BehaviourArea& area);
+QString lineFileText(const BehaviourArea& area);
+// Writers: false (reported) when the file could not be written, and then the previous file is
+// unchanged.
 bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area);
 bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area);
 

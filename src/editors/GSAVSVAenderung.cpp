@@ -213,6 +213,9 @@ void GSAVSVAenderung::Command1_Click(int Index)
     Command1(1).setVisible(false);
     Command5.setVisible(true);
     Loaded = 1;
+    // Taken over as saving would, so that the untouched set compares equal on leaving.
+    StoreEditorInArrays();
+    SavedSetText = SetText();
 }
 
 void GSAVSVAenderung::LoadAvBlocks()
@@ -392,9 +395,28 @@ bool GSAVSVAenderung::SaveTextBlocks()
     written = writeCategoryFile(SvCategoryFile, Sv) && written;
     written = writeLineFile(AvLineFile, Av) && written;
     written = writeLineFile(SvLineFile, Sv) && written;
-    if (written)
+    if (written) {
         Saved = 1;
+        SavedSetText = SetText();
+    }
     return written;
+}
+
+QString GSAVSVAenderung::SetText() const
+{
+    return categoryFileText(Av) + categoryFileText(Sv) + lineFileText(Av) + lineFileText(Sv);
+}
+
+void GSAVSVAenderung::LeaveByOwnButton() { Command6_Click(); }
+
+bool GSAVSVAenderung::QueryUnload()
+{
+    if (Loaded != 1)
+        return true;
+    StoreEditorInArrays();
+    if (SetText() == SavedSetText || !AskSaveOnClose())
+        return true;
+    return SaveTextBlocks();
 }
 
 void GSAVSVAenderung::Command6_Click()

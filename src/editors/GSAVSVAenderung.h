@@ -11,6 +11,8 @@ public:
     GSAVSVAenderung();
 
     void Form_Load() override;
+    void LeaveByOwnButton() override;
+    bool QueryUnload() override;
 
     Label Label1{*this};
     CommandButton Command2{*this};
@@ -66,6 +68,10 @@ private:
     void StoreLineColours();
     void ShowCategoryHint();
     BehaviourArea* ShownBlocks(int& category);
+    // The set as saving would write it, and as it was loaded or last saved: what leaving by the
+    // main menu must not drop without asking.
+    QString SetText() const;
+    QString SavedSetText;
 
     // A category file may fill one name slot more than either area has.
     static constexpr int CategorySlots = 8;

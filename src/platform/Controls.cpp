@@ -20,11 +20,13 @@ namespace {
 constexpr Colour ButtonFace = 0xE0E0E0;
 constexpr Colour Black = 0x000000;
 constexpr int RowTextRole = Qt::UserRole + 1;
+constexpr const char* OwnerProperty = "zt_control";
 } // namespace
 
 Control::Control(QWidget* widget, Colour backColor, Colour foreColor)
     : widget_(widget), backColourGiven_(backColor == Colours::White), backColor_(backColor), foreColor_(foreColor)
 {
+    widget_->setProperty(OwnerProperty, QVariant::fromValue(static_cast<void*>(this)));
     applyColours();
     widget_->setVisible(true);
     const QRect g = widget_->geometry();
@@ -44,6 +46,11 @@ Control::~Control()
     LostFocus = nullptr;
     KeyPress = nullptr;
     delete widget_.data();
+}
+
+Control* Control::owning(const QWidget* widget)
+{
+    return widget ? static_cast<Control*>(widget->property(OwnerProperty).value<void*>()) : nullptr;
 }
 
 void Control::setEnabled(bool on)

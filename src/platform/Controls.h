@@ -39,6 +39,8 @@ public:
     virtual ~Control();
 
     QWidget* widget() const { return widget_; }
+    // The control whose widget this is, or nothing.
+    static Control* owning(const QWidget* widget);
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);

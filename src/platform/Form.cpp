@@ -14,7 +14,7 @@ protected:
     void closeEvent(QCloseEvent* e) override
     {
         e->ignore();
-        form_.Form_QueryClose();
+        form_.CloseByTitleBar();
     }
 
 private:
@@ -63,10 +63,23 @@ bool Form::topmost() const
     return handle && handle->flags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-void Form::Form_QueryClose()
+void Form::LeaveByOwnButton()
 {
-    if (closeByDefault)
-        closeByDefault();
+    if (unloadSelf)
+        unloadSelf();
+}
+
+void Form::CloseByTitleBar()
+{
+    TakeOverFocusedEdit();
+    LeaveByOwnButton();
+}
+
+void Form::TakeOverFocusedEdit()
+{
+    Control* focused = Control::owning(window_->focusWidget());
+    if (focused && focused->LostFocus)
+        focused->LostFocus();
 }
 
 } // namespace zt

@@ -36,10 +36,24 @@ public:
     bool topmost() const;
 
     virtual void Form_Load() {}
-    // The user closed the window with its title-bar button; the window decides what that means.
-    virtual void Form_QueryClose();
-    // What closing means when the window says nothing of its own; set by the registry.
-    std::function<void()> closeByDefault;
+
+    // The window's own leave button ("Abbrechen", "Beenden", "Ende"). A window without one is
+    // simply unloaded.
+    virtual void LeaveByOwnButton();
+    // Asked before anything but the window itself unloads it (the main menu, the end of the
+    // program): a window holding unsaved input asks its own leaving question. Yes saves, No lets
+    // the input go, Cancel keeps the window; false keeps it, also after a failed save.
+    virtual bool QueryUnload() { return true; }
+
+    // The title-bar close: the box with the focus hands over its hand edit, as leaving it by a
+    // click would, then the window's leave button acts.
+    void CloseByTitleBar();
+    // Raises LostFocus of the control that has the focus in this window; the title-bar button and
+    // other windows take no focus from it.
+    void TakeOverFocusedEdit();
+
+    // How a window without a leave button of its own is unloaded; set by the registry.
+    std::function<void()> unloadSelf;
 
 private:
     QString name_;

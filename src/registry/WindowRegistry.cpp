@@ -34,7 +34,7 @@ Form* WindowRegistry::Load(const QString& name)
         return nullptr;
     std::unique_ptr<Form> created = factory->second();
     Form* form = created.get();
-    form->closeByDefault = [this, name] { Unload(name); };
+    form->unloadSelf = [this, name] { Unload(name); };
     loaded_[name] = std::move(created);
     form->Form_Load();
     return Find(name);
@@ -76,10 +76,49 @@ void WindowRegistry::UnloadAll()
         Unload(loaded_.begin()->first);
 }
 
-void WindowRegistry::EndProgram()
+bool WindowRegistry::QueryUnload(const QStringList& names)
+{
+    for (const QString& name : names) {
+        Form* form = Find(name);
+        if (!form)
+            continue;
+        form->TakeOverFocusedEdit();
+        // The question may have unloaded the window already; then it is gone, as wanted.
+        if (Find(name) && !form->QueryUnload())
+            return false;
+    }
+    return true;
+}
+
+bool WindowRegistry::LeaveAll(const QStringList& names)
+{
+    if (!QueryUnload(names))
+        return false;
+    for (const QString& name : names)
+        Unload(name);
+    return true;
+}
+
+bool WindowRegistry::EndProgram()
+{
+    if (!QueryUnload(loadedNames()))
+        return false;
+    Terminate();
+    return true;
+}
+
+void WindowRegistry::Terminate()
 {
     UnloadAll();
     Services::application().quit();
+}
+
+QStringList WindowRegistry::loadedNames() const
+{
+    QStringList names;
+    for (const auto& [name, form] : loaded_)
+        names << name;
+    return names;
 }
 
 bool WindowRegistry::IsLoaded(const QString& name) const { return loaded_.count(name) != 0; }

@@ -2,6 +2,7 @@
 #include "platform/Form.h"
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -29,8 +30,20 @@ public:
     // handler, not in the loop of a message box shown by the handler.
     void Unload(const QString& name);
     void UnloadAll();
-    // Unloads every window and ends the program.
-    void EndProgram();
+
+    // The one leaving path for windows that something else wants gone: asks each loaded window of
+    // the list, in order, whether it may go (its own leaving question where it holds unsaved
+    // input). False as soon as one stays; then nothing is unloaded by this call.
+    bool QueryUnload(const QStringList& names);
+    // Asks, then unloads the windows of the list; false, and nothing unloaded, when one stayed.
+    bool LeaveAll(const QStringList& names);
+    // Asks every loaded window, then ends the program; false, and the program goes on, when one
+    // stayed.
+    bool EndProgram();
+    // Unloads every window and ends the program without asking: for callers that have asked.
+    void Terminate();
+
+    QStringList loadedNames() const;
 
     bool IsLoaded(const QString& name) const;
     Form* Find(const QString& name) const;

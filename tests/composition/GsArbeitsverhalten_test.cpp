@@ -592,4 +592,55 @@ TEST_F(GsArbeitsverhaltenTest, TheMainRoadFromTheStartPage)
     EXPECT_EQ(readBytes(QStringLiteral("Daten/Sicherheit/AVSVspeicher09.12.2026.txt")), readBytes(TextStore));
 }
 
+TEST_F(GsArbeitsverhaltenTest, TheMainMenuAndTheEndOfTheProgramAskBeforeUnsavedTextIsDropped)
+{
+    useSmallClass();
+    auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
+    User::click(start.Command1(0));
+    auto typeForAnna = [&](const QString& text) {
+        GsArbeitsverhalten& w = *registry.find<GsArbeitsverhalten>(WindowNames::Behaviour);
+        User::chooseItem(w.Combo1, 0);
+        User::click(w.Command1);
+        User::click(w.Text1(0));
+        User::typeText(w.Text1(0), text);
+    };
+
+    // Nothing typed: the entry goes ahead without a question, as before.
+    User::click(start.Command1(3));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("3\r\n"));
+    EXPECT_TRUE(messages->shown().empty());
+
+    // Cancel: the window keeps the text, and nothing of the entry happens.
+    User::click(start.Command1(0));
+    typeForAnna(QStringLiteral("Fleißig."));
+    messages->expect(SaveQuestion, vbCancel);
+    User::click(start.Command1(3));
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_EQ(registry.find<GsArbeitsverhalten>(WindowNames::Behaviour)->Text1(0).text(), QStringLiteral("Fleißig."));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Review));
+
+    // Yes: the text is saved, then the entry opens its window.
+    messages->expect(SaveQuestion, vbYes);
+    User::click(start.Command1(4));
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Fleißig.\"")));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("4\r\n"));
+    registry.Unload(WindowNames::BehaviourEditor);
+
+    // "Programm beenden" asks as well; No ends the program without saving.
+    User::click(start.Command1(0));
+    typeForAnna(QStringLiteral("Neu."));
+    messages->expect(SaveQuestion, vbCancel);
+    start.window()->close();
+    EXPECT_EQ(application->quitCalls, 0);
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Start));
+    messages->expect(SaveQuestion, vbNo);
+    User::click(start.Command1(7));
+    EXPECT_EQ(application->quitCalls, 1);
+    EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Fleißig.\"")));
+}
+
 } // namespace

@@ -208,6 +208,38 @@ TEST_F(BehaviourEditorTest, YesToTheCloseQuestionSavesTheBoxesOnScreen)
     EXPECT_TRUE(readFile(QStringLiteral("Daten/TexteAV.txt")).contains(QStringLiteral("\r\n4,\"fragt nach\",\"meldet sich oft\",")));
 }
 
+TEST_F(BehaviourEditorTest, TheTitleBarAndTheMainMenuAskOnlyForEditsNotYetSaved)
+{
+    installLoadedFixture();
+    auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
+    // The title-bar close asks as "Beenden" does and takes the insertion dialog along.
+    GSAVSVAenderung& w = openLoaded();
+    User::click(w.Command8(0));
+    messages->expect(CloseQuestion, vbNo);
+    w.window()->close();
+    EXPECT_FALSE(isOpen());
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    settle();
+
+    // The main menu drops a loaded set without a question while nothing in it was changed.
+    openLoaded();
+    User::click(start.Command1(0));
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(messages->shown().back().prompt.contains(LoadWarning));
+    registry.UnloadAll();
+    registry.Show(WindowNames::Start);
+    settle();
+
+    // An edit still in its box is taken over and asked about; Yes saves it before the entry goes on.
+    GSAVSVAenderung& edited = openLoaded();
+    retype(edited.Text2(3), QStringLiteral("meldet sich oft"));
+    messages->expect(CloseQuestion, vbYes);
+    User::click(start.Command1(0));
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/TexteAV.txt")).contains(QStringLiteral("\r\n4,\"meldet sich oft\",")));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
+}
+
 TEST_F(BehaviourEditorTest, SwitchingAreaStoresTheShownCategoryIntoItsOwnArea)
 {
     GSAVSVAenderung& w = openLoaded();
