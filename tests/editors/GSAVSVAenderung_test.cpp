@@ -226,8 +226,8 @@ TEST_F(BehaviourEditorTest, TheTitleBarAndTheMainMenuAskOnlyForEditsNotYetSaved)
     User::click(start.Command1(0));
     EXPECT_FALSE(isOpen());
     EXPECT_TRUE(messages->shown().back().prompt.contains(LoadWarning));
-    registry.UnloadAll();
-    registry.Show(WindowNames::Start);
+    registry.Unload(WindowNames::Behaviour);
+    registry.Unload(WindowNames::Insertion);
     settle();
 
     // An edit still in its box is taken over and asked about; Yes saves it before the entry goes on.
