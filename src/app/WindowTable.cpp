@@ -3,6 +3,7 @@
 #include "editors/GSAVSVAenderung.h"
 #include "GsStart.h"
 #include "insertion/Einfuegungen.h"
+#include "masterdata/GsBasis.h"
 #include "PendingWindow.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
@@ -27,7 +28,7 @@ void registerWindows()
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
     addPending(WindowNames::Grade12Editor, QStringLiteral("Änderung der Texte 1 und 2"));
     addPending(WindowNames::Grade34Editor, QStringLiteral("34Änderung"));
-    addPending(WindowNames::MasterData, QStringLiteral("GsBasis"));
+    r.add(WindowNames::MasterData, [] { return std::make_unique<GsBasis>(); });
     r.add(WindowNames::Insertion, [] { return std::make_unique<Einfuegungen>(); });
     addPending(WindowNames::Lists, QStringLiteral("Listenerstellung- Dieses Fenster ist hier verschiebbar!!"));
 }
