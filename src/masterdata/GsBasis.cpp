@@ -20,8 +20,8 @@ const QString ClassKeyMessage = QStringLiteral("Am Anfang dürfen nur die Ziffer
 GsBasis::GsBasis() : Form(WindowNames::MasterData)
 {
     setCaption(QStringLiteral("GsBasis"));
-    resize(14640, 8040);
-    Frame1.move(120, 60, 14400, 7860);
+    resize(15480, 8040);
+    Frame1.move(120, 60, 15240, 7860);
     createSchoolControls();
     createStudentControls();
 }
@@ -64,12 +64,12 @@ void GsBasis::createSchoolControls()
     for (int i = 0; i < 2; ++i) {
         CommandButton& b = Command1.add(i, Frame1, saveCaptions[i]);
         b.setToolTip(saveTips[i]);
-        b.move(240 + i * 3060, 6960, 2940, 540);
+        b.move(240 + i * 2760, 6960, 2640, 540);
     }
     Command1(0).setEnabled(false);
     Command1.Click = [this](int i) { Command1_Click(i); };
     Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-    Command8.move(6480, 6960, 540, 540);
+    Command8.move(5760, 6960, 540, 540);
     Command8.Click = [this] { Command8_Click(); };
 }
 

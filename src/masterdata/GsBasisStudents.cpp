@@ -22,18 +22,18 @@ void GsBasis::createStudentControls()
     Combo1.Click = [this] { Combo1_Click(); };
 
     Command5.setToolTip(QStringLiteral("Schülerdaten ändern oder eingeben"));
-    Command5.move(11880, 720, 2340, 480);
+    Command5.move(11880, 720, 3180, 480);
     Command5.Click = [this] { Command5_Click(); };
     const QString listCaptions[3] = {QStringLiteral("Gesamtliste neu anlegen"), QStringLiteral("aktuellen Schüler löschen"),
                                      QStringLiteral("Schüler hinzufügen")};
     for (int i = 0; i < 3; ++i) {
         CommandButton& b = Command4.add(i, Frame1, listCaptions[i]);
-        b.move(11880, 720 + i * 600, 2340, 480);
+        b.move(11880, 720 + i * 600, 3180, 480);
         b.setVisible(false);
     }
     Command4.Click = [this](int i) { Command4_Click(i); };
     Command6.setToolTip(QStringLiteral("Alfabetische Sortierung"));
-    Command6.move(11880, 2520, 2340, 480);
+    Command6.move(11880, 2520, 3180, 480);
     Command6.setVisible(false);
     Command6.Click = [this] { Command6_Click(); };
 
