@@ -30,15 +30,21 @@ public:
         for (const auto& [file, bytes] : bytes_)
             writeRaw(file, bytes);
     }
-    const QByteArray& operator[](const QString& file) const { return bytes_.at(file); }
+    // Writes the kept bytes straight into their files: the bare work of a write.
+    void rewrite(benchmark::State& state) const
+    {
+        for (const auto& [file, bytes] : bytes_)
+            if (!writeRaw(file, bytes))
+                state.SkipWithError("raw write failed");
+    }
 
+private:
     static bool writeRaw(const QString& file, const QByteArray& bytes)
     {
         QFile f(Files::resolve(file));
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
     }
 
-private:
     std::map<QString, QByteArray> bytes_;
 };
 
@@ -79,9 +85,7 @@ void BM_MasterDataRawWrite(benchmark::State& state)
     w->Command1_Click(0);
     const KeptFiles saved(FilesOfTheSave);
     for (auto _ : state)
-        for (const QString& file : FilesOfTheSave)
-            if (!KeptFiles::writeRaw(file, saved[file]))
-                state.SkipWithError("raw write failed");
+        saved.rewrite(state);
 }
 
 void BM_RecreateStores(benchmark::State& state)
@@ -98,9 +102,7 @@ void BM_StoresRawWrite(benchmark::State& state)
     RecreateStudentStores(loadStudents());
     const KeptFiles emptied(Stores);
     for (auto _ : state)
-        for (const QString& file : Stores)
-            if (!KeptFiles::writeRaw(file, emptied[file]))
-                state.SkipWithError("raw write failed");
+        emptied.rewrite(state);
 }
 
 // "Schüler alphabetisch sortieren" on a class whose numbers and names sort differently (Nachname10
@@ -124,9 +126,7 @@ void BM_SortRawWrite(benchmark::State& state)
         StudentList list = students;
         SortStudents(list);
         benchmark::DoNotOptimize(list.Slots[0].Surname);
-        for (const QString& file : {StudentsFile, SortedStudentsFile})
-            if (!KeptFiles::writeRaw(file, sorted[file]))
-                state.SkipWithError("raw write failed");
+        sorted.rewrite(state);
     }
 }
 

@@ -82,6 +82,8 @@ private:
     // The message that refuses a typed key, or nothing when the key goes on to the quote guard.
     static QString KeyRefusal(int Index, const QString& text, int key);
     void createStudentControls();
+    // The pupil boxes, the gender and the club controls.
+    void EnableStudentControls(bool on);
     void ShowSchoolData();
     void CollectControls();
     void WarnSibankPathChange();

@@ -79,15 +79,20 @@ void GsBasis::createStudentControls()
     Command2.Click = [this](int i) { Command2_Click(i); };
 
     // Locked until "bearbeiten" is confirmed; the number box stays usable, so every pupil can be viewed.
+    EnableStudentControls(false);
+}
+
+void GsBasis::EnableStudentControls(bool on)
+{
     for (int i = 1; i <= 4; ++i)
-        Text2(i).setEnabled(false);
+        Text2(i).setEnabled(on);
     for (int i = 0; i < 4; ++i)
-        Text3(i).setEnabled(false);
+        Text3(i).setEnabled(on);
     for (int i = 0; i < 2; ++i) {
-        Option1(i).setEnabled(false);
-        Command2(i).setEnabled(false);
+        Option1(i).setEnabled(on);
+        Command2(i).setEnabled(on);
     }
-    List1.setEnabled(false);
+    List1.setEnabled(on);
 }
 
 void GsBasis::LoadStudents()
@@ -200,15 +205,7 @@ void GsBasis::Command5_Click()
         Command4(i).setVisible(true);
     Command6.setVisible(true);
     Command5.setVisible(false);
-    for (int i = 1; i <= 4; ++i)
-        Text2(i).setEnabled(true);
-    for (int i = 0; i < 4; ++i)
-        Text3(i).setEnabled(true);
-    for (int i = 0; i < 2; ++i) {
-        Option1(i).setEnabled(true);
-        Command2(i).setEnabled(true);
-    }
-    List1.setEnabled(true);
+    EnableStudentControls(true);
     EnableSaveButton();
 }
 
