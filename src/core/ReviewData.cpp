@@ -6,11 +6,11 @@ namespace zt {
 
 namespace {
 // Reads the texts of a store into the given parts, in the order of its fields.
-void readTexts(const PupilStore& store, ReviewData& data, std::initializer_list<ReviewPart> parts)
+void readTexts(const PupilStore& store, const StudentList& pupils, ReviewData& data,
+               std::initializer_list<ReviewPart> parts)
 {
     bool beyondSlots = false;
-    StudentList unused;
-    const StoreReading reading = ReadStore(store, unused, SlotRule::ByNumber, KeyCheck::None,
+    const StoreReading reading = ReadStore(store, pupils, SlotRule::ByNumber, KeyCheck::None,
                                            [&](RecordReader& reader, int slot) {
                                                const bool inSlots = slot >= 0 && slot < PupilSlots;
                                                beyondSlots = beyondSlots || !inSlots;
@@ -41,12 +41,12 @@ ReviewData LoadReviewData()
         data.Pupils[slot].FirstName = pupils.Slots[slot].FirstName;
     }
 
-    readTexts(BehaviourTextStore, data, {WorkPart, SocialPart});
+    readTexts(BehaviourTextStore, pupils, data, {WorkPart, SocialPart});
     if (data.Grade < 3)
-        readTexts(Grade12TextStore, data,
+        readTexts(Grade12TextStore, pupils, data,
                   {InterestsPart, SpeakingPart, ReadingPart, WritingPart, NumbersPart, MeasuresPart, SpacePart, RemarksPart});
     else
-        readTexts(Grade34TextStore, data, {SupportClubPart, InterestsPart, RemarksPart});
+        readTexts(Grade34TextStore, pupils, data, {SupportClubPart, InterestsPart, RemarksPart});
     return data;
 }
 

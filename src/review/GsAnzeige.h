@@ -27,8 +27,6 @@ public:
     void Command1_Click(int Index);
     void Command8_Click();
 
-    const ReviewData& data() const { return Data; }
-
 private:
     void createControls();
     void BuildDisplay();
