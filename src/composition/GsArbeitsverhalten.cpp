@@ -147,6 +147,11 @@ void GsArbeitsverhalten::LoadNames()
     for (int slot = 0; slot < PupilCount; ++slot)
         Combo1.addItem(Pupils.Slots[slot].Surname + QStringLiteral("  ") + Pupils.Slots[slot].FirstName);
     Label2.setCaption(ClassName);
+    StoresWritable = !Pupils.Damaged;
+    if (!StoresWritable)
+        MsgBox(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten "
+                              "bleiben, speichert dieses Fenster nichts, bis die Namensliste wieder in Ordnung ist."),
+               vbExclamation);
 }
 
 void GsArbeitsverhalten::LoadAvBlocks()
@@ -179,11 +184,11 @@ void GsArbeitsverhalten::LoadStore()
                                              AvTexts[slot] = av;
                                              SvTexts[slot] = sv;
                                          });
-    if (texts == StoreReading::SurnameMismatch) {
+    if (texts == StoreReading::SurnameMismatch && StoresWritable) {
         ConfirmRecreateStores();
         return;
     }
-    if (texts == StoreReading::Missing)
+    if (texts == StoreReading::Missing && StoresWritable)
         WriteTextStore();
 
     const StoreReading choices = ReadStore(AvSvChoiceStore, Pupils, SlotRule::ByNumber, KeyCheck::Surname,
@@ -203,6 +208,8 @@ void GsArbeitsverhalten::LoadStore()
                                                AvChoices[slot] = av;
                                                SvChoices[slot] = sv;
                                            });
+    if (!StoresWritable)
+        return;
     if (choices == StoreReading::SurnameMismatch)
         ConfirmRecreateStores();
     else if (choices == StoreReading::Missing)
@@ -211,6 +218,9 @@ void GsArbeitsverhalten::LoadStore()
 
 void GsArbeitsverhalten::ConfirmRecreateStores()
 {
+    if (RecreateAsked)
+        return;
+    RecreateAsked = true;
     const int answer = MsgBox(
         QStringLiteral("Die Namensliste stimmt nicht mit den bisher gespeicherten Daten und Textinhalten überein. "
                        "Sollen alle bisherigen Eintragungen gelöscht und die Dateien an Hand der Namensliste ganz "
@@ -265,12 +275,17 @@ QString GsArbeitsverhalten::StoreTexts() const
            + StoreText(Pupils, [this](RecordWriter& w, int slot) { WriteChoiceFields(w, slot); });
 }
 
-bool GsArbeitsverhalten::HoldsUnsavedInput() const { return PupilCount > 0 && StoreTexts() != SavedStoreTexts; }
+bool GsArbeitsverhalten::HoldsUnsavedInput() const
+{
+    return PupilCount > 0 && StoresWritable && StoreTexts() != SavedStoreTexts;
+}
 
 bool GsArbeitsverhalten::SaveAll()
 {
     if (PupilCount == 0)
         return true;
+    if (!StoresWritable)
+        return false;
     const bool texts = WriteTextStore();
     const bool choices = WriteChoiceStore();
     // A copy of a store that could not be written would only repeat the older file.
@@ -386,8 +401,7 @@ void GsArbeitsverhalten::OpenArea(int area)
     ColourCategoryButtons();
 
     ShowAreaOrLock();
-    Command4.setEnabled(true);
-    Command4.setBackColor(ColourTable[1]);
+    EnableSaving();
 
     if (currentAreaLocked())
         Text1(av ? 0 : 1).setFocus();
@@ -529,7 +543,7 @@ void GsArbeitsverhalten::ShowAreaOrLock()
     Picture4.setVisible(locked);
     Frame1.setEnabled(!locked);
     if (locked) {
-        Command4.setEnabled(true);
+        Command4.setEnabled(StoresWritable);
         Command6.setEnabled(true);
         Command6.setBackColor(ColourTable[7]);
     } else {
@@ -547,8 +561,7 @@ void GsArbeitsverhalten::Text1_Click(int)
         Command7(0).setEnabled(false);
     ClearOptionValue();
     ResetCategoryButtons();
-    Command4.setEnabled(true);
-    Command4.setBackColor(ColourTable[1]);
+    EnableSaving();
     Command6.setEnabled(true);
     Command6.setBackColor(ColourTable[7]);
     if (CurrentArea == 1)
@@ -586,9 +599,15 @@ void GsArbeitsverhalten::Command4_Click()
         Saved = 1;
 }
 
+void GsArbeitsverhalten::EnableSaving()
+{
+    Command4.setEnabled(StoresWritable);
+    Command4.setBackColor(ColourTable[StoresWritable ? 1 : 0]);
+}
+
 void GsArbeitsverhalten::Command5_Click()
 {
-    LeaveCompositionWindow(name(), Saved == 0, AskSaveQuestion, [this] { return SaveAll(); });
+    LeaveCompositionWindow(name(), Saved == 0 && StoresWritable, AskSaveQuestion, [this] { return SaveAll(); });
 }
 
 void GsArbeitsverhalten::Command6_Click()

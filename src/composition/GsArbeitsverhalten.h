@@ -72,6 +72,7 @@ private:
     QString StoreTexts() const;
     bool HoldsUnsavedInput() const;
     QString SavedStoreTexts;
+    void EnableSaving();
     void BuildPictureNames();
     void ShowAreaOrLock();
     void UpdateTextPresentFlags();
@@ -99,6 +100,10 @@ private:
     int CurrentCategory = 0;
     int CurrentOption = 0;
     int Saved = 0;
+    // Asked once per load: a store rebuilt from the list must not lead to the question again.
+    bool RecreateAsked = false;
+    // A damaged pupil list would write its gaps and cut-off class into every key.
+    bool StoresWritable = true;
     int PupilCount = 0;
     QString ClassName;
     std::array<Colour, 11> ColourTable{};
