@@ -189,6 +189,14 @@ void CompositionWindow::EnableSaving(CommandButton& saveButton)
     saveButton.setBackColor(StoresWritable ? Colours::LightGreen : Colours::White);
 }
 
+void CompositionWindow::LayHeading(Label& heading, int headingWidth, Label& classLabel)
+{
+    heading.move(240, 120, headingWidth, 320);
+    classLabel.move(240 + headingWidth + 60, 120, 1800, 320);
+    for (Label* label : {&heading, &classLabel})
+        label->setFontBold(true);
+}
+
 void CompositionWindow::LayCover(PictureBox& cover, const Control& choices)
 {
     cover.move(choices.left(), choices.top(), choices.width(), choices.height());

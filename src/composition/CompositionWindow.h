@@ -84,6 +84,8 @@ protected:
     // A click into a text box offers the insertion dialog unless it is shown already.
     void OfferInsertion();
     void EnableSaving(CommandButton& saveButton);
+    // The heading at the top of the window in bold, the class beside it.
+    static void LayHeading(Label& heading, int headingWidth, Label& classLabel);
     // A grey cover laid over the choices while an area is locked.
     static void LayCover(PictureBox& cover, const Control& choices);
     QString SubstitutePlaceholders(const QString& WorkText) const;

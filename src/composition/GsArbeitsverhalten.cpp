@@ -50,10 +50,7 @@ GsArbeitsverhalten::GsArbeitsverhalten() : CompositionWindow(WindowNames::Behavi
 
 void GsArbeitsverhalten::createControls()
 {
-    Label1.move(240, 120, 6900, 320);
-    Label1.setFontBold(true);
-    Label2.move(7200, 120, 1500, 320);
-    Label2.setFontBold(true);
+    LayHeading(Label1, 6900, Label2);
     Label3.move(3000, 2880, 6600, 540);
     Combo1.move(3000, 3500, 2600, 360);
     Picture1.move(10920, 120, 1440, 1800);

@@ -5,9 +5,6 @@
 
 namespace zt {
 
-inline const PupilStore AvSvTextStore{QStringLiteral("AVSVspeicher")};
-inline const PupilStore AvSvChoiceStore{QStringLiteral("AVSVWahl")};
-
 // The work and social behaviour texts of every pupil, composed from the prepared formulations
 // and edited by hand.
 class GsArbeitsverhalten : public CompositionWindow {
