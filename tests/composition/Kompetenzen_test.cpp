@@ -475,6 +475,24 @@ TEST_F(KompetenzenTest, MissingAndOverlongFiles)
     EXPECT_EQ(w.Option14(0).caption(), QString());
     EXPECT_EQ(w.Label15.caption(), QStringLiteral("L7"));
     EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"\",")));
+    registry.UnloadAll();
+    settle();
+    messages->verifyDone();
+
+    // A pupil list cut off in its second record: the window works, but writes no store.
+    useSmallClass();
+    writeFile(QStringLiteral("Daten/Namen.Txt"),
+              QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n2,\"2b\",\"Ka"));
+    messages->expect(QStringLiteral("Daten\\Namen.Txt ist beschädigt"));
+    messages->expect(QStringLiteral("Die Namensliste ist beschädigt"));
+    Kompetenzen& damaged = openAt(0, 1);
+    EXPECT_FALSE(damaged.Command2.enabled());
+    User::click(damaged.Option2(0));
+    User::click(damaged.Command3);
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Competences));
+    EXPECT_EQ(readBytes(TextStore), QByteArray());
+    EXPECT_TRUE(backups().isEmpty());
 }
 
 // The teacher's road: a grade 2 class composes all eight areas of a pupil from the shipped
