@@ -1,5 +1,6 @@
 #include "WindowTable.h"
 #include "composition/GsArbeitsverhalten.h"
+#include "composition/Kompetenzen.h"
 #include "editors/GSAVSVAenderung.h"
 #include "GsStart.h"
 #include "insertion/Einfuegungen.h"
@@ -24,7 +25,7 @@ void registerWindows()
     WindowRegistry& r = WindowRegistry::instance();
     r.add(WindowNames::Start, [] { return std::make_unique<GsStart>(); });
     r.add(WindowNames::Behaviour, [] { return std::make_unique<GsArbeitsverhalten>(); });
-    addPending(WindowNames::Competences, QStringLiteral("Interessen - Kompetenzen -  Bemerkungen "));
+    r.add(WindowNames::Competences, [] { return std::make_unique<Kompetenzen>(); });
     addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
     r.add(WindowNames::Review, [] { return std::make_unique<GsAnzeige>(); });
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });

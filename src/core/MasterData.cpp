@@ -202,7 +202,8 @@ StudentList loadStudents()
     list.Count = std::clamp(result.count, 0, PupilSlots);
     if (result.truncated)
         reportTooManyRecords(StudentsFile, PupilSlots);
-    if (reader->damaged())
+    list.Damaged = reader->damaged();
+    if (list.Damaged)
         reportDamagedFile(StudentsFile);
     return list;
 }

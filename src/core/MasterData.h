@@ -44,6 +44,9 @@ struct StudentRecord {
 struct StudentList {
     QString ClassName; // of the last record read
     int Count = 0;     // number of the last record
+    // The file was cut off or malformed: the list holds only what could be read, and the class of
+    // its last record may be cut off too.
+    bool Damaged = false;
     std::array<StudentRecord, PupilSlots> Slots;
 };
 

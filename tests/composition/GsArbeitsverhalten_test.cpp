@@ -215,6 +215,66 @@ TEST_F(GsArbeitsverhaltenTest, ASurnameThatDiffersFromTheListAsksToRecreateTheSt
     }
 }
 
+// A quote in an unquoted field is read as part of the name; the store keeps it as an apostrophe.
+TEST_F(GsArbeitsverhaltenTest, ASurnameWithAQuoteMatchesItsRebuiltStoreAndIsAskedAboutOnce)
+{
+    useSmallClass();
+    writeFile(QStringLiteral("Daten/Namen.Txt"),
+              QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n"
+                             "2,\"2b\",O\"Brien,\"Emre\",\"m\",\"11.11.2017\",\"\",\"\",\"\",\"\",\"Ort\"\r\n"));
+    writeStores(QStringLiteral("1,\"2b\",\"Maier\",\"Anna\",\"Anna a2.\",\"\"\r\n"), QString());
+    messages->expect(MismatchQuestion, vbYes);
+    open();
+    const QByteArray rebuilt = "1,\"2b\",\"Meier\",\"Anna\",\"\",\"\"\r\n2,\"2b\",\"O'Brien\",\"Emre\",\"\",\"\"\r\n";
+    EXPECT_EQ(readBytes(TextStore), rebuilt);
+    registry.UnloadAll();
+    settle();
+    messages->verifyDone();
+
+    messages->clearShown();
+    User::chooseItem(open().Combo1, 1);
+    EXPECT_EQ(readBytes(TextStore), rebuilt);
+    EXPECT_TRUE(messages->shown().empty());
+}
+
+// A list cut off inside the class of its second record: its keys would carry the gaps and the
+// cut-off class, so nothing is written and every stored text stays.
+TEST_F(GsArbeitsverhaltenTest, WhileThePupilListIsDamagedTheStoresStayAsTheyWere)
+{
+    useSmallClass();
+    writeStores(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Anna a2.\",\"\"\r\n2,\"2b\",\"Kaya\",\"Emre\",\"Emre a1.\",\"\"\r\n"
+                               "3,\"2b\",\"Roth\",\"Ida\",\"Ida a3.\",\"\"\r\n"),
+                QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",1,0,2,") + zeros(12) + QStringLiteral("\r\n"));
+    writeFile(QStringLiteral("Daten/Namen.Txt"),
+              QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n2,\"2"));
+    const QByteArray texts = readBytes(TextStore);
+    const QByteArray choices = readBytes(ChoiceStore);
+    messages->expect(QStringLiteral("Daten\\Namen.Txt ist beschädigt"));
+    messages->expect(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten bleiben"));
+    GsArbeitsverhalten& w = open();
+    EXPECT_EQ(messages->shown().back().style, 48);
+    ASSERT_EQ(w.Combo1.listCount(), 2);
+
+    User::chooseItem(w.Combo1, 1);
+    User::click(w.Command1);
+    EXPECT_FALSE(w.Command4.enabled());
+    User::click(w.Option1(1));
+    User::click(w.Text1(0));
+    EXPECT_FALSE(w.Command4.enabled());
+    User::chooseItem(w.Combo1, 0);
+    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Anna a2."));
+    EXPECT_EQ(readBytes(TextStore), texts);
+    EXPECT_EQ(readBytes(ChoiceStore), choices);
+    EXPECT_TRUE(backups().isEmpty());
+
+    // The teacher was told that nothing is saved: leaving asks nothing.
+    User::click(w.Command5);
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    messages->verifyDone();
+    EXPECT_EQ(messages->shown().size(), 2u);
+}
+
 TEST_F(GsArbeitsverhaltenTest, EmptyOrMissingStoresAndFoldersAreMadeWithoutAQuestion)
 {
     const QByteArray emptyTexts =
