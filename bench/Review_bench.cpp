@@ -8,7 +8,7 @@
 namespace zt::bench {
 namespace {
 
-const QStringList FilesRead = {BaseDataFile, StudentsFile, BehaviourTextStore.path(), Grade34TextStore.path()};
+const QStringList FilesRead = {BaseDataFile, StudentsFile, AvSvTextStore.path(), Grade34TextStore.path()};
 
 // The class's grade store with the three texts of the usual length for every pupil.
 void writeGrade34Store()

@@ -41,7 +41,7 @@ ReviewData LoadReviewData()
         data.Pupils[slot].FirstName = pupils.Slots[slot].FirstName;
     }
 
-    readTexts(BehaviourTextStore, pupils, data, {WorkPart, SocialPart});
+    readTexts(AvSvTextStore, pupils, data, {WorkPart, SocialPart});
     if (data.Grade < 3)
         readTexts(Grade12TextStore, pupils, data,
                   {InterestsPart, SpeakingPart, ReadingPart, WritingPart, NumbersPart, MeasuresPart, SpacePart, RemarksPart});

@@ -22,10 +22,6 @@ enum ReviewPart {
     ReviewPartCount
 };
 
-inline const PupilStore BehaviourTextStore{QStringLiteral("AVSVspeicher")};
-inline const PupilStore Grade12TextStore{QStringLiteral("12Speicher")};
-inline const PupilStore Grade34TextStore{QStringLiteral("34Speicher")};
-
 struct ReviewPupil {
     QString Surname;
     QString FirstName;

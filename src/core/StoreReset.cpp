@@ -12,9 +12,8 @@ struct EmptiedStore {
 };
 
 const EmptiedStore EmptiedStores[] = {
-    {{QStringLiteral("AVSVspeicher")}, 2, 0}, {{QStringLiteral("AVSVWahl")}, 0, 15},
-    {{QStringLiteral("12Speicher")}, 8, 0},   {{QStringLiteral("12Sperre")}, 0, 8},
-    {{QStringLiteral("34Speicher")}, 3, 0},   {{QStringLiteral("34Sperre")}, 0, 3},
+    {AvSvTextStore, 2, 0},     {AvSvChoiceStore, 0, 15}, {Grade12TextStore, 8, 0},
+    {Grade12LockStore, 0, 8}, {Grade34TextStore, 3, 0}, {Grade34LockStore, 0, 3},
 };
 } // namespace
 
