@@ -271,7 +271,7 @@ TEST_F(EinfuegungenTest, AMissingOrDamagedFileIsReportedAndTheWindowGoesOn)
          QStringLiteral("Daten\\Platzhalter.txt ist nicht vorhanden"), {}},
         {"snippet file cut off inside a text", CompetencesEntry,
          [&] { writeFile(Snippets2, QStringLiteral("\"Liest gern.\"\r\n\"Rechnet sicher\r\n")); },
-         QStringLiteral("Daten\\Einfügungen2.txt ist beschädigt"), {QStringLiteral("Liest gern.")}},
+         QStringLiteral("Daten\\Einfügungen2.txt ist beschädigt"), {QStringLiteral("Liest gern."), QStringLiteral("Rechnet sicher")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -284,6 +284,41 @@ TEST_F(EinfuegungenTest, AMissingOrDamagedFileIsReportedAndTheWindowGoesOn)
         EXPECT_TRUE(w.shown());
         close();
     }
+}
+
+TEST_F(EinfuegungenTest, ADamagedSnippetFileKeepsEveryRowAndIsOverwrittenOnlyAfterAQuestion)
+{
+    // Stray quotes in a quoted and in an unquoted row, and a row without its closing quote.
+    QFile fixture(QStringLiteral(ZT_FIXTURE_DIR "/insertion/damaged-snippets.txt"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray damaged = fixture.readAll();
+    writeBytes(Snippets2, damaged);
+    messages->expect(QStringLiteral("Daten\\Einfügungen2.txt ist beschädigt"));
+    Einfuegungen& w = open(CompetencesEntry);
+    const QStringList rows = {QStringLiteral("Liest gern."), QStringLiteral("Rechnet sicher im Zahlenraum bis 100."),
+                              QStringLiteral("Schreibt sauber."), QStringLiteral("Malt gern"), QStringLiteral("Singt gern.")};
+    EXPECT_EQ(rowsOf(w.List1), rows);
+
+    const QString question = QStringLiteral("Die Datei Daten\\Einfügungen2.txt war beim Lesen beschädigt.");
+    messages->expect(question, vbNo);
+    User::click(w.Command1(1));
+    inputs->answerNext(QStringLiteral("Übt täglich."));
+    messages->expect(question, vbNo);
+    User::click(w.Command1(2));
+    messages->verifyDone();
+    EXPECT_EQ(messages->shown().back().style, vbYesNo | vbExclamation | vbDefaultButton2);
+    EXPECT_EQ(rowsOf(w.List1), rows);
+    EXPECT_EQ(readBytes(Snippets2), damaged);
+
+    clickRow(w.List1, 4);
+    messages->expect(question, vbYes);
+    User::click(w.Command1(0));
+    EXPECT_EQ(readFile(Snippets2), QStringLiteral("\"Liest gern.\"\r\n\"Rechnet sicher im Zahlenraum bis 100.\"\r\n"
+                                                  "\"Schreibt sauber.\"\r\n\"Malt gern\"\r\n"));
+    // Once written whole, the file is sound: no further question.
+    clickRow(w.List1, 0);
+    User::click(w.Command1(0));
+    EXPECT_EQ(w.List1.listCount(), 3);
 }
 
 TEST_F(EinfuegungenTest, APlaceholderFileOverItsThirtyOneSlotsIsReadToTheLimit)
