@@ -204,16 +204,48 @@ TextBox::TextBox(ControlParent& parent, bool multiLine)
         line_ = static_cast<QLineEdit*>(widget());
 }
 
+namespace {
+// The windows' boxes break lines at CR LF only; a lone CR is a character of the text, which the
+// document keeps as this stand-in (no file can hold it: files are Windows-1252).
+constexpr QChar LoneCr(0xE00D);
+
+// Line ends as the document holds them: CR LF and a lone LF become one break.
+QString toDocument(const QString& text)
+{
+    QString t;
+    t.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r')) {
+            t += c;
+        } else if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+            t += QLatin1Char('\n');
+            ++i;
+        } else {
+            t += LoneCr;
+        }
+    }
+    return t;
+}
+
+// The raw text, since the plain one turns a non-breaking space (pasted from Word, say) into a blank.
+QString documentText(const QPlainTextEdit* e)
+{
+    QString t = e->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return t;
+}
+} // namespace
+
 QString TextBox::text() const
 {
     if (line_)
         return line_->text();
-    // The windows keep line breaks as CR LF. The raw text, since the plain one turns a
-    // non-breaking space (pasted from Word, say) into a blank.
-    QString t = plain_->document()->toRawText();
-    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    // The windows keep line breaks as CR LF.
+    QString t = documentText(plain_);
     t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    t.replace(LoneCr, QLatin1Char('\r'));
     return t;
 }
 
@@ -223,11 +255,9 @@ void TextBox::setText(const QString& text)
         line_->setText(text);
         return;
     }
-    if (text == this->text())
-        return;
-    QString t = text;
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain_->setPlainText(t);
+    const QString t = toDocument(text);
+    if (t != documentText(plain_))
+        plain_->setPlainText(t);
 }
 
 bool TextBox::readOnly() const { return line_ ? line_->isReadOnly() : plain_->isReadOnly(); }
@@ -293,7 +323,7 @@ void TextBox::insertAtCursor(const QString& text)
     if (line_)
         line_->insert(text);
     else
-        plain_->insertPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        plain_->insertPlainText(toDocument(text));
 }
 
 // --- OptionButton
@@ -362,8 +392,8 @@ QComboBox* makeCombo(ControlEvents& events, QWidget* parent)
 {
     auto* c = new HookedWidget<QComboBox>(events, parent);
     c->clickFromSignal = true;
-    QObject::connect(c, &QComboBox::currentIndexChanged, c, [&events](int index) {
-        if (index >= 0 && events.Click)
+    QObject::connect(c, &QComboBox::currentIndexChanged, c, [&events] {
+        if (events.Click)
             events.Click();
     });
     return c;
@@ -434,13 +464,17 @@ protected:
     }
 
     // Qt makes the first row current when the list takes the focus; that is no choice of the user.
+    // The window's GotFocus comes after, free to choose a row itself.
     void focusInEvent(QFocusEvent* e) override
     {
         const bool noChoice = currentRow() < 0;
-        const QSignalBlocker block(this);
-        HookedWidget<QListWidget>::focusInEvent(e);
-        if (noChoice)
-            setCurrentRow(-1);
+        {
+            const QSignalBlocker block(this);
+            QListWidget::focusInEvent(e);
+            if (noChoice)
+                setCurrentRow(-1);
+        }
+        raiseGotFocus(e);
     }
 
 private:
@@ -471,8 +505,13 @@ void ListBox::removeItem(int index)
 {
     auto* l = static_cast<QListWidget*>(widget());
     const QSignalBlocker block(l);
+    const int chosen = l->currentRow();
     delete l->takeItem(index);
-    l->setCurrentRow(-1);
+    // The index follows the chosen row; a removed choice leaves none.
+    if (index == chosen)
+        l->setCurrentRow(-1);
+    else
+        l->setCurrentRow(index < chosen ? chosen - 1 : chosen);
 }
 
 void ListBox::clear()

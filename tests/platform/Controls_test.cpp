@@ -104,16 +104,22 @@ TEST_F(ControlsTest, ADoubleClickGivesOneClickAndThenDblClick)
     form.Label1.move(4500, 0, 1500, 600);
     form.Text2.move(0, 1800, 3000, 1200);
     form.List1.move(3000, 1800, 2000, 1500);
+    form.Check1.move(3000, 3400, 1500, 300);
     for (int i = 0; i < 12; ++i)
         form.List1.addItem(QStringLiteral("Zeile %1").arg(i));
     struct Case { const char* name; Control* control; };
-    const Case cases[] = {{"PictureBox", &form.Picture1}, {"Label", &form.Label1}, {"TextBox", &form.Text2}, {"ListBox", &form.List1}};
+    const Case cases[] = {{"PictureBox", &form.Picture1}, {"Label", &form.Label1}, {"TextBox", &form.Text2},
+                          {"ListBox", &form.List1},     {"OptionButton", &form.Option1(1)}, {"CheckBox", &form.Check1}};
     for (const Case& c : cases) {
         std::vector<std::string> seen;
         c.control->Click = [&] { seen.push_back("Click"); };
         c.control->DblClick = [&] { seen.push_back("DblClick"); };
         User::dblClick(*c.control);
         EXPECT_EQ(seen, (std::vector<std::string>{"Click", "DblClick"})) << c.name;
+        // Ticked as by one click.
+        if (c.control == &form.Check1) {
+            EXPECT_TRUE(form.Check1.value());
+        }
         // The next single click is a click again.
         seen.clear();
         User::click(*c.control);
@@ -146,6 +152,26 @@ TEST_F(ControlsTest, AClickOnAControlInAFrameIsNoClickOfTheFrame)
     EXPECT_EQ(seen, (std::vector<std::string>{"Label1_Click", "Picture1_DblClick"}));
 }
 
+TEST_F(ControlsTest, AMultiLineBoxComparesAfterNormalisingLineEndsAndKeepsALoneCr)
+{
+    int changes = 0;
+    form.Text2.Change = [&] { ++changes; };
+    form.Text2.setText(QStringLiteral("a\nb"));
+    form.Text2.setText(QStringLiteral("a\nb"));
+    form.Text2.setText(QStringLiteral("a\r\nb"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(form.Text2.text(), QStringLiteral("a\r\nb"));
+    // A lone CR is no line break: it comes back as it was given.
+    const QString loneCr = QStringLiteral("x\ry\r\nz\r");
+    form.Text2.setText(loneCr);
+    form.Text2.setText(loneCr);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(form.Text2.text(), loneCr);
+    form.Text2.setSelection(5, 0);
+    form.Text2.insertAtCursor(QStringLiteral("\r"));
+    EXPECT_EQ(form.Text2.text(), QStringLiteral("x\ry\r\n\rz\r"));
+}
+
 TEST_F(ControlsTest, AMultiLineBoxKeepsNonBreakingSpaces)
 {
     const QString text = QStringLiteral("z.\u00A0B. gern\r\nneu");
@@ -167,7 +193,41 @@ TEST_F(ControlsTest, ComboClickOnEveryIndexChangeAlsoByTheProgram)
     EXPECT_EQ(clicks, 0);
     form.Combo1.setListIndex(1);
     form.Combo1.setListIndex(0);
-    EXPECT_EQ(clicks, 2);
+    form.Combo1.setListIndex(-1);
+    form.Combo1.setListIndex(-1);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(form.Combo1.text(), QStringLiteral("Namensliste"));
+}
+
+TEST_F(ControlsTest, AListBoxGotFocusMayChooseARow)
+{
+    form.List1.move(3000, 1800, 2000, 1500);
+    for (int i = 0; i < 4; ++i)
+        form.List1.addItem(QStringLiteral("Zeile %1").arg(i));
+    int clicks = 0;
+    form.List1.Click = [&] { ++clicks; };
+    form.List1.GotFocus = [&] { form.List1.setListIndex(2); };
+    User::focus(form.List1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(form.List1.listIndex(), 2);
+}
+
+TEST_F(ControlsTest, RemovingARowKeepsTheChosenRow)
+{
+    for (const char* row : {"a", "b", "c", "d", "e"})
+        form.List1.addItem(QString::fromLatin1(row));
+    int clicks = 0;
+    form.List1.Click = [&] { ++clicks; };
+    form.List1.setListIndex(3);
+    form.List1.removeItem(0);
+    EXPECT_EQ(form.List1.listIndex(), 2);
+    EXPECT_EQ(form.List1.list(form.List1.listIndex()), QStringLiteral("d"));
+    form.List1.removeItem(3);
+    EXPECT_EQ(form.List1.listIndex(), 2);
+    form.List1.removeItem(2);
+    EXPECT_EQ(form.List1.listIndex(), -1);
+    EXPECT_EQ(form.List1.listCount(), 2);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ControlsTest, KeyPressCanChangeOrRefuseTheKey)
