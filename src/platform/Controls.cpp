@@ -8,10 +8,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace zt {
@@ -19,6 +24,8 @@ namespace zt {
 namespace {
 constexpr Colour ButtonFace = 0xE0E0E0;
 constexpr Colour Black = 0x000000;
+// The caption or text of a disabled control, on the control's own back colour.
+constexpr Colour GrayText = 0x808080;
 constexpr int RowTextRole = Qt::UserRole + 1;
 constexpr const char* OwnerProperty = "zt_control";
 } // namespace
@@ -85,8 +92,10 @@ void Control::applyColours()
     const QColor fore = foreColor_.toQColor();
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         p.setColor(role, back);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         p.setColor(role, fore);
+        p.setColor(QPalette::Disabled, role, GrayText.toQColor());
+    }
     widget_->setPalette(p);
     // Until a colour is given, a control shows the window's background.
     widget_->setAutoFillBackground(backColourGiven_);
@@ -132,9 +141,47 @@ bool Control::hasFocus() const { return widget_->hasFocus(); }
 // --- CommandButton
 
 namespace {
+// A caption wider than its button wraps onto further lines, each centred.
+class CaptionButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        int width = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+        if (!option.icon.isNull())
+            width -= option.iconSize.width() + 4;
+        option.text = wrapped(option.text, width);
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
+
+private:
+    QString wrapped(const QString& caption, int width) const
+    {
+        if (fontMetrics().horizontalAdvance(caption) <= width)
+            return caption;
+        QTextLayout layout(caption, font());
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << caption.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+        return lines.join(QLatin1Char('\n'));
+    }
+};
+
 QPushButton* makeButton(ControlEvents& events, QWidget* parent)
 {
-    auto* b = new HookedWidget<QPushButton>(events, parent);
+    auto* b = new HookedWidget<CaptionButton>(events, parent);
     b->clickFromSignal = true;
     QObject::connect(b, &QPushButton::clicked, b, [&events] { if (events.Click) events.Click(); });
     return b;
@@ -456,11 +503,32 @@ public:
         });
     }
 
+    // A row's text is kept as given; it is shown without a trailing line break, and cut to what
+    // the width can show (a character takes a pixel at least), so that a row of megabytes is
+    // never laid out whole.
+    void showRow(QListWidgetItem* row) const
+    {
+        const QString text = row->data(RowTextRole).toString();
+        qsizetype end = text.size();
+        while (end > 0 && (text.at(end - 1) == QLatin1Char('\n') || text.at(end - 1) == QLatin1Char('\r')))
+            --end;
+        row->setText(text.left(std::min<qsizetype>(end, width())));
+    }
+
 protected:
     void mousePressEvent(QMouseEvent* e) override
     {
         changedByPress_ = false;
         HookedWidget<QListWidget>::mousePressEvent(e);
+    }
+
+    void resizeEvent(QResizeEvent* e) override
+    {
+        HookedWidget<QListWidget>::resizeEvent(e);
+        if (e->size().width() <= e->oldSize().width())
+            return;
+        for (int i = 0; i < count(); ++i)
+            showRow(item(i));
     }
 
     // Qt makes the first row current when the list takes the focus; that is no choice of the user.
@@ -491,13 +559,10 @@ ListBox::ListBox(ControlParent& parent)
 
 void ListBox::addItem(const QString& item)
 {
-    auto* l = static_cast<QListWidget*>(widget());
-    // A row's text is kept as given; it is shown without a trailing line break.
-    QString shown = item;
-    while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
-        shown.chop(1);
-    auto* row = new QListWidgetItem(shown);
+    auto* l = static_cast<ListWidget*>(widget());
+    auto* row = new QListWidgetItem;
     row->setData(RowTextRole, item);
+    l->showRow(row);
     l->addItem(row);
 }
 
@@ -547,9 +612,27 @@ QWidget* Frame::area() const { return widget(); }
 // --- PictureBox
 
 namespace {
+// A disabled picture box takes no clicks, and still shows its picture as it is.
+class PictureLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        const QPixmap picture = pixmap();
+        if (picture.isNull()) {
+            QLabel::paintEvent(e);
+            return;
+        }
+        QPainter painter(this);
+        painter.drawPixmap(contentsRect(), picture);
+    }
+};
+
 QLabel* makePicture(ControlEvents& events, QWidget* parent)
 {
-    auto* l = new HookedWidget<QLabel>(events, parent);
+    auto* l = new HookedWidget<PictureLabel>(events, parent);
     l->setScaledContents(true);
     return l;
 }

@@ -3,6 +3,7 @@
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QDir>
@@ -89,6 +90,7 @@ TEST_F(GsArbeitsverhaltenTest, LoadShowsTheListAndOpeningAnAreaLaysItOut)
     EXPECT_EQ(w.Combo1.list(2), QStringLiteral("Roth  Ida"));
     EXPECT_EQ(std::pair(w.Combo1.left(), w.Combo1.top()), std::pair(3000, 3500));
     EXPECT_FALSE(w.Command1.enabled());
+    EXPECT_TRUE(test::lookOf(w.Command1).greyed());
     EXPECT_FALSE(w.Command4.enabled());
     EXPECT_FALSE(w.Frame1.visible());
     EXPECT_FALSE(w.Text1(0).visible());

@@ -5,6 +5,7 @@
 #include "registry/WindowRegistry.h"
 #include "TestProgram.h"
 #include "User.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
 #include <ostream>
@@ -319,6 +320,24 @@ TEST_F(EinfuegungenTest, ADamagedSnippetFileKeepsEveryRowAndIsOverwrittenOnlyAft
     clickRow(w.List1, 0);
     User::click(w.Command1(0));
     EXPECT_EQ(w.List1.listCount(), 3);
+}
+
+TEST_F(EinfuegungenTest, ARowOfSeveralMegabytesIsShownCutAndReachesTheClipboardWhole)
+{
+    QString huge;
+    for (int i = 0; huge.size() < 5'000'000; ++i)
+        huge += QStringLiteral("<Vorname> übt %1 Wörter. ").arg(i);
+    writeFile(Snippets1, QStringLiteral("\"Kurz.\"\r\n\"") + huge + QStringLiteral("\"\r\n"));
+    Einfuegungen& w = open(BehaviourEntry);
+    w.window()->show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w.List1.listCount(), 2);
+    // The row shows what the list's width can, like its neighbour.
+    const auto* list = static_cast<QListWidget*>(w.List1.widget());
+    EXPECT_LE(list->item(1)->text().size(), list->width());
+    EXPECT_EQ(list->visualItemRect(list->item(1)).height(), list->visualItemRect(list->item(0)).height());
+    clickRow(w.List1, 1);
+    EXPECT_EQ(clipboard->text(), huge);
 }
 
 TEST_F(EinfuegungenTest, APlaceholderFileOverItsThirtyOneSlotsIsReadToTheLimit)

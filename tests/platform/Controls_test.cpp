@@ -1,8 +1,11 @@
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QApplication>
+#include <QImage>
+#include <QListWidget>
 
 using namespace zt;
 
@@ -212,6 +215,20 @@ TEST_F(ControlsTest, AListBoxGotFocusMayChooseARow)
     EXPECT_EQ(form.List1.listIndex(), 2);
 }
 
+TEST_F(ControlsTest, AListShowsALongRowCutToItsWidthAndKeepsItWhole)
+{
+    const QString row = QString(5000, QLatin1Char('x')) + QStringLiteral("\r\n");
+    form.List1.move(0, 0, 1500, 1000);
+    form.List1.addItem(row);
+    form.window()->show();
+    const auto* list = static_cast<QListWidget*>(form.List1.widget());
+    EXPECT_EQ(list->item(0)->text().size(), 100);
+    // Wider, it shows more.
+    form.List1.setWidth(6000);
+    EXPECT_EQ(list->item(0)->text().size(), 400);
+    EXPECT_EQ(form.List1.list(0), row);
+}
+
 TEST_F(ControlsTest, RemovingARowKeepsTheChosenRow)
 {
     for (const char* row : {"a", "b", "c", "d", "e"})
@@ -281,4 +298,56 @@ TEST_F(ControlsTest, SparseControlArrays)
     buttons.Click = [&](int i) { got = i; };
     User::click(buttons(9));
     EXPECT_EQ(got, 9);
+}
+
+TEST_F(ControlsTest, ADisabledControlShowsGreyTextOnItsOwnBackColour)
+{
+    form.Command1.move(0, 400, 5000, 400);
+    form.Command1.setCaption(QStringLiteral("Interessen, Kompetenzen und Bemerkungen erstellen"));
+    form.Command1.setBackColor(0x80FF80);
+    form.Label1.move(0, 2000, 3000, 300);
+    form.Check1.setCaption(QStringLiteral("Haken"));
+    form.Check1.move(3000, 3400, 1500, 300);
+    form.Option1(2).setBackColor(0xFFFF00);
+    form.Text1.setText(QStringLiteral("Anna lacht"));
+    struct Case { const char* name; Control* control; };
+    const Case cases[] = {{"CommandButton", &form.Command1}, {"Label", &form.Label1}, {"TextBox", &form.Text1},
+                          {"CheckBox", &form.Check1},        {"OptionButton", &form.Option1(2)}};
+    for (const Case& c : cases) {
+        const test::Look enabled = test::lookOf(*c.control);
+        c.control->setEnabled(false);
+        const test::Look disabled = test::lookOf(*c.control);
+        EXPECT_FALSE(enabled.greyed()) << c.name << " " << enabled.darkestInk;
+        EXPECT_TRUE(disabled.greyed()) << c.name << " " << disabled.darkestInk;
+        EXPECT_NEAR(disabled.background.red(), enabled.background.red(), 12) << c.name;
+        EXPECT_NEAR(disabled.background.green(), enabled.background.green(), 12) << c.name;
+        EXPECT_NEAR(disabled.background.blue(), enabled.background.blue(), 12) << c.name;
+    }
+    EXPECT_FALSE(test::lookOf(form.Command1).background == test::lookOf(form.Label1).background);
+}
+
+TEST_F(ControlsTest, ADisabledPictureBoxShowsItsPictureUnchanged)
+{
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(QColor(200, 40, 40));
+    const QString file = path(QStringLiteral("Bild.png"));
+    ASSERT_TRUE(picture.save(file));
+    form.Picture1.move(3000, 0, 1500, 1500);
+    ASSERT_TRUE(form.Picture1.loadPicture(file));
+    form.window()->show();
+    const QImage enabled = form.Picture1.widget()->grab().toImage();
+    form.Picture1.setEnabled(false);
+    EXPECT_EQ(form.Picture1.widget()->grab().toImage(), enabled);
+    EXPECT_EQ(enabled.pixelColor(50, 50), QColor(200, 40, 40));
+}
+
+TEST_F(ControlsTest, ACaptionWiderThanItsButtonWrapsOntoFurtherLines)
+{
+    form.Command1.setCaption(QStringLiteral("Textbausteine für Förder und AG, Interessen und Bemerkungen ändern"));
+    form.Command1.move(0, 400, 4000, 600);
+    const test::Look wrapped = test::lookOf(form.Command1);
+    EXPECT_EQ(wrapped.inkLines, 2);
+    EXPECT_FALSE(wrapped.inkAtEdge);
+    form.Command1.setCaption(QStringLiteral("OK"));
+    EXPECT_EQ(test::lookOf(form.Command1).inkLines, 1);
 }
