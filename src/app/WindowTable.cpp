@@ -3,9 +3,12 @@
 #include "editors/GSAVSVAenderung.h"
 #include "GsStart.h"
 #include "insertion/Einfuegungen.h"
+#include "masterdata/GsBasis.h"
 #include "PendingWindow.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "review/GsAnzeige.h"
+#include "review/Listen.h"
 
 namespace zt {
 
@@ -23,13 +26,13 @@ void registerWindows()
     r.add(WindowNames::Behaviour, [] { return std::make_unique<GsArbeitsverhalten>(); });
     addPending(WindowNames::Competences, QStringLiteral("Interessen - Kompetenzen -  Bemerkungen "));
     addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
-    addPending(WindowNames::Review, QStringLiteral("GsAnzeige"));
+    r.add(WindowNames::Review, [] { return std::make_unique<GsAnzeige>(); });
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
     addPending(WindowNames::Grade12Editor, QStringLiteral("Änderung der Texte 1 und 2"));
     addPending(WindowNames::Grade34Editor, QStringLiteral("34Änderung"));
-    addPending(WindowNames::MasterData, QStringLiteral("GsBasis"));
+    r.add(WindowNames::MasterData, [] { return std::make_unique<GsBasis>(); });
     r.add(WindowNames::Insertion, [] { return std::make_unique<Einfuegungen>(); });
-    addPending(WindowNames::Lists, QStringLiteral("Listenerstellung- Dieses Fenster ist hier verschiebbar!!"));
+    r.add(WindowNames::Lists, [] { return std::make_unique<Listen>(); });
 }
 
 } // namespace zt

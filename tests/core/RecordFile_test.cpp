@@ -111,7 +111,8 @@ TEST(MasterDataRules, NextSchoolYearGradeAndHalfYear)
     EXPECT_EQ(HalfYearForGrade(QStringLiteral("2"), 1), QStringLiteral("2"));
 }
 
-TEST(MasterDataRules, ClubListKeepsTheFirst25EntriesWithoutEmptyOnes)
+// An empty entry takes no place of a club.
+TEST(MasterDataRules, ClubListKeepsTheFirst25NonEmptyEntries)
 {
     QStringList entries;
     for (int i = 0; i < 27; ++i)
@@ -120,9 +121,9 @@ TEST(MasterDataRules, ClubListKeepsTheFirst25EntriesWithoutEmptyOnes)
     writeClubList(w, entries);
     RecordReader r(w.text() + QStringLiteral("\"\"\r\n"));
     const QStringList read = readClubList(r);
-    EXPECT_EQ(read.size(), 24);
+    EXPECT_EQ(read.size(), 25);
     EXPECT_EQ(read.front(), QStringLiteral("AG 0"));
-    EXPECT_EQ(read.back(), QStringLiteral("AG 24"));
+    EXPECT_EQ(read.back(), QStringLiteral("AG 25"));
     EXPECT_FALSE(read.contains(QString()));
 }
 
