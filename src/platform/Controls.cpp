@@ -625,21 +625,16 @@ protected:
             QLabel::paintEvent(e);
             return;
         }
+        // Stretched to the box.
         QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(contentsRect(), picture);
     }
 };
-
-QLabel* makePicture(ControlEvents& events, QWidget* parent)
-{
-    auto* l = new HookedWidget<PictureLabel>(events, parent);
-    l->setScaledContents(true);
-    return l;
-}
 } // namespace
 
 PictureBox::PictureBox(ControlParent& parent)
-    : Control(makePicture(*this, parent.area()), ButtonFace, Black)
+    : Control(new HookedWidget<PictureLabel>(*this, parent.area()), ButtonFace, Black)
 {
 }
 
