@@ -20,7 +20,7 @@ bool readFile(const QString& nameInDaten, int slotLimit, ReadRecord readRecord)
     const NumberedResult result = readNumbered(*reader, slotLimit, [&](int slot) { readRecord(*reader, slot); });
     if (result.truncated)
         reportTooManyRecords(path, slotLimit);
-    else if (reader->damaged())
+    if (reader->damaged())
         reportDamagedFile(path);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "Einfuegungen.h"
 #include "common/ClipboardInsertion.h"
+#include "common/FileMessages.h"
 #include "common/QuoteGuards.h"
 #include "core/ActiveForm.h"
 #include "core/FileProblems.h"
@@ -137,14 +138,11 @@ void Einfuegungen::showSnippets(const QString& file)
 {
     snippetFile_ = file;
     if (std::optional<RecordReader> reader = openRecordFile(file)) {
-        while (!reader->atEnd()) {
-            const QString text = reader->string();
-            if (reader->damaged()) {
-                reportDamagedFile(file);
-                break;
-            }
-            List1.addItem(text);
-        }
+        while (!reader->atEnd())
+            List1.addItem(reader->string());
+        snippetFileDamaged_ = reader->damaged();
+        if (snippetFileDamaged_)
+            reportDamagedFile(file);
     } else {
         reportMissingFile(file);
     }
@@ -198,18 +196,22 @@ void Einfuegungen::Command1_Click(int Index)
     Clipboard::Clear();
     switch (Index) {
     case 0:
+        if (!mayOverwriteSnippetFile())
+            return;
         List1.removeItem(List1.listIndex());
         rowCount_ = List1.listCount();
         writeSnippetFile(snippetRows());
         break;
     case 1:
+        if (!mayOverwriteSnippetFile())
+            return;
         List1.clear();
         rowCount_ = 0;
         writeSnippetFile({NoEntries});
         break;
     case 2: {
         const QString text = InputBox(NewTextPrompt, QStringLiteral("Einfügetext"));
-        if (text.isEmpty())
+        if (text.isEmpty() || !mayOverwriteSnippetFile())
             return;
         List1.addItem(WithoutQuotes(text));
         rowCount_ = List1.listCount();
@@ -234,8 +236,16 @@ void Einfuegungen::writeSnippetFile(const QStringList& rows)
     RecordWriter writer;
     for (const QString& row : rows)
         writer.string(row).endRecord();
-    if (!writeRecordFile(snippetFile_, writer))
+    if (writeRecordFile(snippetFile_, writer))
+        snippetFileDamaged_ = false;
+    else
         reportWriteFailure(snippetFile_);
+}
+
+// The list and the file stay as they are unless the teacher accepts losing what could not be read.
+bool Einfuegungen::mayOverwriteSnippetFile() const
+{
+    return !snippetFileDamaged_ || ConfirmOverwriteDamagedFile(snippetFile_);
 }
 
 // Ticked for good: the box is invisible, so the window always stays above the work windows.

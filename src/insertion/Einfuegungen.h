@@ -52,12 +52,14 @@ private:
     std::span<const PlaceholderRow> placeholderRowsOfMode() const;
     QStringList snippetRows() const;
     void writeSnippetFile(const QStringList& rows);
+    bool mayOverwriteSnippetFile() const;
 
     std::array<QString, PlaceholderSlots> Token;
     std::array<QString, PlaceholderSlots> Description;
     int placeholdersRead_ = 0;
     int mode_ = -1;
     QString snippetFile_;
+    bool snippetFileDamaged_ = false;
     int rowCount_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QDir>
@@ -89,6 +90,7 @@ TEST_F(GsArbeitsverhaltenTest, LoadShowsTheListAndOpeningAnAreaLaysItOut)
     EXPECT_EQ(w.Combo1.list(2), QStringLiteral("Roth  Ida"));
     EXPECT_EQ(std::pair(w.Combo1.left(), w.Combo1.top()), std::pair(3000, 3500));
     EXPECT_FALSE(w.Command1.enabled());
+    EXPECT_TRUE(test::lookOf(w.Command1).greyed());
     EXPECT_FALSE(w.Command4.enabled());
     EXPECT_FALSE(w.Frame1.visible());
     EXPECT_FALSE(w.Text1(0).visible());
@@ -387,8 +389,6 @@ TEST_F(GsArbeitsverhaltenTest, AHandEditStaysWithThePupilItWasTypedFor)
     EXPECT_TRUE(w.Command6.enabled());
     EXPECT_EQ(w.Command6.backColor(), Colours::Red);
     EXPECT_TRUE(w.Text1(0).hasFocus());
-    User::click(w.Option1(3));
-    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Anna a2. Sie sagt 'ja'."));
 
     // "Aktuelle Eingaben neu" empties and opens the area again.
     User::click(w.Command6);
@@ -681,7 +681,8 @@ TEST_F(GsArbeitsverhaltenTest, TheMainMenuAndTheEndOfTheProgramAskBeforeUnsavedT
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
     EXPECT_FALSE(registry.IsLoaded(WindowNames::Review));
 
-    // Yes: the text is saved, then the entry opens its window.
+    // Yes: the text is saved, then the entry opens its window (the editor, from the toolbox view).
+    User::click(start.Command2);
     messages->expect(SaveQuestion, vbYes);
     User::click(start.Command1(4));
     settle();
@@ -689,6 +690,7 @@ TEST_F(GsArbeitsverhaltenTest, TheMainMenuAndTheEndOfTheProgramAskBeforeUnsavedT
     EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Fleißig.\"")));
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("4\r\n"));
     registry.Unload(WindowNames::BehaviourEditor);
+    User::click(start.Command3);
 
     // "Programm beenden" asks as well; No ends the program without saving.
     User::click(start.Command1(0));
