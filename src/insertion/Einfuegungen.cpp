@@ -3,8 +3,6 @@
 #include "common/FileMessages.h"
 #include "common/QuoteGuards.h"
 #include "core/ActiveForm.h"
-#include "core/FileProblems.h"
-#include "core/RecordFile.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include <algorithm>
@@ -13,9 +11,6 @@
 namespace zt {
 
 namespace {
-const QString PlaceholderFile = QStringLiteral("Daten\\Platzhalter.txt");
-const QString BehaviourSnippetFile = QStringLiteral("Daten\\Einfügungen1.txt");
-const QString GradeSnippetFile = QStringLiteral("Daten\\Einfügungen2.txt");
 const QString NoEntries = QStringLiteral("Es sind keine Eintragungen vorhanden");
 const QString CrLf = QStringLiteral("\r\n");
 
@@ -66,7 +61,7 @@ void Einfuegungen::createControls()
 
 void Einfuegungen::Form_Load()
 {
-    readPlaceholders();
+    Placeholders = readPlaceholderFile();
     Check1.setValue(true);
     Check1_Click();
     mode_ = readActiveForm().value_or(-1);
@@ -104,28 +99,6 @@ void Einfuegungen::Form_Load()
     Command1.forEach([this](int, CommandButton& b) { b.setVisible(isSnippetMode(mode_)); });
 }
 
-void Einfuegungen::readPlaceholders()
-{
-    std::optional<RecordReader> reader = openRecordFile(PlaceholderFile);
-    if (!reader) {
-        reportMissingFile(PlaceholderFile);
-        return;
-    }
-    const NumberedResult read = readNumbered(*reader, PlaceholderSlots, [&](int slot) {
-        const QString token = reader->string();
-        const QString description = reader->string();
-        if (slot >= 0 && slot < PlaceholderSlots) {
-            Token[slot] = token;
-            Description[slot] = description;
-        }
-    });
-    placeholdersRead_ = std::clamp(read.count, 0, PlaceholderSlots);
-    if (reader->damaged())
-        reportDamagedFile(PlaceholderFile);
-    if (read.truncated)
-        reportTooManyRecords(PlaceholderFile, PlaceholderSlots);
-}
-
 void Einfuegungen::place(const Placement& p)
 {
     move(p.left, p.top, p.width, p.height);
@@ -137,28 +110,24 @@ void Einfuegungen::place(const Placement& p)
 void Einfuegungen::showSnippets(const QString& file)
 {
     snippetFile_ = file;
-    if (std::optional<RecordReader> reader = openRecordFile(file)) {
-        while (!reader->atEnd())
-            List1.addItem(reader->string());
-        snippetFileDamaged_ = reader->damaged();
-        if (snippetFileDamaged_)
-            reportDamagedFile(file);
-    } else {
-        reportMissingFile(file);
-    }
+    const SnippetFile read = readSnippetFile(file);
+    for (const QString& row : read.rows)
+        List1.addItem(row);
+    snippetFileDamaged_ = read.damaged;
     rowCount_ = List1.listCount();
 }
 
 void Einfuegungen::showPlaceholderRows(std::span<const PlaceholderRow> rows)
 {
     // Without the file there is nothing to head or to offer.
-    if (placeholdersRead_ == 0)
+    if (Placeholders.count == 0)
         return;
-    List1.addItem(Token[0] + QString(12, QLatin1Char(' ')) + Description[0] + CrLf);
+    List1.addItem(Placeholders.tokens[0] + QString(12, QLatin1Char(' ')) + Placeholders.descriptions[0] + CrLf);
     List1.addItem(QString(27, QLatin1Char('_')) + CrLf);
     for (const PlaceholderRow& row : rows)
-        if (row.slot < placeholdersRead_)
-            List1.addItem(Token[row.slot] + QString(row.fillers, QLatin1Char(' ')) + Description[row.slot] + CrLf);
+        if (row.slot < Placeholders.count)
+            List1.addItem(Placeholders.tokens[row.slot] + QString(row.fillers, QLatin1Char(' '))
+                          + Placeholders.descriptions[row.slot] + CrLf);
 }
 
 std::span<const Einfuegungen::PlaceholderRow> Einfuegungen::placeholderRowsOfMode() const
@@ -185,7 +154,7 @@ void Einfuegungen::List1_Click()
     // The header and the separator row offer nothing.
     const int tokenRow = row - FirstTokenRow;
     if (tokenRow >= 0 && tokenRow < static_cast<int>(rows.size()))
-        Clipboard::SetText(Token[rows[tokenRow].slot]);
+        Clipboard::SetText(Placeholders.tokens[rows[tokenRow].slot]);
 }
 
 void Einfuegungen::Command1_Click(int Index)
@@ -200,14 +169,14 @@ void Einfuegungen::Command1_Click(int Index)
             return;
         List1.removeItem(List1.listIndex());
         rowCount_ = List1.listCount();
-        writeSnippetFile(snippetRows());
+        saveSnippets(snippetRows());
         break;
     case 1:
         if (!mayOverwriteSnippetFile())
             return;
         List1.clear();
         rowCount_ = 0;
-        writeSnippetFile({NoEntries});
+        saveSnippets({NoEntries});
         break;
     case 2: {
         const QString text = InputBox(NewTextPrompt, QStringLiteral("Einfügetext"));
@@ -215,7 +184,7 @@ void Einfuegungen::Command1_Click(int Index)
             return;
         List1.addItem(WithoutQuotes(text));
         rowCount_ = List1.listCount();
-        writeSnippetFile(snippetRows());
+        saveSnippets(snippetRows());
         break;
     }
     default:
@@ -231,15 +200,10 @@ QStringList Einfuegungen::snippetRows() const
     return rows;
 }
 
-void Einfuegungen::writeSnippetFile(const QStringList& rows)
+void Einfuegungen::saveSnippets(const QStringList& rows)
 {
-    RecordWriter writer;
-    for (const QString& row : rows)
-        writer.string(row).endRecord();
-    if (writeRecordFile(snippetFile_, writer))
+    if (writeSnippetFile(snippetFile_, rows))
         snippetFileDamaged_ = false;
-    else
-        reportWriteFailure(snippetFile_);
 }
 
 // The list and the file stay as they are unless the teacher accepts losing what could not be read.
