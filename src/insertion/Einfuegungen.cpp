@@ -5,8 +5,6 @@
 #include "core/ActiveForm.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
-#include <algorithm>
-#include <optional>
 
 namespace zt {
 
