@@ -9,29 +9,20 @@ namespace {
 QString inDaten(const QString& name) { return QStringLiteral("Daten\\") + name; }
 
 template <class ReadRecord>
-bool readFile(const QString& nameInDaten, int slotLimit, ReadRecord readRecord)
+FileRead readFile(const QString& nameInDaten, int slotLimit, ReadRecord readRecord)
 {
     const QString path = inDaten(nameInDaten);
     std::optional<RecordReader> reader = openRecordFile(path);
     if (!reader) {
         reportMissingFile(path);
-        return false;
+        return {};
     }
     const NumberedResult result = readNumbered(*reader, slotLimit, [&](int slot) { readRecord(*reader, slot); });
     if (result.truncated)
         reportTooManyRecords(path, slotLimit);
     else if (reader->damaged())
         reportDamagedFile(path);
-    return true;
-}
-
-bool writeFile(const QString& nameInDaten, const QString& text)
-{
-    const QString path = inDaten(nameInDaten);
-    if (Files::writeText(path, text))
-        return true;
-    reportWriteFailure(path);
-    return false;
+    return {true, !result.truncated && reader->damaged()};
 }
 } // namespace
 
@@ -50,7 +41,7 @@ BehaviourArea::BehaviourArea(int categories, int categorySlots)
         m.fill(0);
 }
 
-bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area)
+FileRead readCategoryFile(const QString& nameInDaten, BehaviourArea& area)
 {
     const int slotCount = static_cast<int>(area.names.size());
     return readFile(nameInDaten, slotCount, [&](RecordReader& r, int slot) {
@@ -65,7 +56,7 @@ bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area)
     });
 }
 
-bool readLineFile(const QString& nameInDaten, BehaviourArea& area)
+FileRead readLineFile(const QString& nameInDaten, BehaviourArea& area)
 {
     return readFile(nameInDaten, BlockLineSlots, [&](RecordReader& r, int slot) {
         for (int c = 0; c < area.categories; ++c) {
@@ -102,12 +93,49 @@ QString lineFileText(const BehaviourArea& area)
 
 bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area)
 {
-    return writeFile(nameInDaten, categoryFileText(area));
+    return writeTextBlockFile(nameInDaten, categoryFileText(area));
 }
 
 bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area)
 {
-    return writeFile(nameInDaten, lineFileText(area));
+    return writeTextBlockFile(nameInDaten, lineFileText(area));
+}
+
+BlockTable::BlockTable(int columns, int lineSlots)
+    : columns(columns), lineSlots(lineSlots), lines(columns, std::vector<QString>(lineSlots))
+{
+}
+
+FileRead readBlockTable(const QString& nameInDaten, BlockTable& table)
+{
+    return readFile(nameInDaten, table.lineSlots, [&](RecordReader& r, int slot) {
+        for (int c = 0; c < table.columns; ++c) {
+            QString text = r.string();
+            if (slot >= 0 && slot < table.lineSlots)
+                table.lines[c][slot] = text;
+        }
+    });
+}
+
+QString blockTableText(const BlockTable& table, int records)
+{
+    RecordWriter w;
+    for (int line = 1; line <= records; ++line) {
+        w.integer(line);
+        for (int c = 1; c <= table.columns; ++c)
+            w.string(table.cell(c, line));
+        w.endRecord();
+    }
+    return w.text();
+}
+
+bool writeTextBlockFile(const QString& nameInDaten, const QString& text)
+{
+    const QString path = inDaten(nameInDaten);
+    if (Files::writeText(path, text))
+        return true;
+    reportWriteFailure(path);
+    return false;
 }
 
 } // namespace zt

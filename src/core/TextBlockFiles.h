@@ -36,11 +36,18 @@ struct BehaviourArea {
     const QString& line(int category, int line) const { return lines.at(category - 1).at(line); }
 };
 
-// Readers tell the teacher about a missing, damaged or overlong file, read what they can and
-// return false when the file could not be read at all. Slots a file does not reach keep their
-// values.
-bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area);
-bool readLineFile(const QString& nameInDaten, BehaviourArea& area);
+// What a reader made of a file: nothing when it is missing, else what could be read of it, and
+// whether that was all (a damaged file was read only in part).
+struct FileRead {
+    bool found = false;
+    bool damaged = false;
+    explicit operator bool() const { return found; }
+};
+
+// Readers tell the teacher about a missing, damaged or overlong file and read what they can.
+// Slots a file does not reach keep their values.
+FileRead readCategoryFile(const QString& nameInDaten, BehaviourArea& area);
+FileRead readLineFile(const QString& nameInDaten, BehaviourArea& area);
 // The texts the writers write: always the full number of records.
 QString categoryFileText(const BehaviourArea& area);
 QString lineFileText(const BehaviourArea& area);
@@ -48,5 +55,30 @@ QString lineFileText(const BehaviourArea& area);
 // unchanged.
 bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area);
 bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area);
+
+// The grade text blocks: numbered records of one string per column ("Mathe1.Txt" has 18).
+struct BlockTable {
+    BlockTable(int columns, int lineSlots);
+
+    int columns;
+    // Lines a reader keeps per column.
+    int lineSlots;
+    // lines[c-1][k-1] is line k of column c.
+    std::vector<std::vector<QString>> lines;
+
+    QString& cell(int column, int line) { return lines.at(column - 1).at(line - 1); }
+    const QString& cell(int column, int line) const { return lines.at(column - 1).at(line - 1); }
+};
+
+// The one interests file of grades 1 and 2, and the lead-ins of their areas, which no window writes.
+inline const QString Grade12InterestFile = QStringLiteral("Interessen12.Txt");
+inline const QString LeadInFile = QStringLiteral("Zwischentexte.Txt");
+
+FileRead readBlockTable(const QString& nameInDaten, BlockTable& table);
+// Lines 1 to `records`, numbered from 1, whatever the table holds beyond them.
+QString blockTableText(const BlockTable& table, int records);
+// Writes a text-block file whole; false (reported) when it could not be written, and then the
+// previous file is unchanged.
+bool writeTextBlockFile(const QString& nameInDaten, const QString& text);
 
 } // namespace zt
