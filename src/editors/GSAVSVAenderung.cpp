@@ -1,7 +1,6 @@
 #include "GSAVSVAenderung.h"
 #include "common/ClipboardInsertion.h"
 #include "common/QuoteGuards.h"
-#include "common/WordLauncher.h"
 #include "core/CollapseDoubleSpace.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
@@ -40,6 +39,9 @@ EditorDesign behaviourEditorDesign()
         QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. Wollen Sie noch speichern ?");
     d.clearsClipboardOnLeaving = true;
     d.refusedStartClosesInsertion = false;
+    d.storesOnLostFocus = false;
+    d.insertionHide = HideMeans::Unload;
+    d.helpCommandLine = QStringLiteral("Winword.exe Texte\\Hilfe8.doc");
     d.currentFiles = {AvCategoryFile, SvCategoryFile, AvLineFile, SvLineFile};
     return d;
 }
@@ -111,9 +113,6 @@ void GSAVSVAenderung::createControls()
                                             QStringLiteral("Geschlechtsspezifische Platzhalter verbergen")};
     for (int i = 0; i < 2; ++i)
         Command8.add(i, *this, placeholderCaptions[i]).move(240 + i * 4920, 720, 4800, 420);
-    // Nothing is shown yet, so of the pair only showing is offered.
-    Command8(1).setBackColor(Colours::White);
-    Command8(1).setEnabled(false);
     Command8.add(2, *this).move(10000, 120, 660, 500);
     Command8(2).setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     Command8.Click = [this](int i) { Command8_Click(i); };
@@ -201,10 +200,7 @@ void GSAVSVAenderung::Command1_Click(int Index)
     Command3.setEnabled(true);
     Text1.setEnabled(true);
     Text2.forEach([](int, TextBox& box) { box.setEnabled(true); });
-    const QStringList current = {AvCategoryFile, AvLineFile, SvCategoryFile, SvLineFile};
-    BlockFileNames.clear();
-    for (const QString& name : current)
-        BlockFileNames << (Index == 0 ? StandardFileName(name) : name);
+    ChooseBlockFileNames(Index, {AvCategoryFile, AvLineFile, SvCategoryFile, SvLineFile});
     LoadAvBlocks();
     LoadSvBlocks();
     Command2_Click();
@@ -213,21 +209,19 @@ void GSAVSVAenderung::Command1_Click(int Index)
     Command1(1).setVisible(false);
     Command5.setVisible(true);
     Loaded = 1;
-    // Taken over as saving would, so that the untouched set compares equal on leaving.
-    StoreEditorInArrays();
-    SavedSetText = SetText();
+    RememberLoadedSet();
 }
 
 void GSAVSVAenderung::LoadAvBlocks()
 {
-    readCategoryFile(BlockFileNames.at(0), Av);
-    readLineFile(BlockFileNames.at(1), Av);
+    ReadBlockFile(0, [this](const QString& file) { return readCategoryFile(file, Av); });
+    ReadBlockFile(1, [this](const QString& file) { return readLineFile(file, Av); });
 }
 
 void GSAVSVAenderung::LoadSvBlocks()
 {
-    readCategoryFile(BlockFileNames.at(2), Sv);
-    readLineFile(BlockFileNames.at(3), Sv);
+    ReadBlockFile(2, [this](const QString& file) { return readCategoryFile(file, Sv); });
+    ReadBlockFile(3, [this](const QString& file) { return readLineFile(file, Sv); });
 }
 
 void GSAVSVAenderung::Command2_Click()
@@ -379,64 +373,26 @@ void GSAVSVAenderung::ShowCategoryHint()
     Label3.setCaption(categoryHints(EditorArea, category).join(crLf) + crLf + RedLineSentence);
 }
 
-void GSAVSVAenderung::Command5_Click()
-{
-    ConfirmOverwriteCurrent();
-    if (OverwriteRefused == 1)
-        return;
-    StoreEditorInArrays();
-    SaveTextBlocks();
-}
+void GSAVSVAenderung::Command5_Click() { SaveAfterConfirmation(); }
 
-bool GSAVSVAenderung::SaveTextBlocks()
+std::vector<BlockFileText> GSAVSVAenderung::SetFiles() const
 {
-    // Every file that can be written is; one that cannot is reported and keeps its previous content.
-    bool written = writeCategoryFile(AvCategoryFile, Av);
-    written = writeCategoryFile(SvCategoryFile, Sv) && written;
-    written = writeLineFile(AvLineFile, Av) && written;
-    written = writeLineFile(SvLineFile, Sv) && written;
-    if (written) {
-        Saved = 1;
-        SavedSetText = SetText();
-    }
-    return written;
-}
-
-QString GSAVSVAenderung::SetText() const
-{
-    return categoryFileText(Av) + categoryFileText(Sv) + lineFileText(Av) + lineFileText(Sv);
+    return {{AvCategoryFile, categoryFileText(Av)},
+            {SvCategoryFile, categoryFileText(Sv)},
+            {AvLineFile, lineFileText(Av)},
+            {SvLineFile, lineFileText(Sv)}};
 }
 
 void GSAVSVAenderung::LeaveByOwnButton() { Command6_Click(); }
 
-bool GSAVSVAenderung::QueryUnload()
-{
-    if (Loaded != 1)
-        return true;
-    StoreEditorInArrays();
-    if (SetText() == SavedSetText || !AskSaveOnClose())
-        return true;
-    return SaveTextBlocks();
-}
-
-void GSAVSVAenderung::Command6_Click()
-{
-    if (AskSaveOnClose()) {
-        StoreEditorInArrays();
-        // After a failed write the window stays, so that the edits are not lost with it.
-        if (!SaveTextBlocks())
-            return;
-    }
-    UnloadEditor();
-}
+void GSAVSVAenderung::Command6_Click() { LeaveEditor(); }
 
 void GSAVSVAenderung::Command8_Click(int Index)
 {
-    if (Index == 2) {
-        RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe8.doc"));
-        return;
-    }
-    ShowHideInsertionDialog(Index, Command8(0), Command8(1), HideMeans::Unload);
+    if (Index == 2)
+        StartHelp();
+    else
+        ShowHideInsertion(Index, Command8(0), Command8(1));
 }
 
 void GSAVSVAenderung::Text1_KeyPress(int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
@@ -457,12 +413,6 @@ void GSAVSVAenderung::Text2_DblClick(int Index)
     InsertClipboardAtCaret(Text2(Index), GenderEnding::Glued);
 }
 
-void GSAVSVAenderung::Label1_DblClick()
-{
-    if (Loaded != 1)
-        return;
-    if (AskStandardOverwritePassword())
-        OverwriteStandardBlocks();
-}
+void GSAVSVAenderung::Label1_DblClick() { ReplaceDefaultsBehindPassword(); }
 
 } // namespace zt

@@ -12,7 +12,6 @@ public:
 
     void Form_Load() override;
     void LeaveByOwnButton() override;
-    bool QueryUnload() override;
 
     Label Label1{*this};
     CommandButton Command2{*this};
@@ -56,8 +55,8 @@ private:
     void createControls();
     void LoadAvBlocks();
     void LoadSvBlocks();
-    void StoreEditorInArrays();
-    bool SaveTextBlocks();
+    void StoreEditorInArrays() override;
+    std::vector<BlockFileText> SetFiles() const override;
     void ShowAvCategory();
     void ShowSvCategory();
     void ShowAvLineColours();
@@ -68,10 +67,6 @@ private:
     void StoreLineColours();
     void ShowCategoryHint();
     BehaviourArea* ShownBlocks(int& category);
-    // The set as saving would write it, and as it was loaded or last saved: what leaving by the
-    // main menu must not drop without asking.
-    QString SetText() const;
-    QString SavedSetText;
 
     // A category file may fill one name slot more than either area has.
     static constexpr int CategorySlots = 8;

@@ -1,5 +1,6 @@
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
+#include "core/ProgramFolder.h"
 #include "editors/GSAVSVAenderung.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
@@ -240,6 +241,19 @@ TEST_F(BehaviourEditorTest, TheTitleBarAndTheMainMenuAskOnlyForEditsNotYetSaved)
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
 }
 
+TEST_F(BehaviourEditorTest, TheMainMenuAsksAboutANameTypedAfterSaving)
+{
+    auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
+    GSAVSVAenderung& w = openLoaded();
+    save(w);
+    // "Beenden" would let it go, as the saved flag ignores the name box; the main menu compares.
+    retype(w.Text1, QStringLiteral("Lernwille"));
+    messages->expect(CloseQuestion, vbYes);
+    User::click(start.Command1(0));
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/AVKategorien.txt")).startsWith(QStringLiteral("1,\"Lernwille\",")));
+}
+
 TEST_F(BehaviourEditorTest, SwitchingAreaStoresTheShownCategoryIntoItsOwnArea)
 {
     GSAVSVAenderung& w = openLoaded();
@@ -431,6 +445,67 @@ TEST_F(BehaviourEditorTest, AFailedCopyLeavesTheWholeDefaultSetAsItWas)
     EXPECT_TRUE(isOpen());
 }
 
+TEST_F(BehaviourEditorTest, ADefaultThatCannotBePutBackIsNamedAndTheRollbackStops)
+{
+    installLoadedFixture();
+    const auto defaults = defaultSet();
+    const auto current = currentSet();
+    GSAVSVAenderung& w = openLoaded();
+    // The last copy fails; then the second default cannot be written back.
+    bool copyFailed = false;
+    Files::setWriteFailure([&copyFailed](const QString& target) {
+        if (target.endsWith(QStringLiteral("/TexteSVStandard.txt")))
+            return copyFailed = true;
+        return copyFailed && target.endsWith(QStringLiteral("/SVKategorienStandard.txt"));
+    });
+    messages->expect(PasswordQuestion, vbYes);
+    inputs->answerNext(QStringLiteral("Wolkenbruch"));
+    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt konnte nicht nach"));
+    messages->expect(QStringLiteral("Die Datei Daten\\Standard\\SVKategorienStandard.txt konnte nicht gespeichert werden."));
+    User::dblClick(w.Label1);
+    messages->verifyDone();
+    const auto after = defaultSet();
+    EXPECT_EQ(after.at(DefaultFiles[0]), defaults.at(DefaultFiles[0]));
+    EXPECT_EQ(after.at(DefaultFiles[1]), current.at(CurrentFiles[1]));
+    EXPECT_EQ(after.at(DefaultFiles[2]), current.at(CurrentFiles[2]));
+    EXPECT_EQ(after.at(DefaultFiles[3]), defaults.at(DefaultFiles[3]));
+    EXPECT_TRUE(isOpen());
+}
+
+TEST_F(BehaviourEditorTest, ADamagedCategoryFileIsSavedOverOnlyAfterAQuestion)
+{
+    // A text where a colour mark belongs: the file is read as far as it goes.
+    QString damaged = readFile(QStringLiteral("Daten/AVKategorien.txt"));
+    damaged.replace(QStringLiteral("1,\"Lernbereitschaft\",1,"), QStringLiteral("1,\"Lernbereitschaft\",\"rot\","));
+    writeFile(QStringLiteral("Daten/AVKategorien.txt"), damaged);
+    const QByteArray damagedBytes = readBytes(QStringLiteral("Daten/AVKategorien.txt"));
+    const QString question = QStringLiteral("Die Datei Daten\\AVKategorien.txt war beim Laden beschädigt");
+    GSAVSVAenderung& w = open();
+    messages->expect(LoadWarning, vbYes);
+    messages->expect(QStringLiteral("Die Datei Daten\\AVKategorien.txt ist beschädigt"));
+    User::click(w.Command1(1));
+    retype(w.Text2(3), QStringLiteral("meldet sich oft"));
+
+    // No keeps the damaged file; the rest of the set is saved, the set counts as unsaved.
+    messages->expect(SaveQuestion, vbYes);
+    messages->expect(question, vbNo);
+    User::click(w.Command5);
+    messages->verifyDone();
+    EXPECT_EQ(messages->shown().back().style, 308);
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AVKategorien.txt")), damagedBytes);
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/TexteAV.txt")).contains(QStringLiteral("\r\n4,\"meldet sich oft\",")));
+    EXPECT_FALSE(w.saved());
+
+    // Yes overwrites it, and a later save asks no more.
+    messages->expect(SaveQuestion, vbYes);
+    messages->expect(question, vbYes);
+    User::click(w.Command5);
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/AVKategorien.txt")).startsWith(QStringLiteral("1,\"Lernbereitschaft\",0,1,2,")));
+    EXPECT_TRUE(w.saved());
+    save(w);
+    messages->verifyDone();
+}
+
 TEST_F(BehaviourEditorTest, FileProblemsAreReportedAndTheEditorStaysUsable)
 {
     // A missing file and an overlong one: each named, the rest of the set loaded.
@@ -532,7 +607,13 @@ TEST_F(BehaviourEditorTest, PlaceholderListAndHelp)
     writeActiveForm(BehaviourBlocksEditor);
     GSAVSVAenderung& w = open();
     EXPECT_EQ(w.Command8(0).backColor(), Colours::LightGreen);
+    // All three buttons react from the start: hiding what is not shown still empties the clipboard.
+    clipboard->setText(QStringLiteral("<Er/Sie>"));
+    User::click(w.Command8(1));
+    EXPECT_TRUE(clipboard->text().isEmpty());
     EXPECT_FALSE(w.Command8(1).enabled());
+    EXPECT_EQ(w.Command8(1).backColor(), Colours::White);
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
     User::click(w.Command8(0));
     EXPECT_TRUE(registry.Find(WindowNames::Insertion)->shown());
     EXPECT_FALSE(w.Command8(0).enabled());
