@@ -1,5 +1,6 @@
 #include "WindowTable.h"
 #include "composition/GsArbeitsverhalten.h"
+#include "editors/GSAenderung12.h"
 #include "editors/GSAVSVAenderung.h"
 #include "GsStart.h"
 #include "insertion/Einfuegungen.h"
@@ -25,7 +26,7 @@ void registerWindows()
     addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
     addPending(WindowNames::Review, QStringLiteral("GsAnzeige"));
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
-    addPending(WindowNames::Grade12Editor, QStringLiteral("Änderung der Texte 1 und 2"));
+    r.add(WindowNames::Grade12Editor, [] { return std::make_unique<GSAenderung12>(); });
     addPending(WindowNames::Grade34Editor, QStringLiteral("34Änderung"));
     addPending(WindowNames::MasterData, QStringLiteral("GsBasis"));
     r.add(WindowNames::Insertion, [] { return std::make_unique<Einfuegungen>(); });
