@@ -1,5 +1,4 @@
 #include "EditorSkeleton.h"
-#include "common/WordLauncher.h"
 #include "core/FileProblems.h"
 #include "core/ProgramFolder.h"
 #include "platform/Colour.h"
@@ -20,7 +19,13 @@ const QString CrLf = QStringLiteral("\r\n");
 QString inDaten(const QString& name) { return QStringLiteral("Daten\\") + name; }
 } // namespace
 
-TextBlockEditor::TextBlockEditor(const QString& name, EditorDesign design) : Form(name), design_(std::move(design)) {}
+TextBlockEditor::TextBlockEditor(const QString& name, EditorDesign design) : Form(name), design_(std::move(design))
+{
+    Label1.DblClick = [this] { Label1_DblClick(); };
+    Command5.Click = [this] { Command5_Click(); };
+    Command6.setCaption(QStringLiteral("Beenden"));
+    Command6.Click = [this] { Command6_Click(); };
+}
 
 void TextBlockEditor::FillColourTable()
 {
@@ -42,7 +47,7 @@ bool TextBlockEditor::ConfirmEditStart()
     if (answer == vbYes)
         return true;
     WindowRegistry::instance().Unload(name());
-    if (design_.refusedStartClosesInsertion)
+    if (Has(RefusedStartClosesInsertion))
         WindowRegistry::instance().Unload(WindowNames::Insertion);
     return false;
 }
@@ -69,7 +74,7 @@ void TextBlockEditor::RememberLoadedSet()
 
 void TextBlockEditor::TakeOverBoxes()
 {
-    if (!design_.storesOnLostFocus)
+    if (!Has(StoresOnLostFocus))
         StoreEditorInArrays();
 }
 
@@ -81,7 +86,7 @@ QString TextBlockEditor::SetText() const
     return text;
 }
 
-void TextBlockEditor::SaveAfterConfirmation()
+void TextBlockEditor::Command5_Click()
 {
     if (Loaded != 1)
         return;
@@ -95,7 +100,10 @@ void TextBlockEditor::SaveAfterConfirmation()
 void TextBlockEditor::ConfirmOverwriteCurrent()
 {
     OverwriteRefused = 0;
-    if (MsgBox(design_.overwriteQuestion, vbYesNo | vbQuestion | vbDefaultButton2) == vbNo)
+    const QString question = QStringLiteral("Sie überschreiben jetzt die aktuellen Formulierungen mit dem hier in allen "
+                                            "Bereichen sichtbaren Text. ")
+                             + design_.overwriteMiddle + QStringLiteral(" Wollen Sie das wirklich ?");
+    if (MsgBox(question, vbYesNo | vbQuestion | vbDefaultButton2) == vbNo)
         OverwriteRefused = 1;
 }
 
@@ -128,9 +136,9 @@ bool TextBlockEditor::WriteBlockFile(const BlockFileText& file)
     return writeTextBlockFile(file.name, file.text);
 }
 
-void TextBlockEditor::LeaveEditor()
+void TextBlockEditor::Command6_Click()
 {
-    if (design_.clearsClipboardOnLeaving)
+    if (Has(ClearsClipboardOnLeaving))
         Clipboard::Clear();
     if (Saved == 0 && Loaded == 1 && AskSaveOnClose()) {
         TakeOverBoxes();
@@ -152,17 +160,12 @@ bool TextBlockEditor::QueryUnload()
 
 bool TextBlockEditor::AskSaveOnClose()
 {
-    return MsgBox(design_.unsavedQuestion, vbYesNo | vbQuestion | vbDefaultButton2) == vbYes;
+    return MsgBox(QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. ") + design_.unsavedTail,
+                  vbYesNo | vbQuestion | vbDefaultButton2)
+        == vbYes;
 }
 
-void TextBlockEditor::ShowHideInsertion(int index, CommandButton& showButton, CommandButton& hideButton)
-{
-    ShowHideInsertionDialog(index, showButton, hideButton, design_.insertionHide);
-}
-
-void TextBlockEditor::StartHelp() { RunWordCommand(design_.helpCommandLine); }
-
-void TextBlockEditor::ReplaceDefaultsBehindPassword()
+void TextBlockEditor::Label1_DblClick()
 {
     if (Loaded != 1)
         return;

@@ -1,5 +1,4 @@
 #pragma once
-#include "common/ClipboardInsertion.h"
 #include "core/TextBlockFiles.h"
 #include "platform/Form.h"
 #include <QString>
@@ -9,22 +8,23 @@
 
 namespace zt {
 
-// What the shared steps of the three text-block editors say and touch differently.
-struct EditorDesign {
-    // Asked before the boxes are saved as the current set.
-    QString overwriteQuestion;
-    // Asked when the teacher leaves a loaded set unsaved.
-    QString unsavedQuestion;
+// Where the editors' shared steps differ.
+enum EditorTrait {
     // Leaving empties the clipboard before anything else.
-    bool clearsClipboardOnLeaving = false;
+    ClearsClipboardOnLeaving = 1,
     // No to the load warning closes the insertion dialog along with the editor.
-    bool refusedStartClosesInsertion = false;
+    RefusedStartClosesInsertion = 2,
     // Every box hands its text to the set when it loses the focus; otherwise the boxes on screen
     // are taken over before the set is saved or compared.
-    bool storesOnLostFocus = false;
-    // The show/hide pair of the insertion dialog hides it or unloads it.
-    HideMeans insertionHide = HideMeans::Hide;
-    QString helpCommandLine;
+    StoresOnLostFocus = 4,
+};
+
+struct EditorDesign {
+    // The sentence of the overwrite question that says who will offer the new formulations.
+    QString overwriteMiddle;
+    // The question that ends the notice of unsaved changes.
+    QString unsavedTail;
+    int traits = 0;
     // The current files, relative to Daten, that the password copy puts over their defaults,
     // in this order.
     QStringList currentFiles;
@@ -41,6 +41,20 @@ struct BlockFileText {
 // left, and the defaults replaced only behind the editor password.
 class TextBlockEditor : public Form {
 public:
+    // The title label, whose double-click replaces the defaults, the save button and "Beenden".
+    Label Label1{*this};
+    CommandButton Command5{*this};
+    CommandButton Command6{*this};
+
+    // After ConfirmOverwriteCurrent, the set is written.
+    void Command5_Click();
+    // Asks about a loaded, unsaved set, then unloads this window and the insertion dialog. A set
+    // that could not be saved keeps the window.
+    void Command6_Click();
+    // The password, then the copy.
+    void Label1_DblClick();
+
+    void LeaveByOwnButton() override { Command6_Click(); }
     // Asked by the main menu and the end of the program: a set that differs from what was loaded
     // or last saved is asked about with the editor's own question.
     bool QueryUnload() override;
@@ -54,6 +68,7 @@ protected:
     virtual std::vector<BlockFileText> SetFiles() const = 0;
 
     // Layout A: slots 0 to 7 hold the decimal text of a colour, 8 to 10 stay empty.
+    enum ColourSlot { WhiteSlot = 0, LightGreenSlot = 1, LightRedSlot = 4 };
     void FillColourTable();
     Colour TableColour(int slot) const;
 
@@ -72,21 +87,12 @@ protected:
     // What saving would write, as the set now loaded stands: leaving asks only when this changes.
     void RememberLoadedSet();
 
-    // The save button: after ConfirmOverwriteCurrent, the set is written.
-    void SaveAfterConfirmation();
     // Sets OverwriteRefused from the answer.
     void ConfirmOverwriteCurrent();
     // Writes every file of the set; true when all were written, and then Saved is 1.
     bool SaveTextBlocks();
-    // The leave button: asks about a loaded, unsaved set, then unloads this window and the
-    // insertion dialog. A set that could not be saved keeps the window.
-    void LeaveEditor();
     bool AskSaveOnClose();
 
-    void ShowHideInsertion(int index, CommandButton& showButton, CommandButton& hideButton);
-    void StartHelp();
-    // The double-click on the title label: the password, then the copy.
-    void ReplaceDefaultsBehindPassword();
     // The question, the password and, for a wrong one, the notice; true only for Yes and the
     // right password.
     bool AskStandardOverwritePassword();
@@ -104,6 +110,7 @@ protected:
     std::array<QString, 11> ColourTable;
 
 private:
+    bool Has(EditorTrait trait) const { return (design_.traits & trait) != 0; }
     void NoteRead(const QString& fileName, FileRead read);
     void TakeOverBoxes();
     QString SetText() const;

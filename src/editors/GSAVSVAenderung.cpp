@@ -1,6 +1,7 @@
 #include "GSAVSVAenderung.h"
 #include "common/ClipboardInsertion.h"
 #include "common/QuoteGuards.h"
+#include "common/WordLauncher.h"
 #include "core/CollapseDoubleSpace.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
@@ -12,9 +13,6 @@
 namespace zt {
 
 namespace {
-constexpr int WhiteSlot = 0;
-constexpr int LightGreenSlot = 1;
-constexpr int LightRedSlot = 4;
 constexpr int MarkSlots = 5;
 constexpr int CategoryButtons = 7;
 constexpr int Blue = 0xFF0000;
@@ -28,23 +26,13 @@ constexpr int BoxStep = 420;
 constexpr int BoxHeight = 380;
 constexpr int ColourButtonLeft = 10740;
 
-EditorDesign behaviourEditorDesign()
-{
-    EditorDesign d;
-    d.overwriteQuestion = QStringLiteral(
-        "Sie überschreiben jetzt die aktuellen Formulierungen mit dem hier in allen Bereichen sichtbaren Text. Beim "
-        "Arbeits- und Sozialverhalten stehen dann nur die neuen Formulierungen als Textbausteine zur Verfügung. "
-        "Wollen Sie das wirklich ?");
-    d.unsavedQuestion =
-        QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. Wollen Sie noch speichern ?");
-    d.clearsClipboardOnLeaving = true;
-    d.refusedStartClosesInsertion = false;
-    d.storesOnLostFocus = false;
-    d.insertionHide = HideMeans::Unload;
-    d.helpCommandLine = QStringLiteral("Winword.exe Texte\\Hilfe8.doc");
-    d.currentFiles = {AvCategoryFile, SvCategoryFile, AvLineFile, SvLineFile};
-    return d;
-}
+const EditorDesign BehaviourEditorDesign{
+    .overwriteMiddle = QStringLiteral("Beim Arbeits- und Sozialverhalten stehen dann nur die neuen Formulierungen als "
+                                      "Textbausteine zur Verfügung."),
+    .unsavedTail = QStringLiteral("Wollen Sie noch speichern ?"),
+    .traits = ClearsClipboardOnLeaving,
+    .currentFiles = {AvCategoryFile, SvCategoryFile, AvLineFile, SvLineFile},
+};
 
 // The hints state the composition rules for the lines of each category.
 const QString FirstNameFirst = QStringLiteral(
@@ -94,7 +82,7 @@ QStringList categoryHints(int area, int category)
 }
 } // namespace
 
-GSAVSVAenderung::GSAVSVAenderung() : TextBlockEditor(WindowNames::BehaviourEditor, behaviourEditorDesign())
+GSAVSVAenderung::GSAVSVAenderung() : TextBlockEditor(WindowNames::BehaviourEditor, BehaviourEditorDesign)
 {
     setCaption(QStringLiteral("Textänderung AVSV"));
     resize(12180, 9440);
@@ -107,7 +95,6 @@ void GSAVSVAenderung::createControls()
     Label1.move(240, 150, 8000, 450);
     Label1.setFontBold(true);
     Label1.setFontSize(12);
-    Label1.DblClick = [this] { Label1_DblClick(); };
 
     const QString placeholderCaptions[2] = {QStringLiteral("Geschlechtsspezifische Platzhalter anzeigen"),
                                             QStringLiteral("Geschlechtsspezifische Platzhalter verbergen")};
@@ -116,9 +103,7 @@ void GSAVSVAenderung::createControls()
     Command8.add(2, *this).move(10000, 120, 660, 500);
     Command8(2).setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     Command8.Click = [this](int i) { Command8_Click(i); };
-    Command6.setCaption(QStringLiteral("Beenden"));
     Command6.move(10740, 120, 1200, 500);
-    Command6.Click = [this] { Command6_Click(); };
 
     Command2.setCaption(QStringLiteral("Arbeitsverhalten"));
     Command2.move(240, 1300, 2500, 450);
@@ -133,7 +118,6 @@ void GSAVSVAenderung::createControls()
     Command1.Click = [this](int i) { Command1_Click(i); };
     Command5.setCaption(QStringLiteral("Alles als aktuelle Formulierungen speichern"));
     Command5.move(5520, 1300, 6420, 450);
-    Command5.Click = [this] { Command5_Click(); };
 
     // Categories 1 to 6 fill three columns of two rows; the seventh stands twice as tall at the right.
     for (int i = 0; i < CategoryButtons - 1; ++i)
@@ -373,8 +357,6 @@ void GSAVSVAenderung::ShowCategoryHint()
     Label3.setCaption(categoryHints(EditorArea, category).join(crLf) + crLf + RedLineSentence);
 }
 
-void GSAVSVAenderung::Command5_Click() { SaveAfterConfirmation(); }
-
 std::vector<BlockFileText> GSAVSVAenderung::SetFiles() const
 {
     return {{AvCategoryFile, categoryFileText(Av)},
@@ -383,16 +365,12 @@ std::vector<BlockFileText> GSAVSVAenderung::SetFiles() const
             {SvLineFile, lineFileText(Sv)}};
 }
 
-void GSAVSVAenderung::LeaveByOwnButton() { Command6_Click(); }
-
-void GSAVSVAenderung::Command6_Click() { LeaveEditor(); }
-
 void GSAVSVAenderung::Command8_Click(int Index)
 {
     if (Index == 2)
-        StartHelp();
+        RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe8.doc"));
     else
-        ShowHideInsertion(Index, Command8(0), Command8(1));
+        ShowHideInsertionDialog(Index, Command8(0), Command8(1), HideMeans::Unload);
 }
 
 void GSAVSVAenderung::Text1_KeyPress(int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
@@ -412,7 +390,5 @@ void GSAVSVAenderung::Text2_DblClick(int Index)
         return;
     InsertClipboardAtCaret(Text2(Index), GenderEnding::Glued);
 }
-
-void GSAVSVAenderung::Label1_DblClick() { ReplaceDefaultsBehindPassword(); }
 
 } // namespace zt

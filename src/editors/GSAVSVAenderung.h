@@ -11,9 +11,7 @@ public:
     GSAVSVAenderung();
 
     void Form_Load() override;
-    void LeaveByOwnButton() override;
 
-    Label Label1{*this};
     CommandButton Command2{*this};
     CommandButton Command3{*this};
     ControlArray<CommandButton> Command1;
@@ -24,8 +22,6 @@ public:
     ControlArray<TextBox> Text2;
     ControlArray<CommandButton> Command7;
     ControlArray<CommandButton> Command4;
-    CommandButton Command5{*this};
-    CommandButton Command6{*this};
     ControlArray<CommandButton> Command8;
     Label Label3{*this};
     Line Line1{*this};
@@ -34,8 +30,6 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click(int Index);
-    void Command5_Click();
-    void Command6_Click();
     void Command7_Click(int Index);
     void Command8_Click(int Index);
     void Text1_KeyPress(int& KeyAscii);
@@ -43,7 +37,6 @@ public:
     void Text2_KeyPress(int Index, int& KeyAscii);
     void Text2_Change(int Index);
     void Text2_DblClick(int Index);
-    void Label1_DblClick();
 
     // For tests: the window's state as the teacher cannot see it.
     bool saved() const { return Saved == 1; }

@@ -1,6 +1,7 @@
 #include "GSAenderung12.h"
 #include "common/ClipboardInsertion.h"
 #include "common/QuoteGuards.h"
+#include "common/WordLauncher.h"
 #include "core/MasterData.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
@@ -13,25 +14,19 @@
 namespace zt {
 
 namespace {
-constexpr int WhiteSlot = 0;
-constexpr int LightGreenSlot = 1;
-constexpr Colour CloseRed = 0x8080FF;
-constexpr Colour LeadInYellow = 0x80FFFF;
-constexpr Colour ChoiceBlue = 0xFFFFC0;
 constexpr int Areas = 8;
 constexpr int FirstAreaButton = 2;
 
-// Frames lie on top of one another; each shows its boxes in two columns of groups.
-constexpr int FrameLeft = 240;
-constexpr int FrameTop = 2940;
-constexpr int FrameWidth = 14880;
-constexpr int FrameHeight = 6600;
-constexpr int BoxWidth = 7200;
-constexpr int BoxHeight = 285;
-constexpr int RowStep = 300;
-constexpr int GroupGap = 120;
-constexpr int FirstRowTop = 300;
-constexpr int ColumnLeft[2] = {120, 120 + BoxWidth + 180};
+// Each frame shows its boxes in two columns of groups, one row a box.
+struct BoxGrid {
+    int columnLeft[2];
+    int firstTop;
+    int boxWidth;
+    int boxHeight;
+    int rowStep;
+    int groupGap;
+};
+constexpr BoxGrid Grid{.columnLeft = {120, 7500}, .firstTop = 300, .boxWidth = 7200, .boxHeight = 285, .rowStep = 300, .groupGap = 120};
 
 const QString CrLf = QStringLiteral("\r\n");
 const QString FullStopAndCommas =
@@ -80,27 +75,18 @@ const AreaDesign AreaDesigns[Areas] = {
      {{1, 2}, {1, 2}, {8}, {8}, {4}}},
 };
 
-EditorDesign grade12EditorDesign()
-{
-    EditorDesign d;
-    d.overwriteQuestion = QStringLiteral(
-        "Sie überschreiben jetzt die aktuellen Formulierungen mit dem hier in allen Bereichen sichtbaren Text. Im "
-        "Programm für das 1. und 2. Schuljahr stehen dann nur die neuen Formulierungen zur Verfügung. Wollen Sie das "
-        "wirklich ?");
-    d.unsavedQuestion =
-        QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. Wollen Sie jetzt noch speichern ?");
-    d.clearsClipboardOnLeaving = false;
-    d.refusedStartClosesInsertion = true;
-    d.storesOnLostFocus = true;
-    d.insertionHide = HideMeans::Hide;
-    d.helpCommandLine = QStringLiteral("Winword.exe Texte\\Hilfe6.doc");
-    d.currentFiles = {QStringLiteral("Interessen12.Txt"), QStringLiteral("Sprechen1.Txt"),    QStringLiteral("Sprechen2.Txt"),
-                      QStringLiteral("Lesen1.Txt"),       QStringLiteral("Lesen2.Txt"),       QStringLiteral("Schreiben1.Txt"),
-                      QStringLiteral("Schreiben2.Txt"),   QStringLiteral("Mathe1.Txt"),       QStringLiteral("Mathe2.Txt"),
-                      QStringLiteral("Bemerkungen1.Txt"), QStringLiteral("Bemerkungen2.Txt"), QStringLiteral("Versetzung1.Txt"),
-                      QStringLiteral("Versetzung2.Txt"),  QStringLiteral("Zwischentexte.Txt")};
-    return d;
-}
+const EditorDesign Grade12EditorDesign{
+    .overwriteMiddle = QStringLiteral("Im Programm für das 1. und 2. Schuljahr stehen dann nur die neuen Formulierungen zur "
+                                      "Verfügung."),
+    .unsavedTail = QStringLiteral("Wollen Sie jetzt noch speichern ?"),
+    .traits = RefusedStartClosesInsertion | StoresOnLostFocus,
+    // Both grades and the lead-ins as shipped, whatever the class.
+    .currentFiles = {QStringLiteral("Interessen12.Txt"), QStringLiteral("Sprechen1.Txt"), QStringLiteral("Sprechen2.Txt"),
+                     QStringLiteral("Lesen1.Txt"), QStringLiteral("Lesen2.Txt"), QStringLiteral("Schreiben1.Txt"),
+                     QStringLiteral("Schreiben2.Txt"), QStringLiteral("Mathe1.Txt"), QStringLiteral("Mathe2.Txt"),
+                     QStringLiteral("Bemerkungen1.Txt"), QStringLiteral("Bemerkungen2.Txt"), QStringLiteral("Versetzung1.Txt"),
+                     QStringLiteral("Versetzung2.Txt"), QStringLiteral("Zwischentexte.Txt")},
+};
 
 void useArial(TextBox& box)
 {
@@ -110,7 +96,7 @@ void useArial(TextBox& box)
 }
 } // namespace
 
-GSAenderung12::GSAenderung12() : TextBlockEditor(WindowNames::Grade12Editor, grade12EditorDesign())
+GSAenderung12::GSAenderung12() : TextBlockEditor(WindowNames::Grade12Editor, Grade12EditorDesign)
 {
     setCaption(QStringLiteral("Änderung der Texte 1 und 2"));
     resize(15360, 11100);
@@ -135,23 +121,19 @@ void GSAenderung12::createControls()
     Label1.move(240, 150, 6900, 450);
     Label1.setFontBold(true);
     Label1.setFontSize(12);
-    Label1.DblClick = [this] { Label1_DblClick(); };
     Text29.add(0, *this, true).move(7300, 120, 2200, 600);
     Text29.add(1, *this).move(9600, 120, 1300, 350);
     Text29.forEach([](int, TextBox& box) { box.setReadOnly(true); });
     Command8.move(11100, 120, 600, 500);
     Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     Command8.Click = [this] { Command8_Click(); };
-    Command6.setCaption(QStringLiteral("Beenden"));
     Command6.move(13760, 120, 1360, 500);
-    Command6.Click = [this] { Command6_Click(); };
 
     Command3.add(0, *this, QStringLiteral("Standardtextbausteine laden")).move(240, 840, 3000, 450);
     Command3.add(1, *this, QStringLiteral("AktuelleTextbausteine laden")).move(3320, 840, 3000, 450);
     Command3.Click = [this](int i) { Command3_Click(i); };
     Command5.setCaption(QStringLiteral("Alles als aktuelle Textbausteine speichern"));
     Command5.move(6400, 840, 4600, 450);
-    Command5.Click = [this] { Command5_Click(); };
     Command2.add(0, *this, QStringLiteral("Textvorgaben für Platzhalter anzeigen")).move(240, 1380, 4200, 450);
     Command2.add(1, *this, QStringLiteral("Textvorgaben für Platzhalter verbergen")).move(4520, 1380, 4200, 450);
     Command2.Click = [this](int i) { Command2_Click(i); };
@@ -165,7 +147,8 @@ void GSAenderung12::createControls()
         frame.setCaption(design.frame);
         frame.setBackColor(design.colour);
         frame.setForeColor(Colours::Red);
-        frame.move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
+        // The frames lie on top of one another.
+        frame.move(240, 2940, 14880, 6600);
         frame.setVisible(false);
         layOutArea(area);
     }
@@ -178,7 +161,7 @@ void GSAenderung12::createControls()
                        "programmgesteuert und nicht veränderbar.")};
     for (int i = 0; i < 2; ++i) {
         const TextBox& described = Text8(i);
-        Label2.add(i, Frame8, remarkLabels[i]).move(described.left(), described.top() + RowStep, BoxWidth, 2 * RowStep);
+        Label2.add(i, Frame8, remarkLabels[i]).move(described.left(), described.top() + Grid.rowStep, Grid.boxWidth, 2 * Grid.rowStep);
     }
 
     for (const BoxRun& run : BoxRuns()) {
@@ -188,9 +171,9 @@ void GSAenderung12::createControls()
             (this->*run.boxes)(run.firstBox + i).setForeColor(Colours::Red);
     }
     Text1(0).setForeColor(Colours::Red);
-    Text1(0).setBackColor(LeadInYellow);
+    Text1(0).setBackColor(0x80FFFF);
     for (int i = 2; i <= 9; ++i)
-        Text8(i).setBackColor(ChoiceBlue);
+        Text8(i).setBackColor(0xFFFFC0);
 
     Label4.setCaption(QStringLiteral("Wählen Sie bitte erst die gewünschten Textbausteine und danach den Kompetenzbereich !"));
     Label4.move(1500, 5400, 12360, 450);
@@ -207,7 +190,7 @@ void GSAenderung12::layOutArea(int area)
     const auto heightOf = [&groups](std::size_t from, std::size_t to) {
         int height = 0;
         for (std::size_t g = from; g < to; ++g)
-            height += (groups[g].boxes + groups[g].labelRows) * RowStep + (g > from ? GroupGap : 0);
+            height += (groups[g].boxes + groups[g].labelRows) * Grid.rowStep + (g > from ? Grid.groupGap : 0);
         return height;
     };
     // The groups before the break fill the left column; the break keeps the taller column short.
@@ -219,17 +202,17 @@ void GSAenderung12::layOutArea(int area)
     ControlArray<TextBox>& boxes = AreaBoxes(area);
     Frame& frame = AreaFrame(area);
     int index = 0;
-    int top = FirstRowTop;
+    int top = Grid.firstTop;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         if (g == split)
-            top = FirstRowTop;
-        const int left = ColumnLeft[g < split ? 0 : 1];
-        for (int b = 0; b < groups[g].boxes; ++b, ++index, top += RowStep) {
+            top = Grid.firstTop;
+        const int left = Grid.columnLeft[g < split ? 0 : 1];
+        for (int b = 0; b < groups[g].boxes; ++b, ++index, top += Grid.rowStep) {
             TextBox& box = boxes.add(index, frame);
-            box.move(left, top, BoxWidth, BoxHeight);
+            box.move(left, top, Grid.boxWidth, Grid.boxHeight);
             useArial(box);
         }
-        top += groups[g].labelRows * RowStep + GroupGap;
+        top += groups[g].labelRows * Grid.rowStep + Grid.groupGap;
     }
     boxes.KeyPress = [this](int, int& key) { Text_KeyPress(key); };
     boxes.Change = [this, &boxes](int i) { Text_Change(boxes(i)); };
@@ -347,7 +330,7 @@ void GSAenderung12::Form_Load()
     Command2(1).setEnabled(false);
     Command5.setEnabled(false);
     Command3.forEach([this](int, CommandButton& b) { b.setBackColor(TableColour(LightGreenSlot)); });
-    Command6.setBackColor(CloseRed);
+    Command6.setBackColor(0x8080FF);
 }
 
 void GSAenderung12::Command3_Click(int Index)
@@ -434,17 +417,9 @@ std::vector<BlockFileText> GSAenderung12::SetFiles() const
     return texts;
 }
 
-void GSAenderung12::Command5_Click() { SaveAfterConfirmation(); }
+void GSAenderung12::Command2_Click(int Index) { ShowHideInsertionDialog(Index, Command2(0), Command2(1), HideMeans::Hide); }
 
-void GSAenderung12::LeaveByOwnButton() { Command6_Click(); }
-
-void GSAenderung12::Command6_Click() { LeaveEditor(); }
-
-void GSAenderung12::Command2_Click(int Index) { ShowHideInsertion(Index, Command2(0), Command2(1)); }
-
-void GSAenderung12::Command8_Click() { StartHelp(); }
-
-void GSAenderung12::Label1_DblClick() { ReplaceDefaultsBehindPassword(); }
+void GSAenderung12::Command8_Click() { RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe6.doc")); }
 
 void GSAenderung12::Text_KeyPress(int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
 

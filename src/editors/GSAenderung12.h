@@ -14,14 +14,10 @@ public:
     GSAenderung12();
 
     void Form_Load() override;
-    void LeaveByOwnButton() override;
 
-    Label Label1{*this};
     ControlArray<TextBox> Text29;
     CommandButton Command8{*this};
-    CommandButton Command6{*this};
     ControlArray<CommandButton> Command3;
-    CommandButton Command5{*this};
     ControlArray<CommandButton> Command2;
     ControlArray<CommandButton> Command1;
     Label Label4{*this};
@@ -46,11 +42,8 @@ public:
 
     void Command3_Click(int Index);
     void Command1_Click(int Index);
-    void Command5_Click();
-    void Command6_Click();
     void Command2_Click(int Index);
     void Command8_Click();
-    void Label1_DblClick();
     // Text1 to Text8 share their handlers: they differ only in the array they serve.
     void Text_KeyPress(int& KeyAscii);
     void Text_Change(TextBox& box);

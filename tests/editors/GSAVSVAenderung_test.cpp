@@ -2,6 +2,7 @@
 #include "core/ActiveForm.h"
 #include "core/ProgramFolder.h"
 #include "editors/GSAVSVAenderung.h"
+#include "EditorTest.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
@@ -22,10 +23,10 @@ const QStringList CurrentFiles = {QStringLiteral("AVKategorien.txt"), QStringLit
 const QStringList DefaultFiles = {QStringLiteral("AVKategorienStandard.txt"), QStringLiteral("SVKategorienStandard.txt"),
                                   QStringLiteral("TexteAVStandard.txt"), QStringLiteral("TexteSVStandard.txt")};
 
-const QString LoadWarning = QStringLiteral("Wollen Sie fortfahren ?");
+using test::LoadWarning;
+using test::PasswordQuestion;
 const QString SaveQuestion = QStringLiteral("Sie überschreiben jetzt die aktuellen Formulierungen");
 const QString CloseQuestion = QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert.");
-const QString PasswordQuestion = QStringLiteral("Die Standardformulierungen werden unwiederbringlich gelöscht");
 const QString WrongPassword = QStringLiteral("Das Passwort war falsch!");
 
 QByteArray fixture(const QString& relative)
@@ -35,13 +36,9 @@ QByteArray fixture(const QString& relative)
     return f.readAll();
 }
 
-class BehaviourEditorTest : public test::TestProgram {
+class BehaviourEditorTest : public test::EditorTest<GSAVSVAenderung> {
 protected:
-    void SetUp() override
-    {
-        TestProgram::SetUp();
-        installShippedData();
-    }
+    BehaviourEditorTest() : EditorTest(WindowNames::BehaviourEditor, &GSAVSVAenderung::Command1, SaveQuestion) {}
 
     // A current set that differs from the shipped defaults.
     void installLoadedFixture()
@@ -50,43 +47,8 @@ protected:
             writeBytes(QStringLiteral("Daten/") + name, fixture(QStringLiteral("behaviour-loaded/") + name));
     }
 
-    GSAVSVAenderung& open() { return *static_cast<GSAVSVAenderung*>(registry.Show(WindowNames::BehaviourEditor)); }
-
-    // Index 0 loads the defaults, 1 the current set.
-    GSAVSVAenderung& openLoaded(int index = 1)
-    {
-        GSAVSVAenderung& w = open();
-        messages->expect(LoadWarning, vbYes);
-        User::click(w.Command1(index));
-        return w;
-    }
-
-    void save(GSAVSVAenderung& w)
-    {
-        messages->expect(SaveQuestion, vbYes);
-        User::click(w.Command5);
-    }
-
-    static void retype(TextBox& box, const QString& text)
-    {
-        User::focus(box);
-        box.setSelection(0, static_cast<int>(box.text().size()));
-        User::typeText(box, text);
-    }
-
-    std::map<QString, QByteArray> filesIn(const QString& folder, const QStringList& names) const
-    {
-        std::map<QString, QByteArray> bytes;
-        for (const QString& name : names)
-            bytes[name] = readBytes(folder + name);
-        return bytes;
-    }
-    std::map<QString, QByteArray> currentSet() const { return filesIn(QStringLiteral("Daten/"), CurrentFiles); }
+    std::map<QString, QByteArray> currentSet() const override { return filesIn(QStringLiteral("Daten/"), CurrentFiles); }
     std::map<QString, QByteArray> defaultSet() const { return filesIn(QStringLiteral("Daten/Standard/"), DefaultFiles); }
-
-    bool isOpen() { return registry.IsLoaded(WindowNames::BehaviourEditor); }
-
-    WindowRegistry& registry = WindowRegistry::instance();
 };
 
 TEST_F(BehaviourEditorTest, SavingWritesTheFourCurrentFilesWhole)
@@ -140,29 +102,12 @@ TEST_F(BehaviourEditorTest, OneSetIsLoadedPerOpening)
 
 TEST_F(BehaviourEditorTest, NoToTheLoadWarningReadsNothingAndClosesOnlyTheEditor)
 {
-    // Reading would report the missing files.
-    for (const QString& name : CurrentFiles)
-        QFile::remove(path(QStringLiteral("Daten/") + name));
-    GSAVSVAenderung& w = open();
-    User::click(w.Command8(0));
-    ASSERT_TRUE(registry.IsLoaded(WindowNames::Insertion));
-    messages->expect(LoadWarning, vbNo);
-    User::click(w.Command1(1));
-    EXPECT_EQ(messages->shown().back().style, 308);
-    EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(registry.IsLoaded(WindowNames::Insertion));
+    checkRefusedStart(CurrentFiles, false);
 }
 
 TEST_F(BehaviourEditorTest, TheCloseQuestionFollowsTheSavedState)
 {
-    struct Case {
-        const char* what;
-        bool load;
-        bool save;
-        std::function<void(GSAVSVAenderung&)> act;
-        bool asks;
-    };
-    const Case cases[] = {
+    checkLeaving({
         {"nothing loaded", false, false, [](GSAVSVAenderung&) {}, false},
         {"category click before a load", false, false, [](GSAVSVAenderung& w) { User::click(w.Command4(2)); }, false},
         {"right after loading", true, false, [](GSAVSVAenderung&) {}, true},
@@ -172,22 +117,7 @@ TEST_F(BehaviourEditorTest, TheCloseQuestionFollowsTheSavedState)
         {"colour click after saving", true, true, [](GSAVSVAenderung& w) { User::click(w.Command7(4)); }, true},
         {"typing a line after saving", true, true, [](GSAVSVAenderung& w) { User::typeText(w.Text2(2), QStringLiteral("x")); }, true},
         {"typing the name after saving", true, true, [](GSAVSVAenderung& w) { User::typeText(w.Text1, QStringLiteral("x")); }, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        GSAVSVAenderung& w = c.load ? openLoaded() : open();
-        if (c.save)
-            save(w);
-        c.act(w);
-        const auto files = currentSet();
-        if (c.asks)
-            messages->expect(CloseQuestion, vbNo);
-        User::click(w.Command6);
-        messages->verifyDone();
-        EXPECT_FALSE(isOpen());
-        EXPECT_EQ(currentSet(), files);
-        settle();
-    }
+    }, CloseQuestion);
 }
 
 TEST_F(BehaviourEditorTest, YesToTheCloseQuestionSavesTheBoxesOnScreen)
@@ -213,23 +143,7 @@ TEST_F(BehaviourEditorTest, TheTitleBarAndTheMainMenuAskOnlyForEditsNotYetSaved)
 {
     installLoadedFixture();
     auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
-    // The title-bar close asks as "Beenden" does and takes the insertion dialog along.
-    GSAVSVAenderung& w = openLoaded();
-    User::click(w.Command8(0));
-    messages->expect(CloseQuestion, vbNo);
-    w.window()->close();
-    EXPECT_FALSE(isOpen());
-    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
-    settle();
-
-    // The main menu drops a loaded set without a question while nothing in it was changed.
-    openLoaded();
-    User::click(start.Command1(0));
-    EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(messages->shown().back().prompt.contains(LoadWarning));
-    registry.Unload(WindowNames::Behaviour);
-    registry.Unload(WindowNames::Insertion);
-    settle();
+    checkTitleBarAndUntouchedSet(start, CloseQuestion);
 
     // An edit still in its box is taken over and asked about; Yes saves it before the entry goes on.
     GSAVSVAenderung& edited = openLoaded();
@@ -480,10 +394,7 @@ TEST_F(BehaviourEditorTest, ADamagedCategoryFileIsSavedOverOnlyAfterAQuestion)
     writeFile(QStringLiteral("Daten/AVKategorien.txt"), damaged);
     const QByteArray damagedBytes = readBytes(QStringLiteral("Daten/AVKategorien.txt"));
     const QString question = QStringLiteral("Die Datei Daten\\AVKategorien.txt war beim Laden beschädigt");
-    GSAVSVAenderung& w = open();
-    messages->expect(LoadWarning, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\AVKategorien.txt ist beschädigt"));
-    User::click(w.Command1(1));
+    GSAVSVAenderung& w = openLoaded(1, {QStringLiteral("Die Datei Daten\\AVKategorien.txt ist beschädigt")});
     retype(w.Text2(3), QStringLiteral("meldet sich oft"));
 
     // No keeps the damaged file; the rest of the set is saved, the set counts as unsaved.
@@ -513,12 +424,8 @@ TEST_F(BehaviourEditorTest, FileProblemsAreReportedAndTheEditorStaysUsable)
     QString longFile = readFile(QStringLiteral("Daten/TexteAV.txt"));
     longFile += QStringLiteral("11,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n12,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     writeFile(QStringLiteral("Daten/TexteAV.txt"), longFile);
-    GSAVSVAenderung& w = open();
-    messages->expect(LoadWarning, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\TexteAV.txt enthält mehr Einträge"));
-    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt ist nicht vorhanden"));
-    User::click(w.Command1(1));
-    messages->verifyDone();
+    GSAVSVAenderung& w = openLoaded(1, {QStringLiteral("Die Datei Daten\\TexteAV.txt enthält mehr Einträge"),
+                                        QStringLiteral("Die Datei Daten\\TexteSV.txt ist nicht vorhanden")});
     EXPECT_EQ(w.Text2(1).text(), QStringLiteral("zeigt stets eine sehr große Lernfreude"));
     User::click(w.Command3);
     EXPECT_EQ(w.Command4(0).caption(), QStringLiteral("Umgang mit anderen"));
@@ -533,24 +440,16 @@ TEST_F(BehaviourEditorTest, FileProblemsAreReportedAndTheEditorStaysUsable)
     User::click(w.Command5);
     EXPECT_NE(readBytes(QStringLiteral("Daten/SVKategorien.txt")), QByteArray());
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AVKategorien.txt")), avNames);
-    messages->expect(CloseQuestion, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt konnte nicht gespeichert werden."));
-    User::click(w.Command6);
-    EXPECT_TRUE(isOpen());
-    messages->expect(CloseQuestion, vbNo);
-    User::click(w.Command6);
-    EXPECT_FALSE(isOpen());
+    checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\TexteSV.txt"), CloseQuestion);
 }
 
 TEST_F(BehaviourEditorTest, MissingDefaultFolderIsReportedFileByFile)
 {
     QDir(path(QStringLiteral("Daten/Standard"))).removeRecursively();
-    GSAVSVAenderung& w = open();
-    messages->expect(LoadWarning, vbYes);
+    QStringList missing;
     for (int i : {0, 2, 1, 3})
-        messages->expect(QStringLiteral("Die Datei Daten\\Standard\\%1 ist nicht vorhanden").arg(DefaultFiles[i]));
-    User::click(w.Command1(0));
-    messages->verifyDone();
+        missing << QStringLiteral("Die Datei Daten\\Standard\\%1 ist nicht vorhanden").arg(DefaultFiles[i]);
+    GSAVSVAenderung& w = openLoaded(0, missing);
     EXPECT_TRUE(w.loaded());
     messages->expect(PasswordQuestion, vbYes);
     inputs->answerNext(QStringLiteral("Wolkenbruch"));

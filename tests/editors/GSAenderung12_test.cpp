@@ -4,6 +4,7 @@
 #include "core/RecordFile.h"
 #include "core/Windows1252.h"
 #include "editors/GSAenderung12.h"
+#include "EditorTest.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
@@ -23,10 +24,10 @@ using namespace zt;
 
 namespace {
 
-const QString LoadWarning = QStringLiteral("Wollen Sie fortfahren ?");
+using test::LoadWarning;
+using test::PasswordQuestion;
 const QString SaveQuestion = QStringLiteral("Im Programm für das 1. und 2. Schuljahr stehen dann nur die neuen");
 const QString CloseQuestion = QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. Wollen Sie jetzt noch speichern ?");
-const QString PasswordQuestion = QStringLiteral("Die Standardformulierungen werden unwiederbringlich gelöscht");
 
 // A file of the set: columns, records the editor writes, records in a fixture (more than it
 // writes, so that the lines beyond must stay unwritten). "#" stands for the grade.
@@ -112,12 +113,13 @@ QString selfNamedText(const QString& file, int columns, int records, const std::
     return w.text();
 }
 
-class Grade12EditorTest : public test::TestProgram {
+class Grade12EditorTest : public test::EditorTest<GSAenderung12> {
 protected:
+    Grade12EditorTest() : EditorTest(WindowNames::Grade12Editor, &GSAenderung12::Command3, SaveQuestion) {}
+
     void SetUp() override
     {
-        TestProgram::SetUp();
-        installShippedData();
+        EditorTest::SetUp();
         setClass(QStringLiteral("1a"));
     }
 
@@ -140,37 +142,13 @@ protected:
         }
     }
 
-    GSAenderung12& open() { return *static_cast<GSAenderung12*>(registry.Show(WindowNames::Grade12Editor)); }
-
-    // Index 0 loads the defaults, 1 the current set.
-    GSAenderung12& openLoaded(int index = 1)
-    {
-        GSAenderung12& w = open();
-        messages->expect(LoadWarning, vbYes);
-        User::click(w.Command3(index));
-        return w;
-    }
-
-    void save(GSAenderung12& w)
-    {
-        messages->expect(SaveQuestion, vbYes);
-        User::click(w.Command5);
-    }
-
     static ControlArray<TextBox>& boxes(GSAenderung12& w, int array)
     {
         ControlArray<TextBox>* arrays[] = {&w.Text1, &w.Text2, &w.Text3, &w.Text4, &w.Text5, &w.Text6, &w.Text7, &w.Text8};
         return *arrays[array - 1];
     }
 
-    std::map<QString, QByteArray> filesIn(const QString& folder, const QStringList& names) const
-    {
-        std::map<QString, QByteArray> bytes;
-        for (const QString& name : names)
-            bytes[name] = readBytes(folder + name);
-        return bytes;
-    }
-    std::map<QString, QByteArray> currentSet() const { return filesIn(QStringLiteral("Daten/"), allCurrentFiles()); }
+    std::map<QString, QByteArray> currentSet() const override { return filesIn(QStringLiteral("Daten/"), allCurrentFiles()); }
     std::map<QString, QByteArray> defaultSet() const
     {
         QStringList names;
@@ -178,10 +156,6 @@ protected:
             names << standardName(name);
         return filesIn(QStringLiteral("Daten/Standard/"), names);
     }
-
-    bool isOpen() { return registry.IsLoaded(WindowNames::Grade12Editor); }
-
-    WindowRegistry& registry = WindowRegistry::instance();
 };
 
 TEST_F(Grade12EditorTest, EveryBoxShowsAndStoresItsCellAndSavingWritesTheGradesFilesWhole)
@@ -261,9 +235,7 @@ TEST_F(Grade12EditorTest, GradeOneHidesTheSixthNumbersColumnAndSharesLeadIn22)
         if (grade == QStringLiteral("1")) {
             // Both boxes show lead-in 22 and are stored into it in turn: Text5(14) is the one kept.
             User::click(w.Command1(5));
-            User::focus(w.Text4(24));
-            w.Text4(24).setSelection(0, 100);
-            User::typeText(w.Text4(24), QStringLiteral("Beim Abschreiben"));
+            retype(w.Text4(24), QStringLiteral("Beim Abschreiben"));
             User::focus(w.Text4(0));
             User::click(w.Command1(5));
             EXPECT_EQ(w.Text4(24).text(), cellName(QStringLiteral("Zwischentexte"), 1, 22));
@@ -279,38 +251,13 @@ TEST_F(Grade12EditorTest, GradeOneHidesTheSixthNumbersColumnAndSharesLeadIn22)
 
 TEST_F(Grade12EditorTest, TheCloseQuestionFollowsTheSavedState)
 {
-    struct Case {
-        const char* what;
-        bool load;
-        bool save;
-        std::function<void(GSAenderung12&)> act;
-        bool asks;
-    };
-    const Case cases[] = {
+    checkLeaving({
         {"nothing loaded", false, false, [](GSAenderung12&) {}, false},
         {"right after loading", true, false, [](GSAenderung12&) {}, true},
         {"right after saving", true, true, [](GSAenderung12&) {}, false},
         {"an area button after saving", true, true, [](GSAenderung12& w) { User::click(w.Command1(4)); }, false},
         {"a box left after saving, unchanged", true, true, [](GSAenderung12& w) { User::click(w.Text1(3)); }, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        GSAenderung12& w = c.load ? openLoaded() : open();
-        if (c.save)
-            save(w);
-        c.act(w);
-        const auto files = currentSet();
-        if (c.asks)
-            messages->expect(CloseQuestion, vbNo);
-        User::click(w.Command6);
-        messages->verifyDone();
-        if (c.asks) {
-            EXPECT_EQ(messages->shown().back().style, 292);
-        }
-        EXPECT_FALSE(isOpen());
-        EXPECT_EQ(currentSet(), files);
-        settle();
-    }
+    }, CloseQuestion);
 }
 
 TEST_F(Grade12EditorTest, YesToTheCloseQuestionSavesWithoutTheOverwriteQuestion)
@@ -318,9 +265,7 @@ TEST_F(Grade12EditorTest, YesToTheCloseQuestionSavesWithoutTheOverwriteQuestion)
     GSAenderung12& w = openLoaded();
     User::click(w.Command2(0));
     User::click(w.Command1(8));
-    User::focus(w.Text7(5));
-    w.Text7(5).setSelection(0, 200);
-    User::typeText(w.Text7(5), QStringLiteral("findet sich im Raum gut zurecht"));
+    retype(w.Text7(5), QStringLiteral("findet sich im Raum gut zurecht"));
     messages->expect(CloseQuestion, vbYes);
     User::click(w.Command6);
     EXPECT_FALSE(isOpen());
@@ -332,24 +277,10 @@ TEST_F(Grade12EditorTest, YesToTheCloseQuestionSavesWithoutTheOverwriteQuestion)
 TEST_F(Grade12EditorTest, TheTitleBarTheMainMenuAndTheEndOfTheProgramAskOnlyForUnsavedEdits)
 {
     auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
-    // The title-bar close asks as "Beenden" does and takes the insertion dialog along.
-    GSAenderung12& w = openLoaded();
-    registry.Load(WindowNames::Insertion);
-    messages->expect(CloseQuestion, vbNo);
-    w.window()->close();
-    EXPECT_FALSE(isOpen());
-    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
-    settle();
+    checkTitleBarAndUntouchedSet(start, CloseQuestion);
 
-    // The main menu drops a loaded set without a question while nothing in it was changed.
-    openLoaded();
-    User::click(start.Command1(0));
-    EXPECT_FALSE(isOpen());
-    registry.Unload(WindowNames::Behaviour);
-    registry.Unload(WindowNames::Insertion);
-    settle();
-
-    // An edit still in its box is taken over and asked about; No to it lets the entry go on.
+    // An edit still in its box is taken over by leaving it and asked about; Yes saves it before the
+    // entry goes on.
     GSAenderung12& edited = openLoaded();
     User::focus(edited.Text1(4));
     User::typeText(edited.Text1(4), QStringLiteral(" und liest gern"));
@@ -358,9 +289,7 @@ TEST_F(Grade12EditorTest, TheTitleBarTheMainMenuAndTheEndOfTheProgramAskOnlyForU
     EXPECT_FALSE(isOpen());
     EXPECT_TRUE(readFile(QStringLiteral("Daten/Interessen12.Txt")).contains(QStringLiteral(" und liest gern\"")));
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
-    registry.Unload(WindowNames::Behaviour);
-    registry.Unload(WindowNames::Insertion);
-    settle();
+    closeMenuWindows();
 
     // The end of the program asks too; a save that fails keeps the program and the window.
     GSAenderung12& ending = openLoaded();
@@ -378,11 +307,7 @@ TEST_F(Grade12EditorTest, ThePasswordCopiesAllFourteenFilesOfBothGrades)
 {
     installSelfNamedSet();
     const auto current = currentSet();
-    GSAenderung12& w = open();
-    // Before a load the title label does nothing.
-    User::dblClick(w.Label1);
-    messages->expect(LoadWarning, vbYes);
-    User::click(w.Command3(1));
+    GSAenderung12& w = openLoaded();
     messages->expect(PasswordQuestion, vbYes);
     inputs->answerNext(QStringLiteral("Wolkenbruch"));
     User::dblClick(w.Label1);
@@ -398,12 +323,8 @@ TEST_F(Grade12EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
     // A missing file and one longer than its slots: each named, the rest of the set loaded.
     QFile::remove(path(QStringLiteral("Daten/Lesen1.Txt")));
     writeFile(QStringLiteral("Daten/Interessen12.Txt"), selfNamedText(QStringLiteral("Interessen12"), 1, 22));
-    GSAenderung12& w = open();
-    messages->expect(LoadWarning, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\Interessen12.Txt enthält mehr Einträge"));
-    messages->expect(QStringLiteral("Die Datei Daten\\Lesen1.Txt ist nicht vorhanden"));
-    User::click(w.Command3(1));
-    messages->verifyDone();
+    GSAenderung12& w = openLoaded(1, {QStringLiteral("Die Datei Daten\\Interessen12.Txt enthält mehr Einträge"),
+                                      QStringLiteral("Die Datei Daten\\Lesen1.Txt ist nicht vorhanden")});
     EXPECT_EQ(w.Text1(15).text(), cellName(QStringLiteral("Interessen12"), 1, 16));
     User::click(w.Command1(4));
     EXPECT_TRUE(w.Text3(0).text().isEmpty());
@@ -419,27 +340,12 @@ TEST_F(Grade12EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
     EXPECT_EQ(readBytes(QStringLiteral("Daten/Mathe1.Txt")), mathe);
     EXPECT_EQ(readFile(QStringLiteral("Daten/Lesen1.Txt")).count(QStringLiteral("\r\n")), 7);
     EXPECT_FALSE(w.saved());
-    messages->expect(CloseQuestion, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\Mathe1.Txt konnte nicht gespeichert werden."));
-    User::click(w.Command6);
-    EXPECT_TRUE(isOpen());
-    messages->expect(CloseQuestion, vbNo);
-    User::click(w.Command6);
-    EXPECT_FALSE(isOpen());
+    checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\Mathe1.Txt"), CloseQuestion);
 }
 
 TEST_F(Grade12EditorTest, NoToTheLoadWarningClosesEditorAndInsertionDialogAndReadsNothing)
 {
-    // Reading would report the missing files.
-    for (const QString& name : allCurrentFiles())
-        QFile::remove(path(QStringLiteral("Daten/") + name));
-    registry.Load(WindowNames::Insertion);
-    GSAenderung12& w = open();
-    messages->expect(LoadWarning, vbNo);
-    User::click(w.Command3(1));
-    EXPECT_EQ(messages->shown().back().style, 308);
-    EXPECT_FALSE(isOpen());
-    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    checkRefusedStart(allCurrentFiles(), true);
 }
 
 TEST_F(Grade12EditorTest, OpeningAndLoadingSetTheButtonsInTheOrderGiven)
