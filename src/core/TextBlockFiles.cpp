@@ -91,16 +91,6 @@ QString lineFileText(const BehaviourArea& area)
     return w.text();
 }
 
-bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area)
-{
-    return writeTextBlockFile(nameInDaten, categoryFileText(area));
-}
-
-bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area)
-{
-    return writeTextBlockFile(nameInDaten, lineFileText(area));
-}
-
 BlockTable::BlockTable(int columns, int lineSlots)
     : columns(columns), lineSlots(lineSlots), lines(columns, std::vector<QString>(lineSlots))
 {

@@ -48,13 +48,9 @@ struct FileRead {
 // Slots a file does not reach keep their values.
 FileRead readCategoryFile(const QString& nameInDaten, BehaviourArea& area);
 FileRead readLineFile(const QString& nameInDaten, BehaviourArea& area);
-// The texts the writers write: always the full number of records.
+// The texts an editor saves: always the full number of records.
 QString categoryFileText(const BehaviourArea& area);
 QString lineFileText(const BehaviourArea& area);
-// Writers: false (reported) when the file could not be written, and then the previous file is
-// unchanged.
-bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area);
-bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area);
 
 // The grade text blocks: numbered records of one string per column ("Mathe1.Txt" has 18).
 struct BlockTable {
@@ -69,10 +65,6 @@ struct BlockTable {
     QString& cell(int column, int line) { return lines.at(column - 1).at(line - 1); }
     const QString& cell(int column, int line) const { return lines.at(column - 1).at(line - 1); }
 };
-
-// The one interests file of grades 1 and 2, and the lead-ins of their areas, which no window writes.
-inline const QString Grade12InterestFile = QStringLiteral("Interessen12.Txt");
-inline const QString LeadInFile = QStringLiteral("Zwischentexte.Txt");
 
 FileRead readBlockTable(const QString& nameInDaten, BlockTable& table);
 // Lines 1 to `records`, numbered from 1, whatever the table holds beyond them.

@@ -59,6 +59,10 @@ public:
     // or last saved is asked about with the editor's own question.
     bool QueryUnload() override;
 
+    // For tests: the window's state as the teacher cannot see it.
+    bool saved() const { return Saved == 1; }
+    bool loaded() const { return Loaded == 1; }
+
 protected:
     TextBlockEditor(const QString& name, EditorDesign design);
 

@@ -39,8 +39,6 @@ public:
     void Text2_DblClick(int Index);
 
     // For tests: the window's state as the teacher cannot see it.
-    bool saved() const { return Saved == 1; }
-    bool loaded() const { return Loaded == 1; }
     const BehaviourArea& avBlocks() const { return Av; }
     const BehaviourArea& svBlocks() const { return Sv; }
 

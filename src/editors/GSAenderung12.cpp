@@ -26,7 +26,8 @@ struct BoxGrid {
     int rowStep;
     int groupGap;
 };
-constexpr BoxGrid Grid{.columnLeft = {120, 7500}, .firstTop = 300, .boxWidth = 7200, .boxHeight = 285, .rowStep = 300, .groupGap = 120};
+constexpr BoxGrid Grid{
+    .columnLeft = {120, 7500}, .firstTop = 300, .boxWidth = 7200, .boxHeight = 285, .rowStep = 300, .groupGap = 120};
 
 const QString CrLf = QStringLiteral("\r\n");
 const QString FullStopAndCommas =
@@ -142,7 +143,8 @@ void GSAenderung12::createControls()
         const AreaDesign& design = AreaDesigns[area - 1];
         // Two rows of four, so that every caption shows whole.
         const int place = area - 1;
-        Command1.add(FirstAreaButton + place, *this, design.button).move(240 + (place % 4) * 3720, 1920 + (place / 4) * 480, 3660, 420);
+        Command1.add(FirstAreaButton + place, *this, design.button)
+            .move(240 + (place % 4) * 3720, 1920 + (place / 4) * 480, 3660, 420);
         Frame& frame = AreaFrame(area);
         frame.setCaption(design.frame);
         frame.setBackColor(design.colour);
@@ -161,7 +163,8 @@ void GSAenderung12::createControls()
                        "programmgesteuert und nicht veränderbar.")};
     for (int i = 0; i < 2; ++i) {
         const TextBox& described = Text8(i);
-        Label2.add(i, Frame8, remarkLabels[i]).move(described.left(), described.top() + Grid.rowStep, Grid.boxWidth, 2 * Grid.rowStep);
+        Label2.add(i, Frame8, remarkLabels[i])
+            .move(described.left(), described.top() + Grid.rowStep, Grid.boxWidth, 2 * Grid.rowStep);
     }
 
     for (const BoxRun& run : BoxRuns()) {

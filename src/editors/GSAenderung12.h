@@ -2,7 +2,6 @@
 #include "core/TextBlockFiles.h"
 #include "EditorSkeleton.h"
 #include "platform/ControlArray.h"
-#include <array>
 #include <vector>
 
 namespace zt {
@@ -49,10 +48,6 @@ public:
     void Text_Change(TextBox& box);
     void Text_LostFocus();
     void Text_DblClick(TextBox& box);
-
-    // For tests: the window's state as the teacher cannot see it.
-    bool saved() const { return Saved == 1; }
-    bool loaded() const { return Loaded == 1; }
 
 private:
     // A run of boxes of one array and the cells they show: `count` boxes from `firstBox` on show

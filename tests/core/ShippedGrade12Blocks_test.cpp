@@ -108,7 +108,10 @@ std::vector<QStringList> cellsOf(const QString& name, int columns, int records)
     return cells;
 }
 
-QString fileName(const FileUse& f, int grade) { return QString(f.stem).replace(QLatin1Char('#'), QString::number(grade)) + QStringLiteral(".Txt"); }
+QString fileName(const FileUse& f, int grade)
+{
+    return QString(f.stem).replace(QLatin1Char('#'), QString::number(grade)) + QStringLiteral(".Txt");
+}
 
 TEST(ShippedGrade12Blocks, DefaultsEqualTheCurrentSetAndOnlyTheLeadInsOfTheUnwrittenFilesHaveOne)
 {
@@ -118,7 +121,8 @@ TEST(ShippedGrade12Blocks, DefaultsEqualTheCurrentSetAndOnlyTheLeadInsOfTheUnwri
             names << fileName(f, grade);
     names.removeDuplicates();
     for (const QString& name : names)
-        EXPECT_EQ(shipped(name), shipped(QStringLiteral("Standard/") + QString(name).replace(QStringLiteral(".Txt"), QStringLiteral("Standard.Txt"))))
+        EXPECT_EQ(shipped(name),
+                  shipped(QStringLiteral("Standard/") + QString(name).replace(QStringLiteral(".Txt"), QStringLiteral("Standard.Txt"))))
             << name.toStdString();
     EXPECT_FALSE(QDir(QStringLiteral(ZT_DATA_DIR "/Daten/Standard")).exists(QStringLiteral("SportuswStandard.Txt")));
 }
@@ -136,7 +140,9 @@ TEST(ShippedGrade12Blocks, EveryCellFitsItsPlaceInTheComposition)
                     if (u.column != c || (f.stem == QStringLiteral("Mathe#") && c == 6 && grade == 1))
                         continue;
                     for (int row = u.firstRow; row <= u.rows; ++row) {
-                        SCOPED_TRACE(QStringLiteral("%1 column %2 row %3: %4").arg(name).arg(c).arg(row).arg(cells[c].value(row - 1)).toStdString());
+                        SCOPED_TRACE(QStringLiteral("%1 column %2 row %3: %4")
+                                         .arg(name).arg(c).arg(row).arg(cells[c].value(row - 1))
+                                         .toStdString());
                         expectFit(cells[c].value(row - 1), u.use);
                         used << row;
                     }

@@ -384,7 +384,8 @@ TEST_F(Grade12EditorTest, OpeningAndLoadingSetTheButtonsInTheOrderGiven)
 
 TEST_F(Grade12EditorTest, AreaButtonsShowTheirFrameColourAndHint)
 {
-    const QString fullStop = QStringLiteral("Der Punkt am Ende wird vom Programm gesetzt. Kommata bitte nur in der Mitte des Textes einfügen.");
+    const QString fullStop =
+        QStringLiteral("Der Punkt am Ende wird vom Programm gesetzt. Kommata bitte nur in der Mitte des Textes einfügen.");
     const QString redText = QStringLiteral("\r\nDer rote Text ist zwar veränderbar, wird aber automatisch davorgesetzt.");
     const QString placeholders = QStringLiteral("\r\nNutzen Sie für die Platzhalter die Textvorgaben !");
     struct Case { int index; const char* caption; const char* frame; int colour; QString hint; };
@@ -436,7 +437,9 @@ TEST_F(Grade12EditorTest, LeadInsAreRedAndTheMultipleChoiceBoxesBlue)
         boxes(w, array).forEach([&](int i, TextBox& box) {
             SCOPED_TRACE(testing::Message() << "Text" << array << "(" << i << ")");
             EXPECT_EQ(box.foreColor(), red.count({array, i}) ? Colours::Red : Colour(0));
-            const Colour back = array == 1 && i == 0 ? Colour(0x80FFFF) : array == 8 && i >= 2 && i <= 9 ? Colour(0xFFFFC0) : Colours::White;
+            const Colour back = array == 1 && i == 0                 ? Colour(0x80FFFF)
+                                : array == 8 && i >= 2 && i <= 9 ? Colour(0xFFFFC0)
+                                                                 : Colours::White;
             EXPECT_EQ(box.backColor(), back);
             EXPECT_EQ(box.widget()->font().family(), QStringLiteral("Arial"));
         });
