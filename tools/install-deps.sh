@@ -2,7 +2,12 @@
 # Installs from Debian's packages whatever the build and the tests need and the machine lacks.
 set -euo pipefail
 packages=(cmake g++ ninja-build qt6-base-dev libgl-dev libgtest-dev)
-[ "${1:-}" = "--bench" ] && packages+=(libbenchmark-dev)
+for option in "$@"; do
+  case "$option" in
+    --bench) packages+=(libbenchmark-dev) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev llvm) ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

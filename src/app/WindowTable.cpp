@@ -1,12 +1,16 @@
 #include "WindowTable.h"
 #include "composition/GsArbeitsverhalten.h"
+#include "composition/Kompetenzen.h"
 #include "editors/GSAenderung12.h"
 #include "editors/GSAVSVAenderung.h"
 #include "GsStart.h"
 #include "insertion/Einfuegungen.h"
+#include "masterdata/GsBasis.h"
 #include "PendingWindow.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "review/GsAnzeige.h"
+#include "review/Listen.h"
 
 namespace zt {
 
@@ -22,15 +26,15 @@ void registerWindows()
     WindowRegistry& r = WindowRegistry::instance();
     r.add(WindowNames::Start, [] { return std::make_unique<GsStart>(); });
     r.add(WindowNames::Behaviour, [] { return std::make_unique<GsArbeitsverhalten>(); });
-    addPending(WindowNames::Competences, QStringLiteral("Interessen - Kompetenzen -  Bemerkungen "));
+    r.add(WindowNames::Competences, [] { return std::make_unique<Kompetenzen>(); });
     addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
-    addPending(WindowNames::Review, QStringLiteral("GsAnzeige"));
+    r.add(WindowNames::Review, [] { return std::make_unique<GsAnzeige>(); });
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
     r.add(WindowNames::Grade12Editor, [] { return std::make_unique<GSAenderung12>(); });
     addPending(WindowNames::Grade34Editor, QStringLiteral("34Änderung"));
-    addPending(WindowNames::MasterData, QStringLiteral("GsBasis"));
+    r.add(WindowNames::MasterData, [] { return std::make_unique<GsBasis>(); });
     r.add(WindowNames::Insertion, [] { return std::make_unique<Einfuegungen>(); });
-    addPending(WindowNames::Lists, QStringLiteral("Listenerstellung- Dieses Fenster ist hier verschiebbar!!"));
+    r.add(WindowNames::Lists, [] { return std::make_unique<Listen>(); });
 }
 
 } // namespace zt

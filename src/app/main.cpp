@@ -18,6 +18,7 @@ int main(int argc, char* argv[])
     const QString folder = QCoreApplication::applicationDirPath();
     QDir::setCurrent(folder);
     zt::Files::setProgramFolder(folder);
+    zt::Files::removeInterruptedSaves();
 
     zt::Services::installReal();
     zt::installFileMessages();

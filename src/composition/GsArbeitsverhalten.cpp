@@ -1,17 +1,9 @@
 #include "GsArbeitsverhalten.h"
-#include "common/ClipboardInsertion.h"
-#include "common/QuoteGuards.h"
-#include "common/StudentPicture.h"
-#include "common/WordLauncher.h"
-#include "CompositionSkeleton.h"
 #include "core/BehaviourComposition.h"
-#include "core/Placeholders.h"
 #include "core/Trim.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
-#include <QApplication>
-#include <QStyle>
 
 namespace zt {
 
@@ -23,11 +15,20 @@ constexpr int OptionCount = BlockLines;
 constexpr int AreaTop = 2040;
 constexpr int AreaHeight = 3560;
 
-const SaveQuestion AskSaveQuestion{
-    QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden ?"), vbYesNoCancel | vbQuestion};
-
-// The reduced set knows no school year.
-PlaceholderValues valuesOf(const StudentRecord& pupil) { return {pupil.Gender, pupil.FirstName, {}, {}, {}}; }
+CompositionDesign design()
+{
+    CompositionDesign d;
+    d.areas = 2;
+    d.itemSeparator = QStringLiteral("  ");
+    d.pictureExtension = QStringLiteral(".JPG");
+    d.hideInsertionCaption = QStringLiteral("Einfügung verbergen");
+    d.helpCommandLine = QStringLiteral("Winword.exe Texte\\Hilfe2.doc");
+    d.placeholders = PlaceholderSet::Reduced;
+    d.replacesPastedQuotes = true;
+    d.saveQuestion = QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden ?");
+    d.saveQuestionStyle = vbYesNoCancel | vbQuestion;
+    return d;
+}
 
 void trimLines(BehaviourArea& blocks)
 {
@@ -37,22 +38,21 @@ void trimLines(BehaviourArea& blocks)
 }
 } // namespace
 
-GsArbeitsverhalten::GsArbeitsverhalten() : Form(WindowNames::Behaviour)
+GsArbeitsverhalten::GsArbeitsverhalten() : CompositionWindow(WindowNames::Behaviour, design())
 {
     setCaption(QStringLiteral("Arbeits- und Sozialverhalten"));
     resize(12600, 9000);
     createControls();
+    AddStore(AvSvTextStore,
+             [this](RecordWriter& w, int slot) { w.string(AreaText[Av][slot]).string(AreaText[Sv][slot]); });
+    AddStore(AvSvChoiceStore, [this](RecordWriter& w, int slot) { WriteChoiceFields(w, slot); });
 }
 
 void GsArbeitsverhalten::createControls()
 {
-    Label1.move(240, 120, 6900, 320);
-    Label1.setFontBold(true);
-    Label2.move(7200, 120, 1500, 320);
-    Label2.setFontBold(true);
+    LayHeading(Label1, 6900, Label2);
     Label3.move(3000, 2880, 6600, 540);
     Combo1.move(3000, 3500, 2600, 360);
-    Combo1.Click = [this] { Combo1_Click(); };
     Picture1.move(10920, 120, 1440, 1800);
 
     Command1.move(240, 600, 2400, 480);
@@ -68,35 +68,18 @@ void GsArbeitsverhalten::createControls()
     for (int i = 0; i < OptionCount; ++i)
         Option1.add(i, Frame1).move(180, 300 + i * 320, 9120, 300);
     Option1.Click = [this](int i) { Option1_Click(i); };
-    // The cover lies over the frame, so it must be stacked above it.
-    Picture4.move(Frame1.left(), Frame1.top(), Frame1.width(), Frame1.height());
-    Picture4.setBackColor(Colours::Grey);
-    Picture4.setVisible(false);
-    Picture4.widget()->raise();
+    LayCover(Picture4, Frame1);
 
-    Text1.add(0, *this, true).move(240, 5760, 6000, 2280);
-    Text1.add(1, *this, true).move(6360, 5760, 6000, 2280);
-    Text1.Click = [this](int i) { Text1_Click(i); };
-    Text1.LostFocus = [this](int i) { Text1_LostFocus(i); };
-    Text1.DblClick = [this](int i) { Text1_DblClick(i); };
-    Text1.KeyPress = [this](int i, int& key) { Text1_KeyPress(i, key); };
-    Text1.Change = [this](int i) { Text1_Change(i); };
+    Text1(Av).move(240, 5760, 6000, 2280);
+    Text1(Sv).move(6360, 5760, 6000, 2280);
 
     Command4.move(240, 8280, 2400, 480);
     Command4.Click = [this] { Command4_Click(); };
     Command6.move(2760, 8280, 2400, 480);
     Command6.Click = [this] { Command6_Click(); };
-    const QString insertionCaptions[2] = {QStringLiteral("Einfügung zeigen"), QStringLiteral("Einfügung verbergen")};
-    for (int i = 0; i < 2; ++i) {
-        CommandButton& b = Command7.add(i, *this, insertionCaptions[i]);
-        b.move(5280 + i * 2120, 8280, 2000, 480);
-        b.setBackColor(Colours::White);
-        b.setEnabled(false);
-    }
-    Command7.Click = [this](int i) { Command7_Click(i); };
-    Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    for (int i = 0; i < 2; ++i)
+        Command7(i).move(5280 + i * 2120, 8280, 2000, 480);
     Command8.move(9520, 8280, 480, 480);
-    Command8.Click = [this] { Command8_Click(); };
     Command5.setToolTip(QStringLiteral("Zurück zum Startmenü"));
     Command5.move(10120, 8280, 2240, 480);
     Command5.Click = [this] { Command5_Click(); };
@@ -123,31 +106,17 @@ void GsArbeitsverhalten::Form_Load()
     Command6.setBackColor(ColourTable[0]);
 
     LoadNames();
+    Label2.setCaption(ClassName);
     LoadAvBlocks();
     LoadSvBlocks();
     LoadStore();
     BuildPictureNames();
-    SavedStoreTexts = StoreTexts();
+    RememberSavedStores();
 
     Command5.setBackColor(ColourTable[4]);
 }
 
 void GsArbeitsverhalten::LeaveByOwnButton() { Command5_Click(); }
-
-bool GsArbeitsverhalten::QueryUnload()
-{
-    return AskSaveBeforeLeaving(HoldsUnsavedInput(), AskSaveQuestion, [this] { return SaveAll(); });
-}
-
-void GsArbeitsverhalten::LoadNames()
-{
-    Pupils = loadStudents();
-    PupilCount = Pupils.Count;
-    ClassName = Pupils.ClassName;
-    for (int slot = 0; slot < PupilCount; ++slot)
-        Combo1.addItem(Pupils.Slots[slot].Surname + QStringLiteral("  ") + Pupils.Slots[slot].FirstName);
-    Label2.setCaption(ClassName);
-}
 
 void GsArbeitsverhalten::LoadAvBlocks()
 {
@@ -170,125 +139,52 @@ void GsArbeitsverhalten::LoadStore()
         return;
     auto inSlots = [](int slot) { return slot >= 0 && slot < PupilSlots; };
 
-    const StoreReading texts = ReadStore(AvSvTextStore, Pupils, SlotRule::ByNumber, KeyCheck::Surname,
-                                         [&](RecordReader& r, int slot) {
-                                             QString av = r.string();
-                                             QString sv = r.string();
-                                             if (!inSlots(slot))
-                                                 return;
-                                             AvTexts[slot] = av;
-                                             SvTexts[slot] = sv;
-                                         });
-    if (texts == StoreReading::SurnameMismatch) {
+    const StoreReading texts = ReadStoreFile(AvSvTextStore, SlotRule::ByNumber, KeyCheck::Surname, [&](RecordReader& r, int slot) {
+        QString av = r.string();
+        QString sv = r.string();
+        if (!inSlots(slot))
+            return;
+        AreaText[Av][slot] = av;
+        AreaText[Sv][slot] = sv;
+    });
+    if (texts == StoreReading::SurnameMismatch && StoresWritable) {
         ConfirmRecreateStores();
         return;
     }
-    if (texts == StoreReading::Missing)
-        WriteTextStore();
 
-    const StoreReading choices = ReadStore(AvSvChoiceStore, Pupils, SlotRule::ByNumber, KeyCheck::Surname,
-                                           [&](RecordReader& r, int slot) {
-                                               const int avLocked = r.integer();
-                                               const int svLocked = r.integer();
-                                               std::array<int, AvCategories> av{};
-                                               for (int& c : av)
-                                                   c = r.integer();
-                                               std::array<int, SvCategories> sv{};
-                                               for (int& c : sv)
-                                                   c = r.integer();
-                                               if (!inSlots(slot))
-                                                   return;
-                                               AvLocked[slot] = avLocked;
-                                               SvLocked[slot] = svLocked;
-                                               AvChoices[slot] = av;
-                                               SvChoices[slot] = sv;
-                                           });
+    const StoreReading choices = ReadStoreFile(AvSvChoiceStore, SlotRule::ByNumber, KeyCheck::Surname, [&](RecordReader& r, int slot) {
+        const int avLocked = r.integer();
+        const int svLocked = r.integer();
+        std::array<int, AvCategories> av{};
+        for (int& c : av)
+            c = r.integer();
+        std::array<int, SvCategories> sv{};
+        for (int& c : sv)
+            c = r.integer();
+        if (!inSlots(slot))
+            return;
+        Locked[Av][slot] = avLocked;
+        Locked[Sv][slot] = svLocked;
+        AvChoices[slot] = av;
+        SvChoices[slot] = sv;
+    });
     if (choices == StoreReading::SurnameMismatch)
         ConfirmRecreateStores();
-    else if (choices == StoreReading::Missing)
-        WriteChoiceStore();
 }
 
-void GsArbeitsverhalten::ConfirmRecreateStores()
+void GsArbeitsverhalten::ClearStoredChoices()
 {
-    const int answer = MsgBox(
-        QStringLiteral("Die Namensliste stimmt nicht mit den bisher gespeicherten Daten und Textinhalten überein. "
-                       "Sollen alle bisherigen Eintragungen gelöscht und die Dateien an Hand der Namensliste ganz "
-                       "neu angelegt werden ?"),
-        vbYesNo | vbCritical);
-    if (answer == vbYes)
-        ResetStores();
-}
-
-void GsArbeitsverhalten::ResetStores()
-{
-    AvTexts.fill(QString());
-    SvTexts.fill(QString());
-    AvLocked.fill(0);
-    SvLocked.fill(0);
     AvChoices.fill({});
     SvChoices.fill({});
-    const bool texts = WriteTextStore();
-    const bool choices = WriteChoiceStore();
-    // Reading a store that could not be rewritten would only ask the same question again.
-    if (texts && choices)
-        LoadStore();
-}
-
-void GsArbeitsverhalten::WriteTextFields(RecordWriter& w, int slot) const
-{
-    w.string(AvTexts[slot]).string(SvTexts[slot]);
 }
 
 void GsArbeitsverhalten::WriteChoiceFields(RecordWriter& w, int slot) const
 {
-    w.integer(AvLocked[slot]).integer(SvLocked[slot]);
+    w.integer(Locked[Av][slot]).integer(Locked[Sv][slot]);
     for (int c : AvChoices[slot])
         w.integer(c);
     for (int c : SvChoices[slot])
         w.integer(c);
-}
-
-bool GsArbeitsverhalten::WriteTextStore()
-{
-    return WriteStore(AvSvTextStore, Pupils, [this](RecordWriter& w, int slot) { WriteTextFields(w, slot); });
-}
-
-bool GsArbeitsverhalten::WriteChoiceStore()
-{
-    return WriteStore(AvSvChoiceStore, Pupils, [this](RecordWriter& w, int slot) { WriteChoiceFields(w, slot); });
-}
-
-QString GsArbeitsverhalten::StoreTexts() const
-{
-    return StoreText(Pupils, [this](RecordWriter& w, int slot) { WriteTextFields(w, slot); })
-           + StoreText(Pupils, [this](RecordWriter& w, int slot) { WriteChoiceFields(w, slot); });
-}
-
-bool GsArbeitsverhalten::HoldsUnsavedInput() const { return PupilCount > 0 && StoreTexts() != SavedStoreTexts; }
-
-bool GsArbeitsverhalten::SaveAll()
-{
-    if (PupilCount == 0)
-        return true;
-    const bool texts = WriteTextStore();
-    const bool choices = WriteChoiceStore();
-    // A copy of a store that could not be written would only repeat the older file.
-    if (texts)
-        BackupStore(AvSvTextStore, Today());
-    if (choices)
-        BackupStore(AvSvChoiceStore, Today());
-    if (texts && choices)
-        SavedStoreTexts = StoreTexts();
-    return texts && choices;
-}
-
-void GsArbeitsverhalten::BuildPictureNames()
-{
-    for (int slot = 0; slot < PupilCount; ++slot) {
-        const StudentRecord& s = Pupils.Slots[slot];
-        PictureNames[slot] = PictureName(s.Surname, s.FirstName, s.BirthDate);
-    }
 }
 
 void GsArbeitsverhalten::Combo1_Click()
@@ -300,8 +196,7 @@ void GsArbeitsverhalten::Combo1_Click()
     Command6.setBackColor(ColourTable[0]);
     if (CurrentArea == 0)
         Label3.setCaption(QStringLiteral("Wählen Sie mit den oberen Tasten den Bereich aus, den Sie bearbeiten möchten!"));
-    CurrentPupil = Combo1.listIndex();
-    ShowStudentPicture(Picture1, PictureNames[CurrentPupil], QStringLiteral(".JPG"));
+    ShowStudentPicture();
     ResetAvChoices();
     ResetSvChoices();
     ClearOptionValue();
@@ -311,30 +206,30 @@ void GsArbeitsverhalten::Combo1_Click()
     else if (CurrentArea == 2)
         Command2_Click();
     SaveAll();
-    Text1(0).setText(AvTexts[CurrentPupil]);
-    Text1(1).setText(SvTexts[CurrentPupil]);
+    Text1(Av).setText(AreaText[Av][CurrentPupil]);
+    Text1(Sv).setText(AreaText[Sv][CurrentPupil]);
 }
 
 void GsArbeitsverhalten::ResetAvChoices()
 {
     AvChoices[CurrentPupil].fill(0);
     AvParts.fill(QString());
-    Text1(0).setText(QString());
+    Text1(Av).setText(QString());
 }
 
 void GsArbeitsverhalten::ResetSvChoices()
 {
     SvChoices[CurrentPupil].fill(0);
     SvParts.fill(QString());
-    Text1(1).setText(QString());
+    Text1(Sv).setText(QString());
 }
 
 void GsArbeitsverhalten::ClearOptionValue() { Option1(CurrentOption).setValue(false); }
 
 void GsArbeitsverhalten::UpdateTextPresentFlags()
 {
-    LockFlagsFromTexts(AvTexts, AvLocked, PupilCount);
-    LockFlagsFromTexts(SvTexts, SvLocked, PupilCount);
+    LockFlagsFromTexts(AreaText[Av], Locked[Av], PupilCount);
+    LockFlagsFromTexts(AreaText[Sv], Locked[Sv], PupilCount);
 }
 
 void GsArbeitsverhalten::Command1_Click() { OpenArea(1); }
@@ -351,8 +246,8 @@ void GsArbeitsverhalten::OpenArea(int area)
 
     Frame1.setBackColor(ColourTable[av ? 8 : 9]);
     Frame1.setVisible(true);
-    Text1(0).setVisible(true);
-    Text1(1).setVisible(true);
+    Text1(Av).setVisible(true);
+    Text1(Sv).setVisible(true);
     CommandButton& shown = av ? Command1 : Command2;
     CommandButton& other = av ? Command2 : Command1;
     other.setBackColor(ColourTable[5]);
@@ -366,8 +261,8 @@ void GsArbeitsverhalten::OpenArea(int area)
             Command3(k).setCaption(blocks.names[k]);
         Command3(k).setVisible(used);
     }
-    Text1(0).setEnabled(av);
-    Text1(1).setEnabled(!av);
+    Text1(Av).setEnabled(av);
+    Text1(Sv).setEnabled(!av);
 
     Combo1.setLeft(8200);
     Combo1.setTop(516);
@@ -386,11 +281,10 @@ void GsArbeitsverhalten::OpenArea(int area)
     ColourCategoryButtons();
 
     ShowAreaOrLock();
-    Command4.setEnabled(true);
-    Command4.setBackColor(ColourTable[1]);
+    EnableSaving(Command4);
 
     if (currentAreaLocked())
-        Text1(av ? 0 : 1).setFocus();
+        Text1(av ? Av : Sv).setFocus();
     else
         Command3(0).setFocus();
 }
@@ -412,7 +306,7 @@ int GsArbeitsverhalten::currentChoice() const
 
 bool GsArbeitsverhalten::currentAreaLocked() const
 {
-    return (CurrentArea == 2 ? SvLocked[CurrentPupil] : AvLocked[CurrentPupil]) == 1;
+    return Locked[CurrentArea == 2 ? Sv : Av][CurrentPupil] == 1;
 }
 
 void GsArbeitsverhalten::Command3_Click(int Index)
@@ -494,7 +388,7 @@ void GsArbeitsverhalten::ComposeAvText()
     const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
     AvParts[CurrentCategory] =
         PartForLine(CurrentCategory, CurrentOption, AvBlocks.line(CurrentCategory + 1, CurrentOption), pupil.FirstName);
-    AvTexts[CurrentPupil] = zt::ComposeAvText(AvParts, AvChoices[CurrentPupil], pupil.FirstName, pupil.Gender);
+    AreaText[Av][CurrentPupil] = zt::ComposeAvText(AvParts, AvChoices[CurrentPupil], pupil.FirstName, pupil.Gender);
 }
 
 void GsArbeitsverhalten::ComposeSvText()
@@ -502,23 +396,19 @@ void GsArbeitsverhalten::ComposeSvText()
     const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
     SvParts[CurrentCategory] =
         PartForLine(CurrentCategory, CurrentOption, SvBlocks.line(CurrentCategory + 1, CurrentOption), pupil.FirstName);
-    SvTexts[CurrentPupil] = zt::ComposeSvText(SvParts, SvChoices[CurrentPupil], pupil.FirstName, pupil.Gender);
+    AreaText[Sv][CurrentPupil] = zt::ComposeSvText(SvParts, SvChoices[CurrentPupil], pupil.FirstName, pupil.Gender);
 }
 
 void GsArbeitsverhalten::ApplyAvPlaceholders()
 {
-    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
-    const QString WorkText = AvTexts[CurrentPupil];
-    AvTexts[CurrentPupil] = SubstitutePlaceholders(WorkText, PlaceholderSet::Reduced, valuesOf(pupil));
-    Text1(0).setText(AvTexts[CurrentPupil]);
+    AreaText[Av][CurrentPupil] = SubstitutePlaceholders(AreaText[Av][CurrentPupil]);
+    Text1(Av).setText(AreaText[Av][CurrentPupil]);
 }
 
 void GsArbeitsverhalten::ApplySvPlaceholders()
 {
-    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
-    const QString WorkText = SvTexts[CurrentPupil];
-    SvTexts[CurrentPupil] = SubstitutePlaceholders(WorkText, PlaceholderSet::Reduced, valuesOf(pupil));
-    Text1(1).setText(SvTexts[CurrentPupil]);
+    AreaText[Sv][CurrentPupil] = SubstitutePlaceholders(AreaText[Sv][CurrentPupil]);
+    Text1(Sv).setText(AreaText[Sv][CurrentPupil]);
 }
 
 void GsArbeitsverhalten::ShowAreaOrLock()
@@ -529,7 +419,7 @@ void GsArbeitsverhalten::ShowAreaOrLock()
     Picture4.setVisible(locked);
     Frame1.setEnabled(!locked);
     if (locked) {
-        Command4.setEnabled(true);
+        Command4.setEnabled(StoresWritable);
         Command6.setEnabled(true);
         Command6.setBackColor(ColourTable[7]);
     } else {
@@ -540,45 +430,18 @@ void GsArbeitsverhalten::ShowAreaOrLock()
 
 void GsArbeitsverhalten::Text1_Click(int)
 {
-    Command7(0).setEnabled(true);
-    if (!Command7(1).enabled())
-        Command7(0).setBackColor(ColourTable[1]);
-    else
-        Command7(0).setEnabled(false);
+    OfferInsertion();
     ClearOptionValue();
     ResetCategoryButtons();
-    Command4.setEnabled(true);
-    Command4.setBackColor(ColourTable[1]);
+    EnableSaving(Command4);
     Command6.setEnabled(true);
     Command6.setBackColor(ColourTable[7]);
     if (CurrentArea == 1)
-        AvLocked[CurrentPupil] = 1;
+        Locked[Av][CurrentPupil] = 1;
     else if (CurrentArea == 2)
-        SvLocked[CurrentPupil] = 1;
+        Locked[Sv][CurrentPupil] = 1;
     ShowAreaOrLock();
 }
-
-void GsArbeitsverhalten::Text1_LostFocus(int Index)
-{
-    QString& stored = Index == 0 ? AvTexts[CurrentPupil] : SvTexts[CurrentPupil];
-    if (stored == Text1(Index).text())
-        return;
-    stored = Text1(Index).text();
-    Saved = 0;
-}
-
-void GsArbeitsverhalten::Text1_DblClick(int Index)
-{
-    TextBox& box = Text1(Index);
-    InsertClipboardAtCaret(box, GenderEnding::Spaced);
-    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
-    const QString WorkText = box.text();
-    box.setText(SubstitutePlaceholders(WorkText, PlaceholderSet::Reduced, valuesOf(pupil)));
-}
-
-void GsArbeitsverhalten::Text1_KeyPress(int, int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
-
-void GsArbeitsverhalten::Text1_Change(int Index) { ReplaceQuotesOnChange(Text1(Index)); }
 
 void GsArbeitsverhalten::Command4_Click()
 {
@@ -586,20 +449,17 @@ void GsArbeitsverhalten::Command4_Click()
         Saved = 1;
 }
 
-void GsArbeitsverhalten::Command5_Click()
-{
-    LeaveCompositionWindow(name(), Saved == 0, AskSaveQuestion, [this] { return SaveAll(); });
-}
+void GsArbeitsverhalten::Command5_Click() { LeaveWindow(Saved == 0); }
 
 void GsArbeitsverhalten::Command6_Click()
 {
     if (CurrentArea == 1) {
-        AvTexts[CurrentPupil].clear();
-        AvLocked[CurrentPupil] = 0;
+        AreaText[Av][CurrentPupil].clear();
+        Locked[Av][CurrentPupil] = 0;
         ResetAvChoices();
     } else {
-        SvTexts[CurrentPupil].clear();
-        SvLocked[CurrentPupil] = 0;
+        AreaText[Sv][CurrentPupil].clear();
+        Locked[Sv][CurrentPupil] = 0;
         ResetSvChoices();
     }
     ResetCategoryButtons();
@@ -614,12 +474,5 @@ void GsArbeitsverhalten::Command6_Click()
     Label3.setVisible(false);
     Option1(0).setFocus();
 }
-
-void GsArbeitsverhalten::Command7_Click(int Index)
-{
-    ShowHideInsertionDialog(Index, Command7(0), Command7(1), HideMeans::Hide);
-}
-
-void GsArbeitsverhalten::Command8_Click() { RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe2.doc")); }
 
 } // namespace zt

@@ -19,11 +19,32 @@ void BaseDataRecord::write(RecordWriter& w) const
     w.endRecord();
 }
 
+void writeStudentFields(RecordWriter& w, const StudentRecord& s)
+{
+    w.string(s.Surname).string(s.FirstName).string(s.Gender).string(s.BirthDate);
+    w.string(s.Club1).string(s.Club2).string(s.Club3).string(s.Club4).string(s.BirthPlace);
+}
+
+void writeStudents(RecordWriter& w, const StudentList& students)
+{
+    for (int slot = 0; slot < students.Count; ++slot) {
+        w.integer(slot + 1).string(students.ClassName);
+        writeStudentFields(w, students.Slots.at(slot));
+        w.endRecord();
+    }
+}
+
 void writeClubList(RecordWriter& w, const QStringList& entries)
 {
-    for (int i = 0; i < MaxClubs && i < entries.size(); ++i)
-        if (!entries.at(i).isEmpty())
-            w.string(entries.at(i)).endRecord();
+    int written = 0;
+    for (const QString& entry : entries) {
+        if (written == MaxClubs)
+            break;
+        if (entry.isEmpty())
+            continue;
+        w.string(entry).endRecord();
+        ++written;
+    }
 }
 
 QStringList readClubList(RecordReader& r)
@@ -37,17 +58,28 @@ QStringList readClubList(RecordReader& r)
     return names;
 }
 
+void SibankPathRecord::write(RecordWriter& w) const { w.string(ExportPath).endRecord(); }
+
 void PictureListRecord::write(RecordWriter& w) const
 {
     w.integer(Number).string(ClassName).string(Surname).string(FirstName).string(PictureName).endRecord();
 }
 
+void writePictureList(RecordWriter& w, const StudentList& students, const std::array<QString, PupilSlots>& pictureNames)
+{
+    for (int slot = 0; slot < students.Count; ++slot) {
+        const StudentRecord& s = students.Slots.at(slot);
+        PictureListRecord{slot + 1, students.ClassName, s.Surname, s.FirstName, pictureNames.at(slot)}.write(w);
+    }
+}
+
 std::optional<QString> NextSchoolYear(const QString& schoolYear)
 {
-    bool ok = false;
-    const int y = schoolYear.left(4).toInt(&ok);
-    if (!ok || schoolYear.size() < 4)
+    const QString year = schoolYear.left(4);
+    // Four digits: a sign or a blank would give a year that no teacher typed.
+    if (year.size() < 4 || !std::all_of(year.begin(), year.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
+    const int y = year.toInt();
     return QString::number(y + 1) + QLatin1Char('/') + QString::number(y + 2);
 }
 
@@ -84,10 +116,57 @@ bool saveBaseData(const BaseDataRecord& record)
 {
     RecordWriter w;
     record.write(w);
-    if (writeRecordFile(BaseDataFile, w))
+    return saveMasterFile(BaseDataFile, w);
+}
+
+bool saveMasterFile(const QString& relativePath, const RecordWriter& records)
+{
+    if (writeRecordFile(relativePath, records))
         return true;
-    reportWriteFailure(BaseDataFile);
+    reportWriteFailure(relativePath);
     return false;
+}
+
+namespace {
+// Reads a file the teacher may not have yet; a missing one gives nothing, silently.
+template <class Read>
+void readIfPresent(const QString& relativePath, Read read)
+{
+    std::optional<RecordReader> reader = openRecordFile(relativePath);
+    if (!reader)
+        return;
+    read(*reader);
+    if (reader->damaged())
+        reportDamagedFile(relativePath);
+}
+} // namespace
+
+QStringList loadClubList()
+{
+    QStringList names;
+    readIfPresent(ClubListFile, [&](RecordReader& r) { names = readClubList(r); });
+    if (names.size() > MaxClubs) {
+        reportTooManyRecords(ClubListFile, MaxClubs);
+        names = names.mid(0, MaxClubs);
+    }
+    return names;
+}
+
+SibankPathRecord loadSibankPath()
+{
+    SibankPathRecord record;
+    readIfPresent(SibankPathFile, [&](RecordReader& r) { record.ExportPath = r.string(); });
+    return record;
+}
+
+SibankDefaultsRecord loadSibankDefaults()
+{
+    SibankDefaultsRecord record;
+    readIfPresent(SibankDefaultsFile, [&](RecordReader& r) {
+        record.SibankPlusPath = r.string();
+        record.SibwinPath = r.string();
+    });
+    return record;
 }
 
 namespace {
@@ -123,7 +202,8 @@ StudentList loadStudents()
     list.Count = std::clamp(result.count, 0, PupilSlots);
     if (result.truncated)
         reportTooManyRecords(StudentsFile, PupilSlots);
-    if (reader->damaged())
+    list.Damaged = reader->damaged();
+    if (list.Damaged)
         reportDamagedFile(StudentsFile);
     return list;
 }

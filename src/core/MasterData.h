@@ -44,19 +44,32 @@ struct StudentRecord {
 struct StudentList {
     QString ClassName; // of the last record read
     int Count = 0;     // number of the last record
+    // The file was cut off or malformed: the list holds only what could be read, and the class of
+    // its last record may be cut off too.
+    bool Damaged = false;
     std::array<StudentRecord, PupilSlots> Slots;
 };
+
+// The nine fields of a pupil, surname to birth place, in the order of Namen.Txt.
+void writeStudentFields(RecordWriter& writer, const StudentRecord& student);
+// Namen.Txt: the pupils of slots 0 to Count-1, numbered from 1, each with the class of the list.
+void writeStudents(RecordWriter& writer, const StudentList& students);
 
 // AGListe.txt: one club name per record.
 inline const QString ClubListFile = QStringLiteral("Daten\\AGListe.txt");
 constexpr int MaxClubs = 25;
-// Entries 0 to 24 of the club list in order, empty ones skipped.
+// The first 25 non-empty entries of the club list, in order.
 void writeClubList(RecordWriter& writer, const QStringList& entries);
 // Every non-empty name in file order.
 QStringList readClubList(RecordReader& reader);
 
+inline const QString SibankPathFile = QStringLiteral("Daten\\Sibankpfad.txt");
+inline const QString SibankDefaultsFile = QStringLiteral("Daten\\sib1undsib2.txt");
+inline const QString PictureListFile = QStringLiteral("Daten\\Bildliststeuer.Txt");
+
 struct SibankPathRecord {
     QString ExportPath;
+    void write(RecordWriter& writer) const;
 };
 struct SibankDefaultsRecord {
     QString SibankPlusPath;
@@ -70,9 +83,12 @@ struct PictureListRecord {
     QString PictureName;
     void write(RecordWriter& writer) const;
 };
+// Bildliststeuer.Txt: one record per pupil of the list with its photo name.
+void writePictureList(RecordWriter& writer, const StudentList& students,
+                      const std::array<QString, PupilSlots>& pictureNames);
 
 // The next school year from the first four characters of the school year: "2005/2006" gives
-// "2006/2007"; nothing when they are no number.
+// "2006/2007"; nothing when they are not four digits.
 std::optional<QString> NextSchoolYear(const QString& schoolYear);
 
 // The grade is the first character of the class: 1 to 4, or 0 when it is none of them.
@@ -84,6 +100,13 @@ QString HalfYearForGrade(const QString& halfYear, int grade);
 // could read.
 std::optional<BaseDataRecord> loadBaseData(int fields = 10);
 bool saveBaseData(const BaseDataRecord& record);
+// A file the teacher may not have yet: missing, it is read as empty without a message. A club
+// list longer than 25 names is reported and read as far as it goes.
+QStringList loadClubList();
+SibankPathRecord loadSibankPath();
+SibankDefaultsRecord loadSibankDefaults();
+// Writes a whole master-data file; a failure is reported and leaves the previous file in place.
+bool saveMasterFile(const QString& relativePath, const RecordWriter& records);
 StudentList loadStudents();
 // Only the class of the list, as the start page and the grade editors keep it.
 std::optional<QString> loadClassName();

@@ -1,9 +1,13 @@
 #include "ProgramFolder.h"
 #include "Windows1252.h"
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zt::Files {
 
@@ -27,18 +31,59 @@ std::function<bool(const QString&)>& writeFailure()
     return fails;
 }
 
+// Beside the file it replaces, so that the rename stays within one folder.
+const QString TemporarySuffix = QStringLiteral(".speichern~");
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+bool syncFolder(const QString& absoluteFolder)
+{
+    const int fd = ::open(QFile::encodeName(absoluteFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+// The new content goes to a temporary file that is synced and then renamed over the old one, and
+// the folder is synced after the rename: a crash or a power loss leaves the old file or the new
+// one, never a part of either.
 bool writeBytes(const QString& absolute, const QByteArray& bytes)
 {
     if (writeFailure() && writeFailure()(absolute))
         return false;
-    QSaveFile f(absolute);
-    if (!f.open(QIODevice::WriteOnly))
+    const QByteArray target = QFile::encodeName(absolute);
+    struct stat old {};
+    const bool replacing = ::stat(target.constData(), &old) == 0;
+    if (replacing && (!S_ISREG(old.st_mode) || ::access(target.constData(), W_OK) != 0))
         return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
+    const QByteArray temporary = QFile::encodeName(absolute + TemporarySuffix);
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, bytes) && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(temporary.constData(), target.constData()) != 0) {
+        ::unlink(temporary.constData());
         return false;
     }
-    return f.commit();
+    syncFolder(QFileInfo(absolute).path());
+    return true;
 }
 } // namespace
 
@@ -104,6 +149,13 @@ bool copy(const QString& fromRelative, const QString& toRelative)
 bool makeFolder(const QString& relativePath) { return QDir().mkpath(resolve(relativePath)); }
 
 bool remove(const QString& relativePath) { return QFile::remove(resolve(relativePath)); }
+
+void removeInterruptedSaves()
+{
+    QDirIterator it(folder(), {QLatin1Char('*') + TemporarySuffix}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        QFile::remove(it.next());
+}
 
 void setWriteFailure(std::function<bool(const QString& absolutePath)> fails) { writeFailure() = std::move(fails); }
 

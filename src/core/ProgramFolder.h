@@ -26,6 +26,9 @@ std::optional<QString> readText(const QString& relativePath);
 // the previous file is unchanged.
 bool writeText(const QString& relativePath, const QString& text);
 bool copy(const QString& fromRelative, const QString& toRelative);
+// Removes what a save cut off by a crash or a power loss left beside its file; the file itself is
+// whole, in its old or its new content.
+void removeInterruptedSaves();
 bool makeFolder(const QString& relativePath);
 bool remove(const QString& relativePath);
 // For tests, in place of a full disk or a read-only file (tests run as root): every write or copy

@@ -1,6 +1,7 @@
 #include "PupilStores.h"
 #include "FileProblems.h"
 #include "ProgramFolder.h"
+#include "QuoteRule.h"
 
 namespace zt {
 
@@ -54,7 +55,8 @@ StoreReading ReadStore(const PupilStore& store, const StudentList& pupils, SlotR
         if (check == KeyCheck::Surname) {
             const int listed = key.Number - 1;
             const QString surname = listed >= 0 && listed < PupilSlots ? pupils.Slots[listed].Surname : QString();
-            if (key.Surname != surname)
+            // The writer stored the list's name without its quotes.
+            if (key.Surname != WithoutQuotes(surname))
                 result = StoreReading::SurnameMismatch;
         }
     }

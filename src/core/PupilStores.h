@@ -37,6 +37,15 @@ struct PupilStore {
 
 inline const QString BackupFolder = QStringLiteral("Daten\\Sicherheit");
 
+// The six stores of the class: texts and choices of the work and social behaviour, texts and
+// locks of grades 1 and 2, texts and locks of grades 3 and 4.
+inline const PupilStore AvSvTextStore{QStringLiteral("AVSVspeicher")};
+inline const PupilStore AvSvChoiceStore{QStringLiteral("AVSVWahl")};
+inline const PupilStore Grade12TextStore{QStringLiteral("12Speicher")};
+inline const PupilStore Grade12LockStore{QStringLiteral("12Sperre")};
+inline const PupilStore Grade34TextStore{QStringLiteral("34Speicher")};
+inline const PupilStore Grade34LockStore{QStringLiteral("34Sperre")};
+
 // Which slot a record fills: the number of the record before it (the numbered-record rule), or
 // simply its place in the file.
 enum class SlotRule { ByNumber, ByOrder };

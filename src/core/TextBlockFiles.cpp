@@ -20,9 +20,9 @@ FileRead readFile(const QString& nameInDaten, int slotLimit, ReadRecord readReco
     const NumberedResult result = readNumbered(*reader, slotLimit, [&](int slot) { readRecord(*reader, slot); });
     if (result.truncated)
         reportTooManyRecords(path, slotLimit);
-    else if (reader->damaged())
+    if (reader->damaged())
         reportDamagedFile(path);
-    return {true, !result.truncated && reader->damaged()};
+    return {true, reader->damaged()};
 }
 } // namespace
 
@@ -91,29 +91,43 @@ QString lineFileText(const BehaviourArea& area)
     return w.text();
 }
 
-BlockTable::BlockTable(int columns, int lineSlots)
-    : columns(columns), lineSlots(lineSlots), lines(columns, std::vector<QString>(lineSlots))
+BlockTable::BlockTable(int columns, int rows) : columns_(columns), rows_(rows, QStringList(columns)) {}
+
+QString BlockTable::cell(int row, int column) const
 {
+    if (row < 0 || row >= rows() || column < 1 || column > columns_)
+        return QString();
+    return rows_[row][column - 1];
+}
+
+void BlockTable::set(int row, int column, const QString& text)
+{
+    if (row >= 0 && row < rows() && column >= 1 && column <= columns_)
+        rows_[row][column - 1] = text;
 }
 
 FileRead readBlockTable(const QString& nameInDaten, BlockTable& table)
 {
-    return readFile(nameInDaten, table.lineSlots, [&](RecordReader& r, int slot) {
-        for (int c = 0; c < table.columns; ++c) {
-            QString text = r.string();
-            if (slot >= 0 && slot < table.lineSlots)
-                table.lines[c][slot] = text;
-        }
+    return readFile(nameInDaten, table.rows(), [&](RecordReader& r, int row) {
+        for (int column = 1; column <= table.columns(); ++column)
+            table.set(row, column, r.string());
     });
+}
+
+BlockTable readBlockTable(const QString& nameInDaten, int columns, int rows)
+{
+    BlockTable table(columns, rows);
+    readBlockTable(nameInDaten, table);
+    return table;
 }
 
 QString blockTableText(const BlockTable& table, int records)
 {
     RecordWriter w;
-    for (int line = 1; line <= records; ++line) {
-        w.integer(line);
-        for (int c = 1; c <= table.columns; ++c)
-            w.string(table.cell(c, line));
+    for (int row = 0; row < records; ++row) {
+        w.integer(row + 1);
+        for (int column = 1; column <= table.columns(); ++column)
+            w.string(table.cell(row, column));
         w.endRecord();
     }
     return w.text();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -52,22 +53,26 @@ FileRead readLineFile(const QString& nameInDaten, BehaviourArea& area);
 QString categoryFileText(const BehaviourArea& area);
 QString lineFileText(const BehaviourArea& area);
 
-// The grade text blocks: numbered records of one string per column ("Mathe1.Txt" has 18).
-struct BlockTable {
-    BlockTable(int columns, int lineSlots);
+// A grade text-block file read whole by the numbered-record rule: row r holds the record numbered
+// r + 1, with one string per column ("Mathe1.Txt" has 18).
+class BlockTable {
+public:
+    BlockTable(int columns, int rows);
+    int columns() const { return columns_; }
+    int rows() const { return static_cast<int>(rows_.size()); }
+    // Column 1 onwards; empty outside the table.
+    QString cell(int row, int column) const;
+    void set(int row, int column, const QString& text);
 
-    int columns;
-    // Lines a reader keeps per column.
-    int lineSlots;
-    // lines[c-1][k-1] is line k of column c.
-    std::vector<std::vector<QString>> lines;
-
-    QString& cell(int column, int line) { return lines.at(column - 1).at(line - 1); }
-    const QString& cell(int column, int line) const { return lines.at(column - 1).at(line - 1); }
+private:
+    int columns_;
+    std::vector<QStringList> rows_;
 };
 
+// Reads into the rows the table keeps; rows the file does not reach keep their texts.
 FileRead readBlockTable(const QString& nameInDaten, BlockTable& table);
-// Lines 1 to `records`, numbered from 1, whatever the table holds beyond them.
+BlockTable readBlockTable(const QString& nameInDaten, int columns, int rows);
+// Rows 0 to records - 1, numbered from 1, whatever the table holds beyond them.
 QString blockTableText(const BlockTable& table, int records);
 // Writes a text-block file whole; false (reported) when it could not be written, and then the
 // previous file is unchanged.

@@ -396,7 +396,7 @@ void GSAenderung12::ShowTextBlocks()
     for (const BoxRun& run : BoxRuns()) {
         const BlockTable& table = this->*run.table;
         for (int i = 0; i < run.count; ++i)
-            (this->*run.boxes)(run.firstBox + i).setText(table.cell(run.column, run.firstLine + i));
+            (this->*run.boxes)(run.firstBox + i).setText(table.cell(run.firstLine - 1 + i, run.column));
     }
 }
 
@@ -405,7 +405,7 @@ void GSAenderung12::StoreEditorInArrays()
     for (const BoxRun& run : BoxRuns()) {
         BlockTable& table = this->*run.table;
         for (int i = 0; i < run.count; ++i)
-            table.cell(run.column, run.firstLine + i) = (this->*run.boxes)(run.firstBox + i).text();
+            table.set(run.firstLine - 1 + i, run.column, (this->*run.boxes)(run.firstBox + i).text());
     }
     Saved = 0;
 }

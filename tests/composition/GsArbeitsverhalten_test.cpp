@@ -3,6 +3,7 @@
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QDir>
@@ -89,6 +90,7 @@ TEST_F(GsArbeitsverhaltenTest, LoadShowsTheListAndOpeningAnAreaLaysItOut)
     EXPECT_EQ(w.Combo1.list(2), QStringLiteral("Roth  Ida"));
     EXPECT_EQ(std::pair(w.Combo1.left(), w.Combo1.top()), std::pair(3000, 3500));
     EXPECT_FALSE(w.Command1.enabled());
+    EXPECT_TRUE(test::lookOf(w.Command1).greyed());
     EXPECT_FALSE(w.Command4.enabled());
     EXPECT_FALSE(w.Frame1.visible());
     EXPECT_FALSE(w.Text1(0).visible());
@@ -215,6 +217,45 @@ TEST_F(GsArbeitsverhaltenTest, ASurnameThatDiffersFromTheListAsksToRecreateTheSt
     }
 }
 
+// A list cut off inside the class of its second record: its keys would carry the gaps and the
+// cut-off class, so nothing is written and every stored text stays.
+TEST_F(GsArbeitsverhaltenTest, WhileThePupilListIsDamagedTheStoresStayAsTheyWere)
+{
+    useSmallClass();
+    writeStores(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Anna a2.\",\"\"\r\n2,\"2b\",\"Kaya\",\"Emre\",\"Emre a1.\",\"\"\r\n"
+                               "3,\"2b\",\"Roth\",\"Ida\",\"Ida a3.\",\"\"\r\n"),
+                QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",1,0,2,") + zeros(12) + QStringLiteral("\r\n"));
+    writeFile(QStringLiteral("Daten/Namen.Txt"),
+              QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n2,\"2"));
+    const QByteArray texts = readBytes(TextStore);
+    const QByteArray choices = readBytes(ChoiceStore);
+    messages->expect(QStringLiteral("Daten\\Namen.Txt ist beschädigt"));
+    messages->expect(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten bleiben"));
+    GsArbeitsverhalten& w = open();
+    EXPECT_EQ(messages->shown().back().style, 48);
+    ASSERT_EQ(w.Combo1.listCount(), 2);
+
+    User::chooseItem(w.Combo1, 1);
+    User::click(w.Command1);
+    EXPECT_FALSE(w.Command4.enabled());
+    EXPECT_FALSE(w.Frame1.enabled());
+    User::click(w.Text1(0));
+    User::typeText(w.Text1(0), QStringLiteral(" Neu."));
+    EXPECT_FALSE(w.Command4.enabled());
+    User::chooseItem(w.Combo1, 0);
+    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Anna a2."));
+    EXPECT_EQ(readBytes(TextStore), texts);
+    EXPECT_EQ(readBytes(ChoiceStore), choices);
+    EXPECT_TRUE(backups().isEmpty());
+
+    // The teacher was told that nothing is saved: leaving asks nothing.
+    User::click(w.Command5);
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
+    messages->verifyDone();
+    EXPECT_EQ(messages->shown().size(), 2u);
+}
+
 TEST_F(GsArbeitsverhaltenTest, EmptyOrMissingStoresAndFoldersAreMadeWithoutAQuestion)
 {
     const QByteArray emptyTexts =
@@ -327,8 +368,6 @@ TEST_F(GsArbeitsverhaltenTest, AHandEditStaysWithThePupilItWasTypedFor)
     EXPECT_TRUE(w.Command6.enabled());
     EXPECT_EQ(w.Command6.backColor(), Colours::Red);
     EXPECT_TRUE(w.Text1(0).hasFocus());
-    User::click(w.Option1(3));
-    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Anna a2. Sie sagt 'ja'."));
 
     // "Aktuelle Eingaben neu" empties and opens the area again.
     User::click(w.Command6);
@@ -621,7 +660,8 @@ TEST_F(GsArbeitsverhaltenTest, TheMainMenuAndTheEndOfTheProgramAskBeforeUnsavedT
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
     EXPECT_FALSE(registry.IsLoaded(WindowNames::Review));
 
-    // Yes: the text is saved, then the entry opens its window.
+    // Yes: the text is saved, then the entry opens its window (the editor, from the toolbox view).
+    User::click(start.Command2);
     messages->expect(SaveQuestion, vbYes);
     User::click(start.Command1(4));
     settle();
@@ -629,6 +669,7 @@ TEST_F(GsArbeitsverhaltenTest, TheMainMenuAndTheEndOfTheProgramAskBeforeUnsavedT
     EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"Fleißig.\"")));
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("4\r\n"));
     registry.Unload(WindowNames::BehaviourEditor);
+    User::click(start.Command3);
 
     // "Programm beenden" asks as well; No ends the program without saving.
     User::click(start.Command1(0));

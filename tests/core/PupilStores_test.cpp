@@ -55,6 +55,17 @@ TEST_F(PupilStoresTest, RecordsLandBySlotRuleAndTheSurnameCheckReportsADifferenc
     EXPECT_EQ(result, StoreReading::Missing);
 }
 
+// A store keeps a quote of the list's name as an apostrophe: written once, it still matches.
+TEST_F(PupilStoresTest, ASurnameWithAQuoteMatchesTheStoreItWasWrittenTo)
+{
+    StudentList list = twoPupils();
+    list.Slots[1].Surname = QStringLiteral("O\"Brien");
+    ASSERT_TRUE(WriteStore(Store, list, [](RecordWriter& w, int) { w.string(QStringLiteral("t")); }));
+    ASSERT_TRUE(readFile(QStringLiteral("Daten/12Speicher.txt")).contains(QStringLiteral("\"O'Brien\"")));
+    EXPECT_EQ(ReadStore(Store, list, SlotRule::ByNumber, KeyCheck::Surname, [](RecordReader& r, int) { r.string(); }),
+              StoreReading::Read);
+}
+
 TEST_F(PupilStoresTest, OverlongAndDamagedStoresAreReported)
 {
     QString records;

@@ -15,13 +15,13 @@ TEST_F(BlockTableTest, LinesLandByNumberAndOnlyTheLayoutIsWrittenBack)
     writeFile(QStringLiteral("Daten/Probe.Txt"),
               QStringLiteral("1,\"a1\",\"b1\"\r\n2,\"a2\",\"\"\r\n3,\"a3\",\"b3\"\r\n"));
     BlockTable table(2, 4);
-    table.cell(1, 4) = QStringLiteral("bleibt");
+    table.set(3, 1, QStringLiteral("bleibt"));
     const FileRead read = readBlockTable(QStringLiteral("Probe.Txt"), table);
     EXPECT_TRUE(read.found);
     EXPECT_FALSE(read.damaged);
-    EXPECT_EQ(table.cell(1, 1), QStringLiteral("a1"));
-    EXPECT_EQ(table.cell(2, 3), QStringLiteral("b3"));
-    EXPECT_EQ(table.cell(1, 4), QStringLiteral("bleibt"));
+    EXPECT_EQ(table.cell(0, 1), QStringLiteral("a1"));
+    EXPECT_EQ(table.cell(2, 2), QStringLiteral("b3"));
+    EXPECT_EQ(table.cell(3, 1), QStringLiteral("bleibt"));
     EXPECT_EQ(blockTableText(table, 2), QStringLiteral("1,\"a1\",\"b1\"\r\n2,\"a2\",\"\"\r\n"));
 }
 
@@ -53,7 +53,7 @@ TEST_F(BlockTableTest, ProblemsAreReportedAndSayWhatWasRead)
         EXPECT_EQ(read.found, c.found);
         EXPECT_EQ(read.damaged, c.damaged);
         if (c.found) {
-            EXPECT_EQ(table.cell(1, 1), QStringLiteral("a"));
+            EXPECT_EQ(table.cell(0, 1), QStringLiteral("a"));
         }
     }
 }

@@ -196,7 +196,7 @@ TEST_F(Grade12EditorTest, EveryBoxShowsAndStoresItsCellAndSavingWritesTheGradesF
             }
         }
         messages->expect(CloseQuestion, vbNo);
-        User::click(w.Text1(2));
+        User::click(w.Text4(0));
         User::click(w.Command6);
         settle();
     }

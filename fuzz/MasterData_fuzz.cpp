@@ -1,0 +1,21 @@
+// The master-data files as the windows read them: school data, pupil list and class, club list.
+#include "FuzzFolder.h"
+#include "core/MasterData.h"
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace zt;
+    fuzz::putInput(BaseDataFile, data, size);
+    loadBaseData();
+    fuzz::putInput(StudentsFile, data, size);
+    const StudentList list = loadStudents();
+    if (list.Count < 0 || list.Count > PupilSlots)
+        __builtin_trap();
+    loadClassName();
+    fuzz::putInput(ClubListFile, data, size);
+    if (std::optional<RecordReader> reader = openRecordFile(ClubListFile))
+        readClubList(*reader);
+    return 0;
+}

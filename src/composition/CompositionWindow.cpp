@@ -1,0 +1,247 @@
+#include "CompositionWindow.h"
+#include "common/ClipboardInsertion.h"
+#include "common/QuoteGuards.h"
+#include "common/StudentPicture.h"
+#include "common/WordLauncher.h"
+#include "platform/Colour.h"
+#include "platform/Services.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
+#include <QApplication>
+#include <QStyle>
+
+namespace zt {
+
+CompositionWindow::CompositionWindow(const QString& name, CompositionDesign design)
+    : Form(name), AreaText(design.areas), Locked(design.areas), design_(std::move(design))
+{
+    Combo1.Click = [this] { Combo1_Click(); };
+
+    for (int i = 0; i < design_.areas; ++i)
+        Text1.add(i, *this, true);
+    Text1.Click = [this](int i) { Text1_Click(i); };
+    Text1.LostFocus = [this](int i) { Text1_LostFocus(i); };
+    Text1.DblClick = [this](int i) { Text1_DblClick(i); };
+    Text1.KeyPress = [this](int i, int& key) { Text1_KeyPress(i, key); };
+    Text1.Change = [this](int i) { Text1_Change(i); };
+
+    for (const QString& caption : {QStringLiteral("Einfügung zeigen"), design_.hideInsertionCaption}) {
+        CommandButton& b = Command7.add(Command7.upperBound() + 1, *this, caption);
+        b.setBackColor(Colours::White);
+        b.setEnabled(false);
+    }
+    Command7.Click = [this](int i) { Command7_Click(i); };
+
+    Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    Command8.Click = [this] { Command8_Click(); };
+
+    for (auto& locks : Locked)
+        locks.fill(0);
+}
+
+void CompositionWindow::AddStore(const PupilStore& store, StoreFields fields)
+{
+    stores_.push_back({store, std::move(fields)});
+}
+
+void CompositionWindow::LoadNames()
+{
+    Pupils = loadStudents();
+    PupilCount = Pupils.Count;
+    ClassName = Pupils.ClassName;
+    for (int slot = 0; slot < PupilCount; ++slot)
+        Combo1.addItem(Pupils.Slots[slot].Surname + design_.itemSeparator + Pupils.Slots[slot].FirstName);
+    StoresWritable = !Pupils.Damaged;
+    if (!StoresWritable)
+        MsgBox(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten "
+                              "bleiben, speichert dieses Fenster nichts, bis die Namensliste wieder in Ordnung ist."),
+               vbExclamation);
+}
+
+void CompositionWindow::BuildPictureNames()
+{
+    for (int slot = 0; slot < PupilCount; ++slot) {
+        const StudentRecord& s = Pupils.Slots[slot];
+        PictureNames[slot] = PictureName(s.Surname, s.FirstName, s.BirthDate);
+    }
+}
+
+void CompositionWindow::ShowStudentPicture()
+{
+    CurrentPupil = Combo1.listIndex();
+    zt::ShowStudentPicture(Picture1, PictureNames[CurrentPupil], design_.pictureExtension);
+}
+
+StoreReading CompositionWindow::ReadStoreFile(const PupilStore& store, SlotRule rule, KeyCheck check,
+                                              const std::function<void(RecordReader&, int slot)>& readFields)
+{
+    const StoreReading reading = ReadStore(store, Pupils, rule, check, readFields);
+    if (reading != StoreReading::Missing || !StoresWritable)
+        return reading;
+    for (const StoreFile& file : stores_)
+        if (file.store.stem == store.stem)
+            WriteStore(file);
+    return reading;
+}
+
+void CompositionWindow::ConfirmRecreateStores()
+{
+    if (RecreateAsked || !StoresWritable)
+        return;
+    RecreateAsked = true;
+    const int answer = MsgBox(
+        QStringLiteral("Die Namensliste stimmt nicht mit den bisher gespeicherten Daten und Textinhalten überein. "
+                       "Sollen alle bisherigen Eintragungen gelöscht und die Dateien an Hand der Namensliste ganz "
+                       "neu angelegt werden ?"),
+        vbYesNo | vbCritical);
+    if (answer == vbYes)
+        ResetStores();
+}
+
+void CompositionWindow::ResetStores()
+{
+    for (auto& texts : AreaText)
+        texts.fill(QString());
+    for (auto& locks : Locked)
+        locks.fill(0);
+    ClearStoredChoices();
+    bool written = true;
+    for (const StoreFile& file : stores_)
+        written = WriteStore(file) && written;
+    // Reading a store that could not be rewritten would only find the old difference again.
+    if (written)
+        LoadStore();
+}
+
+bool CompositionWindow::WriteStore(const StoreFile& file) const
+{
+    return zt::WriteStore(file.store, Pupils, file.fields);
+}
+
+QString CompositionWindow::StoreTexts() const
+{
+    QString texts;
+    for (const StoreFile& file : stores_)
+        texts += StoreText(Pupils, file.fields);
+    return texts;
+}
+
+void CompositionWindow::RememberSavedStores() { SavedStoreTexts = StoreTexts(); }
+
+bool CompositionWindow::HoldsUnsavedInput() const
+{
+    return PupilCount > 0 && StoresWritable && StoreTexts() != SavedStoreTexts;
+}
+
+bool CompositionWindow::SaveAll()
+{
+    if (PupilCount == 0)
+        return true;
+    if (!StoresWritable)
+        return false;
+    bool written = true;
+    for (const StoreFile& file : stores_) {
+        // A copy of a store that could not be written would only repeat the older file.
+        if (WriteStore(file))
+            BackupStore(file.store, Today());
+        else
+            written = false;
+    }
+    if (written)
+        RememberSavedStores();
+    return written;
+}
+
+bool CompositionWindow::QueryUnload() { return AskSaveBeforeLeaving(HoldsUnsavedInput()); }
+
+bool CompositionWindow::AskSaveBeforeLeaving(bool unsaved)
+{
+    if (!unsaved || !StoresWritable)
+        return true;
+    const int answer = MsgBox(design_.saveQuestion, design_.saveQuestionStyle);
+    if (answer == vbYes)
+        return SaveAll();
+    return answer != vbCancel;
+}
+
+bool CompositionWindow::LeaveWindow(bool unsaved)
+{
+    const bool leave = AskSaveBeforeLeaving(unsaved);
+    WindowRegistry& registry = WindowRegistry::instance();
+    if (leave)
+        registry.Unload(name());
+    registry.Unload(WindowNames::Insertion);
+    return leave;
+}
+
+void CompositionWindow::OfferInsertion()
+{
+    Command7(0).setEnabled(true);
+    if (!Command7(1).enabled())
+        Command7(0).setBackColor(Colours::LightGreen);
+    else
+        Command7(0).setEnabled(false);
+}
+
+void CompositionWindow::EnableSaving(CommandButton& saveButton)
+{
+    saveButton.setEnabled(StoresWritable);
+    saveButton.setBackColor(StoresWritable ? Colours::LightGreen : Colours::White);
+}
+
+void CompositionWindow::LayHeading(Label& heading, int headingWidth, Label& classLabel)
+{
+    heading.move(240, 120, headingWidth, 320);
+    classLabel.move(240 + headingWidth + 60, 120, 1800, 320);
+    for (Label* label : {&heading, &classLabel})
+        label->setFontBold(true);
+}
+
+void CompositionWindow::LayCover(PictureBox& cover, const Control& choices)
+{
+    cover.move(choices.left(), choices.top(), choices.width(), choices.height());
+    cover.setBackColor(Colours::Grey);
+    cover.setVisible(false);
+    cover.widget()->raise();
+}
+
+QString CompositionWindow::SubstitutePlaceholders(const QString& WorkText) const
+{
+    const StudentRecord& pupil = Pupils.Slots[CurrentPupil];
+    return zt::SubstitutePlaceholders(WorkText, design_.placeholders,
+                                      {pupil.Gender, pupil.FirstName, BaseData.SchoolYear, BaseData.NextSchoolYear,
+                                       BaseData.ConferenceDate});
+}
+
+void CompositionWindow::Text1_LostFocus(int Index)
+{
+    QString& stored = AreaText[Index][CurrentPupil];
+    if (stored == Text1(Index).text())
+        return;
+    stored = Text1(Index).text();
+    Saved = 0;
+}
+
+void CompositionWindow::Text1_DblClick(int Index)
+{
+    TextBox& box = Text1(Index);
+    InsertClipboardAtCaret(box, GenderEnding::Spaced);
+    box.setText(SubstitutePlaceholders(box.text()));
+}
+
+void CompositionWindow::Text1_KeyPress(int, int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
+
+void CompositionWindow::Text1_Change(int Index)
+{
+    if (design_.replacesPastedQuotes)
+        ReplaceQuotesOnChange(Text1(Index));
+}
+
+void CompositionWindow::Command7_Click(int Index)
+{
+    ShowHideInsertionDialog(Index, Command7(0), Command7(1), HideMeans::Hide);
+}
+
+void CompositionWindow::Command8_Click() { RunWordCommand(design_.helpCommandLine); }
+
+} // namespace zt

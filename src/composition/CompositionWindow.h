@@ -1,0 +1,121 @@
+#pragma once
+#include "core/MasterData.h"
+#include "core/Placeholders.h"
+#include "core/PupilStores.h"
+#include "platform/ControlArray.h"
+#include "platform/Form.h"
+#include <functional>
+#include <vector>
+
+namespace zt {
+
+// What the composition windows say and do differently in the steps they share.
+struct CompositionDesign {
+    int areas = 0;                   // one text box per area: Text1(0) onwards
+    QString itemSeparator;           // between surname and first name in the pupil list
+    QString pictureExtension;        // appended to the photo name
+    QString hideInsertionCaption;    // Command7(1)
+    QString helpCommandLine;         // started by the help button Command8
+    PlaceholderSet placeholders = PlaceholderSet::Full;
+    bool replacesPastedQuotes = false;
+    // Asked before unsaved input is left; a style with a Cancel button lets the teacher stay.
+    QString saveQuestion;
+    int saveQuestionStyle = 0;
+};
+
+// The frame that every composition window shares: the pupil list and photo, one text box per area
+// with its hand edit, double-click insertion and quote guard, the insertion and help buttons, the
+// lock of each pupil's areas, the class's store files with their dated copies, and leaving with a
+// question where input would be lost.
+class CompositionWindow : public Form {
+public:
+    bool QueryUnload() override;
+
+    ComboBox Combo1{*this, QStringLiteral("Namensliste")};
+    PictureBox Picture1{*this};
+    ControlArray<TextBox> Text1;
+    ControlArray<CommandButton> Command7;
+    CommandButton Command8{*this};
+
+    virtual void Combo1_Click() = 0;
+    virtual void Text1_Click(int Index) = 0;
+    void Text1_LostFocus(int Index);
+    void Text1_DblClick(int Index);
+    void Text1_KeyPress(int Index, int& KeyAscii);
+    void Text1_Change(int Index);
+    void Command7_Click(int Index);
+    void Command8_Click();
+
+protected:
+    CompositionWindow(const QString& name, CompositionDesign design);
+
+    // A store file of the class: every record is the pupil's key, then these fields.
+    void AddStore(const PupilStore& store, StoreFields fields);
+
+    // Reads the pupil list into the list box. A damaged list is told once: its keys would carry
+    // its gaps and its cut-off class, so no store is written while it lasts.
+    void LoadNames();
+    void BuildPictureNames();
+    // The chosen item becomes the current pupil, whose photo is shown.
+    void ShowStudentPicture();
+
+    // Reads one of the window's stores; a missing store is made from the list.
+    StoreReading ReadStoreFile(const PupilStore& store, SlotRule rule, KeyCheck check,
+                               const std::function<void(RecordReader&, int slot)>& readFields);
+    virtual void LoadStore() = 0;
+    // Asked at most once per load; Yes empties every store of the class and reads it again.
+    void ConfirmRecreateStores();
+    // What the stores hold beyond the area texts and locks, emptied with them.
+    virtual void ClearStoredChoices() {}
+    // Writes every store and its copy of the day; true when all are written. Nothing is written
+    // without pupils or while the list is damaged.
+    bool SaveAll();
+    // The stores as read or last saved, against which unsaved input is found.
+    void RememberSavedStores();
+    bool HoldsUnsavedInput() const;
+
+    // Asks about unsaved input: Yes saves, No lets it go, Cancel stays; a failed save stays, since
+    // leaving would lose the input. True when the window may go.
+    bool AskSaveBeforeLeaving(bool unsaved);
+    // The window's own leave button: asks as above, unloads the window when it may go and the
+    // insertion dialog in every case. True when the window left.
+    bool LeaveWindow(bool unsaved);
+
+    // A click into a text box offers the insertion dialog unless it is shown already.
+    void OfferInsertion();
+    void EnableSaving(CommandButton& saveButton);
+    // The heading at the top of the window in bold, the class beside it.
+    static void LayHeading(Label& heading, int headingWidth, Label& classLabel);
+    // A grey cover laid over the choices while an area is locked.
+    static void LayCover(PictureBox& cover, const Control& choices);
+    QString SubstitutePlaceholders(const QString& WorkText) const;
+
+    StudentList Pupils;
+    int PupilCount = 0;
+    QString ClassName;
+    PerPupil<QString> PictureNames;
+    // The school year and the conference date of the full placeholder set.
+    BaseDataRecord BaseData;
+    std::vector<PerPupil<QString>> AreaText;
+    std::vector<PerPupil<int>> Locked;
+    int CurrentPupil = 0;
+    int CurrentArea = 0;
+    int Saved = 0;
+    bool StoresWritable = true;
+
+private:
+    struct StoreFile {
+        PupilStore store;
+        StoreFields fields;
+    };
+    void ResetStores();
+    bool WriteStore(const StoreFile& file) const;
+    QString StoreTexts() const;
+
+    CompositionDesign design_;
+    std::vector<StoreFile> stores_;
+    QString SavedStoreTexts;
+    bool RecreateAsked = false;
+};
+
+} // namespace zt

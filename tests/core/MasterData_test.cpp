@@ -1,0 +1,89 @@
+#include "core/MasterData.h"
+#include "core/ProgramFolder.h"
+#include "ProgramFolderTest.h"
+#include <QFile>
+
+using namespace zt;
+
+namespace {
+
+TEST(NextSchoolYear, OnlyFourLeadingDigitsGiveTheNextYear)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"2005/2006", "2006/2007"}, {"2026", "2027/2028"}, {"2099/3000", "2100/2101"},
+        {"2", nullptr},             {"205/2006", nullptr}, {"20a5/2006", nullptr},
+        {" 2005/2006", nullptr},    {"-200/2006", nullptr}, {"", nullptr},
+    };
+    for (const auto& [year, next] : cases) {
+        const std::optional<QString> got = NextSchoolYear(QString::fromUtf8(year));
+        if (next)
+            EXPECT_EQ(got, QString::fromUtf8(next)) << year;
+        else
+            EXPECT_FALSE(got.has_value()) << year;
+    }
+}
+
+class MasterDataFileTest : public test::ProgramFolderTest {};
+
+TEST_F(MasterDataFileTest, FilesTheTeacherMayNotHaveYetAreReadAsEmptyWithoutAMessage)
+{
+    EXPECT_TRUE(loadClubList().isEmpty());
+    EXPECT_TRUE(loadSibankPath().ExportPath.isEmpty());
+    const SibankDefaultsRecord defaults = loadSibankDefaults();
+    EXPECT_TRUE(defaults.SibankPlusPath.isEmpty());
+    EXPECT_TRUE(defaults.SibwinPath.isEmpty());
+
+    writeFile(QStringLiteral("Daten/sib1undsib2.txt"), QStringLiteral("\"C:\\Plus\\s.txt\",\"C:\\Win\\s.txt\"\r\n"));
+    writeFile(QStringLiteral("Daten/SIBANKPFAD.TXT"), QStringLiteral("\"D:\\Export\\schüler.txt\"\r\n"));
+    EXPECT_EQ(loadSibankDefaults().SibwinPath, QStringLiteral("C:\\Win\\s.txt"));
+    EXPECT_EQ(loadSibankPath().ExportPath, QStringLiteral("D:\\Export\\schüler.txt"));
+}
+
+TEST_F(MasterDataFileTest, AClubListLongerThanItsPlacesIsReportedAndCut)
+{
+    QString text = QStringLiteral("\"\"\r\n");
+    for (int i = 1; i <= 27; ++i)
+        text += QStringLiteral("\"AG %1\"\r\n").arg(i);
+    writeFile(QStringLiteral("Daten/AGListe.Txt"), text);
+    const QStringList clubs = loadClubList();
+    expectProblem(FileProblem::TooManyRecords, QStringLiteral("AGListe.txt"));
+    ASSERT_EQ(clubs.size(), 25);
+    EXPECT_EQ(clubs.front(), QStringLiteral("AG 1"));
+    EXPECT_EQ(clubs.back(), QStringLiteral("AG 25"));
+}
+
+TEST_F(MasterDataFileTest, PupilListAndPhotoListAreWrittenFromTheSlotsWithTheClassOfTheList)
+{
+    StudentList list;
+    list.ClassName = QStringLiteral("2b");
+    list.Count = 2;
+    list.Slots[0] = {QStringLiteral("2a"), QStringLiteral("Özdemir"), QStringLiteral("Can"), QStringLiteral("m"),
+                     QStringLiteral("05.03.2018"), QStringLiteral("Chor"), {}, {}, QStringLiteral("Schach"), QStringLiteral("Köln")};
+    list.Slots[1].Surname = QStringLiteral("Roth");
+    // A slot beyond the count is no pupil.
+    list.Slots[2].Surname = QStringLiteral("Alt");
+    RecordWriter names;
+    writeStudents(names, list);
+    EXPECT_EQ(names.text(), QStringLiteral("1,\"2b\",\"Özdemir\",\"Can\",\"m\",\"05.03.2018\",\"Chor\",\"\",\"\",\"Schach\",\"Köln\"\r\n"
+                                           "2,\"2b\",\"Roth\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+    std::array<QString, PupilSlots> pictures;
+    pictures[0] = QStringLiteral("Özdemir_Can_05032018");
+    pictures[1] = QStringLiteral("Roth__");
+    RecordWriter photos;
+    writePictureList(photos, list, pictures);
+    EXPECT_EQ(photos.text(), QStringLiteral("1,\"2b\",\"Özdemir\",\"Can\",\"Özdemir_Can_05032018\"\r\n"
+                                            "2,\"2b\",\"Roth\",\"\",\"Roth__\"\r\n"));
+}
+
+TEST_F(MasterDataFileTest, AFailedWriteIsReportedAndKeepsThePreviousFile)
+{
+    writeFile(QStringLiteral("Daten/AGListe.txt"), QStringLiteral("\"Chor\"\r\n"));
+    Files::setWriteFailure([](const QString& absolutePath) { return absolutePath.endsWith(QStringLiteral("AGListe.txt")); });
+    RecordWriter w;
+    writeClubList(w, {QStringLiteral("Tanz")});
+    EXPECT_FALSE(saveMasterFile(ClubListFile, w));
+    expectProblem(FileProblem::WriteFailed, QStringLiteral("Daten\\AGListe.txt"));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AGListe.txt")), QByteArray("\"Chor\"\r\n"));
+}
+
+} // namespace
