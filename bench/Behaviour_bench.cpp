@@ -1,11 +1,8 @@
 #include "BenchSupport.h"
+#include "Floors.h"
 #include "User.h"
 #include "composition/GsArbeitsverhalten.h"
-#include "core/BehaviourComposition.h"
-#include "core/Placeholders.h"
-#include "core/ProgramFolder.h"
 #include "platform/Services.h"
-#include <QFile>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -18,27 +15,17 @@ const QStringList FilesReadAtLoad = {
     QStringLiteral("Daten\\SVKategorien.txt"), AvSvTextStore.path(),
     AvSvChoiceStore.path()};
 
-void BM_LoadWindow(benchmark::State& state)
-{
-    for (auto _ : state) {
-        auto w = std::make_unique<GsArbeitsverhalten>();
-        w->Form_Load();
-        benchmark::DoNotOptimize(w->Combo1.listCount());
-    }
-}
-
-void BM_LoadRawRead(benchmark::State& state)
-{
-    for (auto _ : state)
-        for (const QString& file : FilesReadAtLoad)
-            benchmark::DoNotOptimize(readRaw(file));
-}
-
-// A window with the first pupil chosen, its AV text cleared and category 3 shown.
-std::unique_ptr<GsArbeitsverhalten> windowReadyToCompose()
+std::unique_ptr<GsArbeitsverhalten> loaded()
 {
     auto w = std::make_unique<GsArbeitsverhalten>();
     w->Form_Load();
+    return w;
+}
+
+// The first pupil chosen, its AV text cleared and category 3 shown.
+std::unique_ptr<GsArbeitsverhalten> readyToCompose()
+{
+    auto w = loaded();
     w->Combo1.setListIndex(0);
     w->Command1_Click();
     w->Command6_Click();
@@ -47,68 +34,53 @@ std::unique_ptr<GsArbeitsverhalten> windowReadyToCompose()
     return w;
 }
 
-void BM_CompositionClick(benchmark::State& state)
+void BM_Load(benchmark::State& state)
 {
-    auto w = windowReadyToCompose();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded());
+}
+
+void BM_LoadFloor(benchmark::State& state) { runLoadFloor(state, BareWidgets(*loaded()), FilesReadAtLoad); }
+
+void BM_Click(benchmark::State& state)
+{
+    auto w = readyToCompose();
     int line = 1;
     for (auto _ : state) {
-        User::click(w->Option1(line));
+        actAndPaint([&] { User::click(w->Option1(line)); });
         line = line % 9 + 1;
     }
 }
 
-void BM_CompositionRules(benchmark::State& state)
+void BM_ClickFloor(benchmark::State& state)
 {
-    BehaviourArea av(AvCategories, BlockLineSlots);
-    readLineFile(AvLineFile, av);
-    std::array<QString, AvCategories> parts;
-    std::array<int, AvCategories> choices{};
-    int line = 1;
-    for (auto _ : state) {
-        choices[2] = line;
-        parts[2] = PartForLine(2, line, av.line(3, line), QStringLiteral("Vorname1"));
-        const QString text = ComposeAvText(parts, choices, QStringLiteral("Vorname1"), QStringLiteral("w"));
-        benchmark::DoNotOptimize(SubstitutePlaceholders(text, PlaceholderSet::Reduced, {QStringLiteral("w"), QStringLiteral("Vorname1"), {}, {}, {}}));
-        line = line % 9 + 1;
-    }
+    auto w = readyToCompose();
+    runRepaintFloor(state, *w, [&] { User::click(w->Option1(4)); });
 }
 
-void BM_SaveAll(benchmark::State& state)
+void BM_Save(benchmark::State& state)
 {
-    auto w = std::make_unique<GsArbeitsverhalten>();
-    w->Form_Load();
+    auto w = loaded();
     for (auto _ : state)
         w->Command4_Click();
 }
 
-// The same bytes as SaveAll writes, straight into the four files.
-void BM_SaveRawWrite(benchmark::State& state)
+void BM_SaveFloor(benchmark::State& state)
 {
-    const QByteArray texts = readRaw(AvSvTextStore.path());
-    const QByteArray choices = readRaw(AvSvChoiceStore.path());
-    const std::pair<QString, const QByteArray*> targets[] = {
-        {AvSvTextStore.path(), &texts},
-        {AvSvChoiceStore.path(), &choices},
-        {AvSvTextStore.backupPath(Today()), &texts},
-        {AvSvChoiceStore.backupPath(Today()), &choices}};
-    for (auto _ : state) {
-        for (const auto& [file, bytes] : targets) {
-            QFile f(Files::resolve(file));
-            if (!f.open(QIODevice::WriteOnly) || f.write(*bytes) != bytes->size())
-                state.SkipWithError("raw write failed");
-        }
-    }
+    loaded()->Command4_Click();
+    runDurableWrite(state, {AvSvTextStore.path(), AvSvChoiceStore.path(), AvSvTextStore.backupPath(Today()),
+                            AvSvChoiceStore.backupPath(Today())});
 }
 
-BENCHMARK(BM_LoadWindow)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LoadRawRead)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CompositionClick)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CompositionRules)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SaveAll)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SaveRawWrite)->Unit(benchmark::kMicrosecond);
-const Ratio load{"BM_LoadWindow", "BM_LoadRawRead"};
-const Ratio click{"BM_CompositionClick", "BM_CompositionRules"};
-const Ratio save{"BM_SaveAll", "BM_SaveRawWrite"};
+BENCHMARK(BM_Load)->Name("Load/GsArbeitsverhalten")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadFloor)->Name("LoadFloor/GsArbeitsverhalten")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Click)->Name("Click/GsArbeitsverhalten")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickFloor)->Name("ClickFloor/GsArbeitsverhalten")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Save)->Name("Save/GsArbeitsverhalten")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveFloor)->Name("SaveFloor/GsArbeitsverhalten")->Unit(benchmark::kMicrosecond);
+const Ratio load{"Load/GsArbeitsverhalten", "LoadFloor/GsArbeitsverhalten"};
+const Ratio click{"Click/GsArbeitsverhalten", "ClickFloor/GsArbeitsverhalten"};
+const Ratio save{"Save/GsArbeitsverhalten", "SaveFloor/GsArbeitsverhalten"};
 
 } // namespace
 } // namespace zt::bench

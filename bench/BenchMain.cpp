@@ -38,6 +38,16 @@ public:
         std::exit(1);
     }
 };
+class YesToTheLoadWarning : public MessageBoxService {
+public:
+    int show(const QString& prompt, int style, const QString& title) override
+    {
+        if (prompt.endsWith(QStringLiteral("Wollen Sie fortfahren ?")))
+            return vbYes;
+        return NoMessages().show(prompt, style, title);
+    }
+};
+
 class NoInput : public InputBoxService {
 public:
     QString ask(const QString&, const QString&, const QString&) override { return QString(); }
@@ -92,23 +102,35 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+                times_[run.benchmark_name()] = run.GetAdjustedRealTime() * microsecondsPer(run.time_unit);
     }
 
+    // Times in microseconds, whatever unit a benchmark reports in.
     void printRatios() const
     {
-        std::printf("\n");
-        for (const auto& [measured, bare] : ratios()) {
+        std::printf("\n%-30s %12s  %-32s %12s  %6s\n", "measurement", "time (us)", "floor", "time (us)", "ratio");
+        for (const auto& [measured, floor] : ratios()) {
             const auto m = times_.find(measured);
-            const auto b = times_.find(bare);
-            if (m == times_.end() || b == times_.end() || b->second <= 0)
+            const auto f = times_.find(floor);
+            if (m == times_.end() || f == times_.end() || f->second <= 0)
                 continue;
-            std::printf("%-28s %10.1f us  %-28s %10.1f us  ratio %6.1f\n", measured.c_str(), m->second, bare.c_str(),
-                        b->second, m->second / b->second);
+            std::printf("%-30s %12.1f  %-32s %12.1f  %6.1f\n", measured.c_str(), m->second, floor.c_str(), f->second,
+                        m->second / f->second);
         }
     }
 
 private:
+    static double microsecondsPer(benchmark::TimeUnit unit)
+    {
+        switch (unit) {
+        case benchmark::kNanosecond: return 1e-3;
+        case benchmark::kMicrosecond: return 1.0;
+        case benchmark::kMillisecond: return 1e3;
+        case benchmark::kSecond: return 1e6;
+        }
+        return 1.0;
+    }
+
     std::map<std::string, double> times_;
 };
 } // namespace
@@ -125,6 +147,8 @@ QByteArray readRaw(const QString& relative)
     QFile f(Files::resolve(relative));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+void answerYesToTheLoadWarning() { Services::install(std::make_unique<YesToTheLoadWarning>()); }
 
 Ratio::Ratio(const char* measured, const char* bare) { ratios().emplace_back(measured, bare); }
 
@@ -152,6 +176,7 @@ int main(int argc, char* argv[])
     bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatios();
+    std::printf("\nresident memory with every window opened once: %ld kB\n", bench::residentKilobytesWithEveryWindow());
     benchmark::Shutdown();
     return 0;
 }

@@ -12,9 +12,15 @@ constexpr int ClassSize = 33;
 void write(const QString& relative, const QString& text);
 QByteArray readRaw(const QString& relative);
 
-// Each measurement is printed against the bare work it cannot avoid.
+// An editor asks before it loads a set; every other message still ends the benchmark.
+void answerYesToTheLoadWarning();
+
+// The resident memory of the program's process once every window was opened, in kB.
+long residentKilobytesWithEveryWindow();
+
+// Each measurement is printed against its floor: the bare work it cannot avoid.
 struct Ratio {
-    Ratio(const char* measured, const char* bare);
+    Ratio(const char* measured, const char* floor);
 };
 
 } // namespace zt::bench

@@ -1,9 +1,9 @@
 #include "BenchSupport.h"
+#include "Floors.h"
 #include "User.h"
 #include "composition/Kompetenzen.h"
-#include "core/CompetenceComposition.h"
-#include "core/Placeholders.h"
 #include "core/Windows1252.h"
+#include "platform/Services.h"
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -52,64 +52,82 @@ private:
     QString names_;
 };
 
-void BM_CompetencesLoad(benchmark::State& state)
+std::unique_ptr<Kompetenzen> loaded()
 {
-    const GradeTwoClass grade2;
-    for (auto _ : state) {
-        auto w = std::make_unique<Kompetenzen>();
-        w->Form_Load();
-        benchmark::DoNotOptimize(w->Combo1.listCount());
-    }
-}
-
-void BM_CompetencesLoadRawRead(benchmark::State& state)
-{
-    const GradeTwoClass grade2;
-    for (auto _ : state)
-        for (const QString& file : FilesReadAtLoad)
-            benchmark::DoNotOptimize(readRaw(file));
-}
-
-// A click on a line of the written sums: the area is composed from its groups and substituted.
-void BM_CompetencesClick(benchmark::State& state)
-{
-    const GradeTwoClass grade2;
     auto w = std::make_unique<Kompetenzen>();
     w->Form_Load();
+    return w;
+}
+
+// The first pupil in the area of numbers and operations, its text cleared.
+std::unique_ptr<Kompetenzen> readyToCompose()
+{
+    auto w = loaded();
     w->window()->show();
     User::chooseItem(w->Combo1, 0);
     User::click(w->Command1(4));
     User::click(w->Command4);
     User::click(w->Option14(0));
-    int line = 0;
-    for (auto _ : state) {
-        User::click(w->Option16(line));
-        line = (line + 1) % 6;
-    }
+    return w;
 }
 
-void BM_CompetencesRules(benchmark::State& state)
+void BM_Load(benchmark::State& state)
 {
-    const QString lead = QStringLiteral("Rechengeschichten und einfache Sachaufgaben");
-    const QString first = PartText(PartRule::LeadCaptionDotBlank, QStringLiteral("Im Zahlenraum"),
-                                   QStringLiteral("bis 100 orientiert sich <Vorname> sicher"));
-    const PlaceholderValues values{QStringLiteral("w"), QStringLiteral("Vorname1"), QStringLiteral("2026/2027"),
-                                   QStringLiteral("2027/2028"), QStringLiteral("21.01.2027")};
+    const GradeTwoClass grade2;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded());
+}
+
+void BM_LoadFloor(benchmark::State& state)
+{
+    const GradeTwoClass grade2;
+    runLoadFloor(state, BareWidgets(*loaded()), FilesReadAtLoad);
+}
+
+// A click on a line of the written sums: the area is composed from its groups and substituted.
+void BM_Click(benchmark::State& state)
+{
+    const GradeTwoClass grade2;
+    auto w = readyToCompose();
     int line = 0;
     for (auto _ : state) {
-        const QString part = PartText(PartRule::BlankLeadCaptionDot, lead, QStringLiteral("löst <sie/er> meist selbstständig %1").arg(line));
-        const QString text = ComposeAreaText(4, {first, QString(), QString(), part, QString(), QString(), QString()});
-        benchmark::DoNotOptimize(SubstitutePlaceholders(text, PlaceholderSet::Full, values));
+        actAndPaint([&] { User::click(w->Option16(line)); });
         line = (line + 1) % 6;
     }
 }
 
-BENCHMARK(BM_CompetencesLoad)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CompetencesLoadRawRead)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CompetencesClick)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CompetencesRules)->Unit(benchmark::kMicrosecond);
-const Ratio load{"BM_CompetencesLoad", "BM_CompetencesLoadRawRead"};
-const Ratio click{"BM_CompetencesClick", "BM_CompetencesRules"};
+void BM_ClickFloor(benchmark::State& state)
+{
+    const GradeTwoClass grade2;
+    auto w = readyToCompose();
+    runRepaintFloor(state, *w, [&] { User::click(w->Option16(3)); });
+}
+
+void BM_Save(benchmark::State& state)
+{
+    const GradeTwoClass grade2;
+    auto w = readyToCompose();
+    for (auto _ : state)
+        User::click(w->Command2);
+}
+
+void BM_SaveFloor(benchmark::State& state)
+{
+    const GradeTwoClass grade2;
+    User::click(readyToCompose()->Command2);
+    runDurableWrite(state, {Grade12TextStore.path(), Grade12LockStore.path(), Grade12TextStore.backupPath(Today()),
+                            Grade12LockStore.backupPath(Today())});
+}
+
+BENCHMARK(BM_Load)->Name("Load/Kompetenzen")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadFloor)->Name("LoadFloor/Kompetenzen")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Click)->Name("Click/Kompetenzen")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickFloor)->Name("ClickFloor/Kompetenzen")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Save)->Name("Save/Kompetenzen")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveFloor)->Name("SaveFloor/Kompetenzen")->Unit(benchmark::kMicrosecond);
+const Ratio load{"Load/Kompetenzen", "LoadFloor/Kompetenzen"};
+const Ratio click{"Click/Kompetenzen", "ClickFloor/Kompetenzen"};
+const Ratio save{"Save/Kompetenzen", "SaveFloor/Kompetenzen"};
 
 } // namespace
 } // namespace zt::bench

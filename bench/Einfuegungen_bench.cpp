@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "Floors.h"
 #include "core/ActiveForm.h"
 #include "core/Windows1252.h"
 #include "insertion/Einfuegungen.h"
@@ -10,37 +11,67 @@ namespace {
 
 const QString SnippetFile = QStringLiteral("Daten\\Einfügungen1.txt");
 
-// One snippet of several megabytes, as a pasted document might leave it.
-void writeSnippetsWithLongRow()
+std::unique_ptr<Einfuegungen> loaded()
 {
-    QString row;
-    while (row.size() < 5'000'000)
-        row += QStringLiteral("<Vorname> übt täglich mit großer Ausdauer. ");
-    write(SnippetFile, QStringLiteral("\"") + row + QStringLiteral("\"\r\n"));
-    writeActiveForm(BehaviourEntry);
+    auto w = std::make_unique<Einfuegungen>();
+    w->Form_Load();
+    return w;
 }
 
-void BM_InsertionLoadLongRow(benchmark::State& state)
+void BM_Load(benchmark::State& state)
 {
-    writeSnippetsWithLongRow();
+    writeActiveForm(BehaviourEntry);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded());
+}
+
+void BM_LoadFloor(benchmark::State& state)
+{
+    writeActiveForm(BehaviourEntry);
+    runLoadFloor(state, BareWidgets(*loaded()),
+                 {QStringLiteral("Daten\\AktivForm.txt"), QStringLiteral("Daten\\Platzhalter.txt"), SnippetFile});
+}
+
+// One snippet of several megabytes, as a pasted document might leave it, while a benchmark runs.
+class SnippetsWithLongRow {
+public:
+    SnippetsWithLongRow() : shipped_(decodeWindows1252(readRaw(SnippetFile)))
+    {
+        QString row;
+        while (row.size() < 5'000'000)
+            row += QStringLiteral("<Vorname> übt täglich mit großer Ausdauer. ");
+        write(SnippetFile, QStringLiteral("\"") + row + QStringLiteral("\"\r\n"));
+        writeActiveForm(BehaviourEntry);
+    }
+    ~SnippetsWithLongRow() { write(SnippetFile, shipped_); }
+
+private:
+    QString shipped_;
+};
+
+void BM_LoadLongRow(benchmark::State& state)
+{
+    const SnippetsWithLongRow longRow;
     for (auto _ : state) {
-        auto w = std::make_unique<Einfuegungen>();
-        w->Form_Load();
+        auto w = loaded();
         w->window()->show();
         benchmark::DoNotOptimize(w->List1.listCount());
     }
 }
 
-void BM_InsertionDecodeLongRow(benchmark::State& state)
+void BM_DecodeLongRow(benchmark::State& state)
 {
-    writeSnippetsWithLongRow();
+    const SnippetsWithLongRow longRow;
     for (auto _ : state)
         benchmark::DoNotOptimize(decodeWindows1252(readRaw(SnippetFile)));
 }
 
-BENCHMARK(BM_InsertionLoadLongRow)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_InsertionDecodeLongRow)->Unit(benchmark::kMillisecond);
-const Ratio loadLongRow{"BM_InsertionLoadLongRow", "BM_InsertionDecodeLongRow"};
+BENCHMARK(BM_Load)->Name("Load/Einfuegungen")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadFloor)->Name("LoadFloor/Einfuegungen")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadLongRow)->Name("LoadLongRow/Einfuegungen")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeLongRow)->Name("DecodeLongRow/Einfuegungen")->Unit(benchmark::kMillisecond);
+const Ratio load{"Load/Einfuegungen", "LoadFloor/Einfuegungen"};
+const Ratio loadLongRow{"LoadLongRow/Einfuegungen", "DecodeLongRow/Einfuegungen"};
 
 } // namespace
 } // namespace zt::bench

@@ -1,4 +1,6 @@
 #include "BenchSupport.h"
+#include "Floors.h"
+#include "core/Windows1252.h"
 #include "core/ProgramFolder.h"
 #include "core/StoreReset.h"
 #include "core/StudentSort.h"
@@ -30,13 +32,6 @@ public:
         for (const auto& [file, bytes] : bytes_)
             writeRaw(file, bytes);
     }
-    // Writes the kept bytes straight into their files: the bare work of a write.
-    void rewrite(benchmark::State& state) const
-    {
-        for (const auto& [file, bytes] : bytes_)
-            if (!writeRaw(file, bytes))
-                state.SkipWithError("raw write failed");
-    }
 
 private:
     static bool writeRaw(const QString& file, const QByteArray& bytes)
@@ -63,12 +58,7 @@ void BM_MasterDataLoad(benchmark::State& state)
     }
 }
 
-void BM_MasterDataRawRead(benchmark::State& state)
-{
-    for (auto _ : state)
-        for (const QString& file : FilesReadAtLoad)
-            benchmark::DoNotOptimize(readRaw(file));
-}
+void BM_MasterDataLoadFloor(benchmark::State& state) { runLoadFloor(state, BareWidgets(*loadedWindow()), FilesReadAtLoad); }
 
 // "Basisdaten speichern": the five files, the Word start and the backup folder.
 void BM_MasterDataSave(benchmark::State& state)
@@ -79,13 +69,11 @@ void BM_MasterDataSave(benchmark::State& state)
         w->Command1_Click(0);
 }
 
-void BM_MasterDataRawWrite(benchmark::State& state)
+void BM_MasterDataSaveFloor(benchmark::State& state)
 {
-    auto w = loadedWindow();
-    w->Command1_Click(0);
-    const KeptFiles saved(FilesOfTheSave);
-    for (auto _ : state)
-        saved.rewrite(state);
+    const KeptFiles kept(FilesOfTheSave);
+    loadedWindow()->Command1_Click(0);
+    runDurableWrite(state, FilesOfTheSave);
 }
 
 void BM_RecreateStores(benchmark::State& state)
@@ -96,13 +84,11 @@ void BM_RecreateStores(benchmark::State& state)
         RecreateStudentStores(students);
 }
 
-void BM_StoresRawWrite(benchmark::State& state)
+void BM_StoresFloor(benchmark::State& state)
 {
     const KeptFiles kept(Stores);
     RecreateStudentStores(loadStudents());
-    const KeptFiles emptied(Stores);
-    for (auto _ : state)
-        emptied.rewrite(state);
+    runDurableWrite(state, Stores);
 }
 
 // "Schüler alphabetisch sortieren" on a class whose numbers and names sort differently (Nachname10
@@ -115,33 +101,36 @@ void BM_SortList(benchmark::State& state)
         w->Command6_Click();
 }
 
-// The sort itself and the two files it writes.
-void BM_SortRawWrite(benchmark::State& state)
+// The sort itself and the two files it writes, written as every save writes.
+void BM_SortFloor(benchmark::State& state)
 {
     const KeptFiles kept({StudentsFile, SortedStudentsFile});
     loadedWindow()->Command6_Click();
-    const KeptFiles sorted({StudentsFile, SortedStudentsFile});
     const StudentList students = loadStudents();
+    std::vector<std::pair<QString, QString>> sorted;
+    for (const QString& file : {StudentsFile, SortedStudentsFile})
+        sorted.emplace_back(file, decodeWindows1252(readRaw(file)));
     for (auto _ : state) {
         StudentList list = students;
         SortStudents(list);
         benchmark::DoNotOptimize(list.Slots[0].Surname);
-        sorted.rewrite(state);
+        for (const auto& [file, text] : sorted)
+            Files::writeText(file, text);
     }
 }
 
-BENCHMARK(BM_MasterDataLoad)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_MasterDataRawRead)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_MasterDataSave)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_MasterDataRawWrite)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RecreateStores)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_StoresRawWrite)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SortList)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SortRawWrite)->Unit(benchmark::kMicrosecond);
-const Ratio load{"BM_MasterDataLoad", "BM_MasterDataRawRead"};
-const Ratio save{"BM_MasterDataSave", "BM_MasterDataRawWrite"};
-const Ratio stores{"BM_RecreateStores", "BM_StoresRawWrite"};
-const Ratio sort{"BM_SortList", "BM_SortRawWrite"};
+BENCHMARK(BM_MasterDataLoad)->Name("Load/GsBasis")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MasterDataLoadFloor)->Name("LoadFloor/GsBasis")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MasterDataSave)->Name("Save/GsBasis")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MasterDataSaveFloor)->Name("SaveFloor/GsBasis")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecreateStores)->Name("EmptyStores/GsBasis")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StoresFloor)->Name("EmptyStoresFloor/GsBasis")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SortList)->Name("Sort/GsBasis")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SortFloor)->Name("SortFloor/GsBasis")->Unit(benchmark::kMicrosecond);
+const Ratio load{"Load/GsBasis", "LoadFloor/GsBasis"};
+const Ratio save{"Save/GsBasis", "SaveFloor/GsBasis"};
+const Ratio stores{"EmptyStores/GsBasis", "EmptyStoresFloor/GsBasis"};
+const Ratio sort{"Sort/GsBasis", "SortFloor/GsBasis"};
 
 } // namespace
 } // namespace zt::bench

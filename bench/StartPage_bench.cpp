@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "Floors.h"
 #include "app/GsStart.h"
 #include "core/ProgramFolder.h"
 #include <QPixmap>
@@ -8,19 +9,25 @@
 namespace zt::bench {
 namespace {
 
-void BM_StartPageLoad(benchmark::State& state)
+std::unique_ptr<GsStart> loaded()
 {
-    for (auto _ : state) {
-        auto w = std::make_unique<GsStart>();
-        w->Form_Load();
-        benchmark::DoNotOptimize(w->grade());
-    }
+    auto w = std::make_unique<GsStart>();
+    w->Form_Load();
+    return w;
 }
 
-// The two files and the two pictures the start page cannot do without.
-void BM_StartPageRawRead(benchmark::State& state)
+void BM_Load(benchmark::State& state)
 {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded());
+}
+
+// The bare widgets, the two files and the two pictures the start page cannot do without.
+void BM_LoadFloor(benchmark::State& state)
+{
+    const BareWidgets widgets(*loaded());
     for (auto _ : state) {
+        widgets.build();
         benchmark::DoNotOptimize(readRaw(QStringLiteral("Daten\\Basisdaten.txt")));
         benchmark::DoNotOptimize(readRaw(QStringLiteral("Daten\\Namen.Txt")));
         QPixmap teacher(Files::resolve(QStringLiteral("Bild\\Frau Sommer.jpg")));
@@ -29,9 +36,9 @@ void BM_StartPageRawRead(benchmark::State& state)
     }
 }
 
-BENCHMARK(BM_StartPageLoad)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_StartPageRawRead)->Unit(benchmark::kMicrosecond);
-const Ratio load{"BM_StartPageLoad", "BM_StartPageRawRead"};
+BENCHMARK(BM_Load)->Name("Load/GsStart")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadFloor)->Name("LoadFloor/GsStart")->Unit(benchmark::kMicrosecond);
+const Ratio load{"Load/GsStart", "LoadFloor/GsStart"};
 
 } // namespace
 } // namespace zt::bench
