@@ -49,10 +49,7 @@ void Kompetenzen::SetAreaLabels()
 
 void Kompetenzen::BuildAgSentence()
 {
-    std::array<QString, 4> clubs;
-    for (int k = 0; k < 4; ++k)
-        clubs[k] = Clubs[k][CurrentPupil];
-    Check2(0).setCaption(zt::BuildAgSentence(Pupils.Slots[CurrentPupil].FirstName, clubs));
+    Check2(0).setCaption(zt::BuildAgSentence(Pupils.Slots[CurrentPupil].FirstName, ClubNames(CurrentPupil)));
 }
 
 void Kompetenzen::RecordPart(int group, int Index)
@@ -137,7 +134,7 @@ void Kompetenzen::Check3_Click(int Index)
 void Kompetenzen::ComposeInterests()
 {
     const int choice = ChoiceIndex[1][CurrentPupil];
-    InterestPart[CurrentPupil] = InterestSentence(Pupils.Slots[CurrentPupil].FirstName, Option1(choice).caption(), choice);
+    InterestPart[CurrentPupil] = InterestSentence(Pupils.Slots[CurrentPupil].FirstName, Option1(choice).caption(), choice == 0);
     FinishComposition(0, zt::ComposeInterests(InterestPart[CurrentPupil], SportsPart[CurrentPupil]));
 }
 

@@ -14,6 +14,8 @@ enum class BlockSource { Interests, Speaking, Reading, Writing, Maths, Remarks, 
 class BlockTable {
 public:
     BlockTable(int columns, int rows);
+    int columns() const { return columns_; }
+    int rows() const { return static_cast<int>(rows_.size()); }
     // Column 1 onwards; empty outside the table.
     QString cell(int row, int column) const;
     void set(int row, int column, const QString& text);

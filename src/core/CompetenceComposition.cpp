@@ -40,9 +40,9 @@ QString PartText(PartRule rule, const QString& lead, const QString& caption, boo
     return QString();
 }
 
-QString InterestSentence(const QString& firstName, const QString& caption, int choice)
+QString InterestSentence(const QString& firstName, const QString& caption, bool none)
 {
-    return choice == 0 ? QString() : firstName + Blank + caption + Dot;
+    return none ? QString() : firstName + Blank + caption + Dot;
 }
 
 QString SportsPart(const QStringList& tickedSentences)
