@@ -1,4 +1,5 @@
 #include "WindowTable.h"
+#include "composition/GSAGFI.h"
 #include "composition/GsArbeitsverhalten.h"
 #include "composition/Kompetenzen.h"
 #include "editors/GSAVSVAenderung.h"
@@ -26,7 +27,7 @@ void registerWindows()
     r.add(WindowNames::Start, [] { return std::make_unique<GsStart>(); });
     r.add(WindowNames::Behaviour, [] { return std::make_unique<GsArbeitsverhalten>(); });
     r.add(WindowNames::Competences, [] { return std::make_unique<Kompetenzen>(); });
-    addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
+    r.add(WindowNames::SupportClubs, [] { return std::make_unique<GSAGFI>(); });
     r.add(WindowNames::Review, [] { return std::make_unique<GsAnzeige>(); });
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
     addPending(WindowNames::Grade12Editor, QStringLiteral("Änderung der Texte 1 und 2"));

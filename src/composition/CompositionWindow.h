@@ -46,7 +46,7 @@ protected:
     CompositionWindow(const QString& name, CompositionDesign design);
 
     // The text box of an area; the windows hold and name their boxes as their design has them.
-    virtual TextBox& AreaBox(int area) const = 0;
+    virtual TextBox& AreaBox(int area) = 0;
     // A multi-line box per area, Text1(0) onwards, connected as below.
     void MakeAreaBoxes(ControlArray<TextBox>& boxes);
     // Gives the box the events every area box shares; its click is the window's own.

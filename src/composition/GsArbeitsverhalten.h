@@ -39,7 +39,7 @@ public:
     void Command6_Click();
 
 private:
-    TextBox& AreaBox(int area) const override { return Text1(area); }
+    TextBox& AreaBox(int area) override { return Text1(area); }
     void createControls();
     void LoadAvBlocks();
     void LoadSvBlocks();

@@ -85,7 +85,7 @@ public:
     ControlArray<OptionButton>& OptionGroup(int number) const;
 
 private:
-    TextBox& AreaBox(int area) const override { return Text1(area); }
+    TextBox& AreaBox(int area) override { return Text1(area); }
     void createControls();
     void LayOutArea(int area);
     void LoadTextBlocks();
