@@ -10,24 +10,20 @@ namespace zt {
 // each composed from the choices of its groups and edited by hand.
 class GSAGFI : public CompositionWindow {
 public:
-    GSAGFI();
-
-    void Form_Load() override;
-    void LeaveByOwnButton() override;
-
     static constexpr int Areas = 3;
+    GSAGFI();
 
     Label Label1{*this, QStringLiteral("Eingabe von Förder, Arbeitsgemeinschaften, Interessen und Fähigkeiten und Bemerkungen")};
     Label Label5{*this};
     Label Label2{*this, QStringLiteral("Wählen Sie bitte einen Namen aus!")};
-    ControlArray<CommandButton> Command2;
-    ControlArray<CommandButton> Command1;
     Frame Frame1{*this, QStringLiteral("Förderteilnahme und Arbeitsgemeinschaften")};
     Frame Frame2{*this, QStringLiteral("Interessen")};
     Frame Frame3{*this, QStringLiteral("Bemerkungen und Versetzung")};
     TextBox Text1{*this, true};
     TextBox Text2{*this, true};
     TextBox Text3{*this, true};
+    ControlArray<CommandButton> Command2;
+    ControlArray<CommandButton> Command1;
     // The lock sign, laid over the choices while the area's text is edited by hand only.
     PictureBox Picture2{*this};
 
@@ -63,6 +59,8 @@ public:
     ControlArray<OptionButton> Option3;
     ControlArray<OptionButton> Option4;
 
+    void Form_Load() override;
+    void LeaveByOwnButton() override;
     void Combo1_Click() override;
     void Command1_Click(int Index);
     void Command2_Click(int Index);

@@ -6,13 +6,8 @@
 namespace zt {
 
 namespace {
-constexpr int FrameLeft = 120;
-constexpr int FrameTop = 1680;
-constexpr int FrameWidth = 15120;
-constexpr int FrameHeight = 5700;
-constexpr int BoxTop = 7500;
-constexpr int BoxHeight = 1900;
 constexpr int ButtonTop = 9600;
+// A choice takes one row of the choice font.
 constexpr int RowHeight = 300;
 constexpr double ChoiceFontSize = 8;
 
@@ -86,6 +81,22 @@ void GSAGFI::createControls()
     Combo1.move(2700, 2800, 3000, 360);
     Picture1.move(13920, 120, 1320, 1500);
 
+    const Colour areaColours[Areas] = {0xC0FFC0, 0xFFFFC0, 0xC0FFFF};
+    for (int area = 0; area < Areas; ++area) {
+        Frame& frame = AreaFrame(area);
+        frame.move(120, 1680, 15120, 5700);
+        frame.setBackColor(areaColours[area]);
+        frame.setVisible(false);
+        TextBox& box = AreaBox(area);
+        box.move(120, 7500, 15120, 1900);
+        box.setVisible(false);
+        ConnectAreaBox(box, area);
+    }
+    Text1.Click = [this] { Text1_Click(); };
+    Text2.Click = [this] { Text2_Click(); };
+    Text3.Click = [this] { Text3_Click(); };
+
+    // Each area's button opens its frame.
     for (int area = 0; area < Areas; ++area) {
         CommandButton& b = Command2.add(area, *this, QString::fromUtf8(AreaButtons[area].caption));
         b.setToolTip(QString::fromUtf8(AreaButtons[area].toolTip));
@@ -93,21 +104,6 @@ void GSAGFI::createControls()
         b.setEnabled(false);
     }
     Command2.Click = [this](int i) { Command2_Click(i); };
-
-    const Colour areaColours[Areas] = {0xC0FFC0, 0xFFFFC0, 0xC0FFFF};
-    for (int area = 0; area < Areas; ++area) {
-        Frame& frame = AreaFrame(area);
-        frame.move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
-        frame.setBackColor(areaColours[area]);
-        frame.setVisible(false);
-        TextBox& box = AreaBox(area);
-        box.move(FrameLeft, BoxTop, FrameWidth, BoxHeight);
-        box.setVisible(false);
-        ConnectAreaBox(box, area);
-    }
-    Text1.Click = [this] { Text1_Click(); };
-    Text2.Click = [this] { Text2_Click(); };
-    Text3.Click = [this] { Text3_Click(); };
 
     // Area 0: the support sentence on the left, the club sentences on the right.
     for (Label* heading : {&Label3, &Label4})

@@ -5,11 +5,9 @@
 namespace zt {
 
 namespace {
-const QString Blank = QStringLiteral(" ");
-const QString Dot = QStringLiteral(".");
-const QString CrLf = QStringLiteral("\r\n");
-
-QString followed(const QString& part, const QString& separator) { return part.isEmpty() ? part : part + separator; }
+// A sentence ends with a full stop; the area's parts stand on lines of their own.
+const QString FullStop = QStringLiteral(".");
+const QString LineBreak = QStringLiteral("\r\n");
 } // namespace
 
 QString InterestPart(const QString& firstName, int index, const QString& caption)
@@ -20,26 +18,26 @@ QString InterestPart(const QString& firstName, int index, const QString& caption
 QString ListSentence(const QString& opening, const QStringList& phrases, const QString& closing)
 {
     const QString list = JoinPhrases(phrases);
-    return list.isEmpty() ? list : opening + Blank + list + Blank + closing + Dot;
+    return list.isEmpty() ? list : opening + QLatin1Char(' ') + list + QLatin1Char(' ') + closing + FullStop;
 }
 
-QString LeadPart(const QString& caption) { return followed(caption, Blank); }
+QString LeadPart(const QString& caption) { return FollowedBy(caption, QStringLiteral(" ")); }
 
-QString RemarkPhrases(const QStringList& phrases) { return followed(JoinPhrases(phrases), Blank); }
+QString RemarkPhrases(const QStringList& phrases) { return FollowedBy(JoinPhrases(phrases), QStringLiteral(" ")); }
 
-QString ProgressPart(const QString& caption, const QString& ending) { return caption + QStringLiteral(", ") + ending + Dot; }
+QString ProgressPart(const QString& caption, const QString& ending) { return caption + QStringLiteral(", ") + ending + FullStop; }
 
-QString PromotionPart(const QString& caption) { return followed(caption, Dot); }
+QString PromotionPart(const QString& caption) { return FollowedBy(caption, FullStop); }
 
 QString ComposeText1(const QString& supportPart, const QString& clubPart)
 {
-    return followed(supportPart, CrLf) + followed(clubPart, Dot);
+    return FollowedBy(supportPart, LineBreak) + FollowedBy(clubPart, FullStop);
 }
 
 QString ComposeText3(const RemarkParts34& parts)
 {
-    return followed(parts.deviation, CrLf) + parts.lead + parts.phrases + parts.progress
-           + (parts.promotion.isEmpty() ? QString() : CrLf) + parts.promotion;
+    return FollowedBy(parts.deviation, LineBreak) + parts.lead + parts.phrases + parts.progress
+           + (parts.promotion.isEmpty() ? QString() : LineBreak) + parts.promotion;
 }
 
 } // namespace zt

@@ -6,7 +6,6 @@
 #include "registry/WindowRegistry.h"
 #include "TestProgram.h"
 #include "User.h"
-#include <QDir>
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -39,26 +38,15 @@ protected:
                       .arg(halfYear));
         writeFile(TextStore, QString());
         writeFile(LockStore, QString());
-        writeBlocks(QStringLiteral("Förder34.Txt"), QStringLiteral("f"), 1, 8);
-        writeBlocks(QStringLiteral("Interessen34.Txt"), QStringLiteral("in"), 1, 14);
-        writeBlocks(QStringLiteral("Zensurabweichung.Txt"), QStringLiteral("ze"), 1, 6);
-        writeBlocks(QStringLiteral("Bemerkungen34.Txt"), QStringLiteral("be"), 4, 5);
-        writeBlocks(QStringLiteral("Versetzung3.Txt"), QStringLiteral("ve"), 2, 5);
-        writeBlocks(QStringLiteral("AG.Txt"), QStringLiteral("ag"), 1, 2);
-        writeBlocks(QStringLiteral("Sportusw.Txt"), QStringLiteral("sport"), 1, 7);
-    }
-
-    void writeBlocks(const QString& name, const QString& prefix, int columns, int rows)
-    {
-        QString text;
-        for (int row = 0; row < rows; ++row) {
-            text += QString::number(row + 1);
-            for (int column = 1; column <= columns; ++column)
-                text += columns == 1 ? QStringLiteral(",\"%1%2\"").arg(prefix).arg(row)
-                                     : QStringLiteral(",\"%1%2r%3\"").arg(prefix).arg(column).arg(row);
-            text += CrLf;
-        }
-        writeFile(QStringLiteral("Daten/") + name, text.replace(QStringLiteral("\"in0\""), QStringLiteral("\"Kein Eintrag\"")));
+        writeNamedBlocks(QStringLiteral("Förder34.Txt"), QStringLiteral("f"), 1, 8);
+        writeNamedBlocks(QStringLiteral("Interessen34.Txt"), QStringLiteral("in"), 1, 14);
+        writeFile(QStringLiteral("Daten/Interessen34.Txt"),
+                  readFile(QStringLiteral("Daten/Interessen34.Txt")).replace(QStringLiteral("\"in0\""), QStringLiteral("\"Kein Eintrag\"")));
+        writeNamedBlocks(QStringLiteral("Zensurabweichung.Txt"), QStringLiteral("ze"), 1, 6);
+        writeNamedBlocks(QStringLiteral("Bemerkungen34.Txt"), QStringLiteral("be"), 4, 5);
+        writeNamedBlocks(QStringLiteral("Versetzung3.Txt"), QStringLiteral("ve"), 2, 5);
+        writeNamedBlocks(QStringLiteral("AG.Txt"), QStringLiteral("ag"), 1, 2);
+        writeNamedBlocks(QStringLiteral("Sportusw.Txt"), QStringLiteral("sport"), 1, 7);
     }
 
     GSAGFI& open() { return *static_cast<GSAGFI*>(registry.Show(WindowNames::SupportClubs)); }
@@ -70,11 +58,6 @@ protected:
         User::chooseItem(w.Combo1, pupil);
         User::click(w.Command2(area));
         return w;
-    }
-
-    QStringList backups() const
-    {
-        return QDir(path(QStringLiteral("Daten/Sicherheit"))).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     }
 
     WindowRegistry& registry = WindowRegistry::instance();
@@ -465,7 +448,7 @@ TEST_F(GSAGFITest, MissingAndOverlongFiles)
     useSmallClass();
     QFile::remove(path(QStringLiteral("Daten/Interessen34.Txt")));
     QFile::remove(path(LockStore));
-    writeBlocks(QStringLiteral("Förder34.Txt"), QStringLiteral("f"), 1, 12);
+    writeNamedBlocks(QStringLiteral("Förder34.Txt"), QStringLiteral("f"), 1, 12);
     messages->expect(QStringLiteral("Es werden nur die ersten 9 Einträge gelesen."));
     messages->expect(QStringLiteral("Daten\\Interessen34.Txt ist nicht vorhanden"));
     GSAGFI& w = openAt(0, 1);
