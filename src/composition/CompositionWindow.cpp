@@ -261,6 +261,12 @@ void CompositionWindow::LayHeading(Label& heading, int headingWidth, Label& clas
         label->setFontBold(true);
 }
 
+void CompositionWindow::Paint(Control& control, Colour colour)
+{
+    if (control.backColor() != colour)
+        control.setBackColor(colour);
+}
+
 void CompositionWindow::LayCover(PictureBox& cover, const Control& choices)
 {
     cover.move(choices.left(), choices.top(), choices.width(), choices.height());
