@@ -283,6 +283,16 @@ TEST_F(GSAGFITest, APupilChoiceLocksByTextAndClearsTheControls)
     User::click(w.Text1);
     EXPECT_TRUE(w.Picture2.visible());
     EXPECT_FALSE(w.Frame1.enabled());
+    // Text typed into an open box is locked as the box is left, so that a click on a choice
+    // cannot compose it away.
+    User::click(w.Command2(1));
+    User::click(w.Text2);
+    User::typeText(w.Text2, QStringLiteral("Anna liest."));
+    User::click(w.Option1(3));
+    EXPECT_EQ(w.Text2.text(), QStringLiteral("Anna liest."));
+    EXPECT_FALSE(w.Option1(3).value());
+    EXPECT_TRUE(w.Picture2.visible());
+    User::click(w.Command2(0));
     // A typed double quote becomes an apostrophe, with the notice.
     messages->expect(QStringLiteral("Doppelte Anführungszeichen"));
     User::typeKey(w.Text1, QLatin1Char('"'));
