@@ -1,4 +1,5 @@
-// The master-data files as the windows read them: school data, pupil list and class, club list.
+// The master-data files as the windows read them: school data, pupil list and class, club list,
+// the paths of the administration export.
 #include "FuzzFolder.h"
 #include "core/MasterData.h"
 #include <cstddef>
@@ -15,7 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     loadClassName();
     fuzz::putInput(ClubListFile, data, size);
-    if (std::optional<RecordReader> reader = openRecordFile(ClubListFile))
-        readClubList(*reader);
+    loadClubList();
+    fuzz::putInput(SibankPathFile, data, size);
+    loadSibankPath();
+    fuzz::putInput(SibankDefaultsFile, data, size);
+    loadSibankDefaults();
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "composition/GSAGFI.h"
 #include "composition/GsArbeitsverhalten.h"
 #include "composition/Kompetenzen.h"
+#include "editors/GSAenderung12.h"
 #include "editors/GSAVSVAenderung.h"
 #include "GsStart.h"
 #include "insertion/Einfuegungen.h"
@@ -30,7 +31,7 @@ void registerWindows()
     r.add(WindowNames::SupportClubs, [] { return std::make_unique<GSAGFI>(); });
     r.add(WindowNames::Review, [] { return std::make_unique<GsAnzeige>(); });
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
-    addPending(WindowNames::Grade12Editor, QStringLiteral("Änderung der Texte 1 und 2"));
+    r.add(WindowNames::Grade12Editor, [] { return std::make_unique<GSAenderung12>(); });
     addPending(WindowNames::Grade34Editor, QStringLiteral("34Änderung"));
     r.add(WindowNames::MasterData, [] { return std::make_unique<GsBasis>(); });
     r.add(WindowNames::Insertion, [] { return std::make_unique<Einfuegungen>(); });

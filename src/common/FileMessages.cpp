@@ -40,4 +40,14 @@ void installFileMessages()
     installFileProblemSink([](const FileProblemReport& r) { MsgBox(messageOf(r), vbExclamation, QStringLiteral("Hinweis")); });
 }
 
+bool ConfirmOverwriteDamagedFile(const QString& relativePath)
+{
+    const QString prompt =
+        QStringLiteral("Die Datei %1 war beim Lesen beschädigt. Wenn Sie jetzt speichern, wird sie durch die "
+                       "angezeigten Einträge ersetzt, und was nicht gelesen werden konnte, geht verloren. "
+                       "Wollen Sie die Datei trotzdem überschreiben?")
+            .arg(relativePath);
+    return MsgBox(prompt, vbYesNo | vbExclamation | vbDefaultButton2) == vbYes;
+}
+
 } // namespace zt

@@ -1,8 +1,13 @@
 #pragma once
+#include <QString>
 
 namespace zt {
 
 // Makes every file problem that the readers and writers meet a German message box naming the file.
 void installFileMessages();
+
+// Before a window saves over a file that was read damaged: what could not be read would be lost.
+// True when the teacher wants the file replaced; No keeps it as it is.
+bool ConfirmOverwriteDamagedFile(const QString& relativePath);
 
 } // namespace zt

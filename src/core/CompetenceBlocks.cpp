@@ -1,43 +1,6 @@
 #include "CompetenceBlocks.h"
-#include "FileProblems.h"
-#include "RecordFile.h"
 
 namespace zt {
-
-BlockTable::BlockTable(int columns, int rows) : columns_(columns), rows_(rows, QStringList(columns)) {}
-
-QString BlockTable::cell(int row, int column) const
-{
-    if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 1 || column > columns_)
-        return QString();
-    return rows_[row][column - 1];
-}
-
-void BlockTable::set(int row, int column, const QString& text)
-{
-    if (row >= 0 && row < static_cast<int>(rows_.size()) && column >= 1 && column <= columns_)
-        rows_[row][column - 1] = text;
-}
-
-BlockTable readBlockTable(const QString& nameInDaten, int columns, int rows)
-{
-    BlockTable table(columns, rows);
-    const QString path = QStringLiteral("Daten\\") + nameInDaten;
-    std::optional<RecordReader> reader = openRecordFile(path);
-    if (!reader) {
-        reportMissingFile(path);
-        return table;
-    }
-    const NumberedResult result = readNumbered(*reader, rows, [&](int row) {
-        for (int column = 1; column <= columns; ++column)
-            table.set(row, column, reader->string());
-    });
-    if (result.truncated)
-        reportTooManyRecords(path, rows);
-    else if (reader->damaged())
-        reportDamagedFile(path);
-    return table;
-}
 
 CompetenceBlocks CompetenceBlocks::load(int grade)
 {

@@ -5,15 +5,14 @@ namespace zt {
 Grade34Blocks Grade34Blocks::load(int grade)
 {
     Grade34Blocks b;
-    auto read = [](BlockTable& table, const QString& name) { table = readBlockTable(name, table.columns(), table.rows()); };
-    read(b.support, QStringLiteral("Förder34.Txt"));
-    read(b.interests, QStringLiteral("Interessen34.Txt"));
-    read(b.deviation, QStringLiteral("Zensurabweichung.Txt"));
-    read(b.remarks, QStringLiteral("Bemerkungen34.Txt"));
+    readBlockTable(QStringLiteral("Förder34.Txt"), b.support);
+    readBlockTable(QStringLiteral("Interessen34.Txt"), b.interests);
+    readBlockTable(QStringLiteral("Zensurabweichung.Txt"), b.deviation);
+    readBlockTable(QStringLiteral("Bemerkungen34.Txt"), b.remarks);
     if (grade == 3 || grade == 4)
-        read(b.promotion, QStringLiteral("Versetzung%1.Txt").arg(grade));
-    read(b.clubs, QStringLiteral("AG.Txt"));
-    read(b.sports, QStringLiteral("Sportusw.Txt"));
+        readBlockTable(QStringLiteral("Versetzung%1.Txt").arg(grade), b.promotion);
+    readBlockTable(QStringLiteral("AG.Txt"), b.clubs);
+    readBlockTable(QStringLiteral("Sportusw.Txt"), b.sports);
     return b;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "CompetenceBlocks.h"
+#include "TextBlockFiles.h"
 
 namespace zt {
 

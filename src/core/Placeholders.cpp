@@ -37,8 +37,9 @@ std::vector<Replacement> replacementsFor(PlaceholderSet set, const PlaceholderVa
     };
 }
 
-// Searching on behind the inserted value keeps a value that contains the placeholder from
-// being replaced again (and from looping).
+// Searching on behind the inserted value keeps a pass from replacing what it has just inserted
+// (and from looping); the next pass finds a placeholder that a value holds or that a replacement
+// forms with its neighbours.
 void replaceEvery(QString& text, QLatin1String placeholder, const QString& value)
 {
     qsizetype from = 0;
@@ -48,13 +49,17 @@ void replaceEvery(QString& text, QLatin1String placeholder, const QString& value
     }
 }
 
+int passesOf(PlaceholderSet set) { return set == PlaceholderSet::Reduced ? 3 : 10; }
+
 } // namespace
 
 QString SubstitutePlaceholders(const QString& text, PlaceholderSet set, const PlaceholderValues& values)
 {
     QString result = text;
-    for (const auto& [placeholder, value] : replacementsFor(set, values))
-        replaceEvery(result, placeholder, value);
+    const std::vector<Replacement> replacements = replacementsFor(set, values);
+    for (int pass = 0; pass < passesOf(set); ++pass)
+        for (const auto& [placeholder, value] : replacements)
+            replaceEvery(result, placeholder, value);
 
     // Every round that changes something shortens the text, so this ends.
     for (QString before; before != result;) {

@@ -15,8 +15,9 @@ struct PlaceholderValues {
     QString conferenceDate;
 };
 
-// Replaces every placeholder of the set, one placeholder after the other, then tidies doubled
-// dots, doubled blanks and blanks before a dot.
+// Replaces every placeholder of the set, one placeholder after the other, in a fixed number of
+// passes (3 for the reduced set, 10 for the full set), then tidies doubled dots, doubled blanks
+// and blanks before a dot.
 QString SubstitutePlaceholders(const QString& text, PlaceholderSet set, const PlaceholderValues& values);
 
 } // namespace zt

@@ -59,6 +59,27 @@ void RecordReader::passSeparator()
     }
 }
 
+namespace {
+bool isSeparator(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+} // namespace
+
+qsizetype RecordReader::nextSeparator(qsizetype from) const
+{
+    qsizetype end = from;
+    while (end < text_.size() && !isSeparator(text_.at(end)))
+        ++end;
+    return end;
+}
+
+// A closing quote is followed by blanks and a separator, or by the end of the text.
+bool RecordReader::closesField(qsizetype quote) const
+{
+    qsizetype after = quote + 1;
+    while (after < text_.size() && (text_.at(after) == QLatin1Char(' ') || text_.at(after) == QLatin1Char('\t')))
+        ++after;
+    return after >= text_.size() || isSeparator(text_.at(after));
+}
+
 QString RecordReader::rawField()
 {
     // Line ends before a field are blanks to the reader as well.
@@ -70,26 +91,23 @@ QString RecordReader::rawField()
         return QString();
     }
     QString field;
-    if (text_.at(pos_) == QLatin1Char('"')) {
-        const qsizetype close = text_.indexOf(QLatin1Char('"'), pos_ + 1);
-        if (close < 0) {
-            damaged_ = true;
-            field = text_.mid(pos_ + 1);
-            pos_ = text_.size();
-            return field;
-        }
+    const bool quoted = text_.at(pos_) == QLatin1Char('"');
+    const qsizetype close = quoted ? text_.indexOf(QLatin1Char('"'), pos_ + 1) : -1;
+    if (close >= 0 && closesField(close)) {
+        // Inside its quotes a text may hold commas and line breaks.
         field = text_.mid(pos_ + 1, close - pos_ - 1);
         pos_ = close + 1;
-        // Anything between the closing quote and the separator is dropped.
-        while (pos_ < text_.size() && text_.at(pos_) != QLatin1Char(',') && text_.at(pos_) != QLatin1Char('\r')
-               && text_.at(pos_) != QLatin1Char('\n'))
-            ++pos_;
     } else {
-        qsizetype end = pos_;
-        while (end < text_.size() && text_.at(end) != QLatin1Char(',') && text_.at(end) != QLatin1Char('\r')
-               && text_.at(end) != QLatin1Char('\n'))
-            ++end;
-        field = text_.mid(pos_, end - pos_).trimmed();
+        // An unquoted field, or a quoted one whose closing quote is missing: it ends at its
+        // separator, so that a lost quote costs no following field or record.
+        const qsizetype end = nextSeparator(pos_);
+        field = text_.mid(pos_, end - pos_);
+        if (field.contains(QLatin1Char('"'))) {
+            damaged_ = true;
+            field.remove(QLatin1Char('"'));
+        }
+        if (!quoted)
+            field = field.trimmed();
         pos_ = end;
     }
     passSeparator();

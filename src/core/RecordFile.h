@@ -30,13 +30,16 @@ public:
     qint16 integer();
     // True once nothing but blanks and line ends is left.
     bool atEnd() const;
-    // True when a field was asked for beyond the end or an integer field held no number.
+    // True when a field was asked for beyond the end, an integer field held no number, or a quote
+    // stood where none belongs (in an unquoted field, or a quoted field without its closing quote).
     bool damaged() const { return damaged_; }
 
 private:
     void skipBlanks();
     void passSeparator();
     QString rawField();
+    qsizetype nextSeparator(qsizetype from) const;
+    bool closesField(qsizetype quote) const;
 
     QString text_;
     qsizetype pos_ = 0;

@@ -9,29 +9,20 @@ namespace {
 QString inDaten(const QString& name) { return QStringLiteral("Daten\\") + name; }
 
 template <class ReadRecord>
-bool readFile(const QString& nameInDaten, int slotLimit, ReadRecord readRecord)
+FileRead readFile(const QString& nameInDaten, int slotLimit, ReadRecord readRecord)
 {
     const QString path = inDaten(nameInDaten);
     std::optional<RecordReader> reader = openRecordFile(path);
     if (!reader) {
         reportMissingFile(path);
-        return false;
+        return {};
     }
     const NumberedResult result = readNumbered(*reader, slotLimit, [&](int slot) { readRecord(*reader, slot); });
     if (result.truncated)
         reportTooManyRecords(path, slotLimit);
-    else if (reader->damaged())
+    if (reader->damaged())
         reportDamagedFile(path);
-    return true;
-}
-
-bool writeFile(const QString& nameInDaten, const QString& text)
-{
-    const QString path = inDaten(nameInDaten);
-    if (Files::writeText(path, text))
-        return true;
-    reportWriteFailure(path);
-    return false;
+    return {true, reader->damaged()};
 }
 } // namespace
 
@@ -50,7 +41,7 @@ BehaviourArea::BehaviourArea(int categories, int categorySlots)
         m.fill(0);
 }
 
-bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area)
+FileRead readCategoryFile(const QString& nameInDaten, BehaviourArea& area)
 {
     const int slotCount = static_cast<int>(area.names.size());
     return readFile(nameInDaten, slotCount, [&](RecordReader& r, int slot) {
@@ -65,7 +56,7 @@ bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area)
     });
 }
 
-bool readLineFile(const QString& nameInDaten, BehaviourArea& area)
+FileRead readLineFile(const QString& nameInDaten, BehaviourArea& area)
 {
     return readFile(nameInDaten, BlockLineSlots, [&](RecordReader& r, int slot) {
         for (int c = 0; c < area.categories; ++c) {
@@ -100,14 +91,55 @@ QString lineFileText(const BehaviourArea& area)
     return w.text();
 }
 
-bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area)
+BlockTable::BlockTable(int columns, int rows) : columns_(columns), rows_(rows, QStringList(columns)) {}
+
+QString BlockTable::cell(int row, int column) const
 {
-    return writeFile(nameInDaten, categoryFileText(area));
+    if (row < 0 || row >= rows() || column < 1 || column > columns_)
+        return QString();
+    return rows_[row][column - 1];
 }
 
-bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area)
+void BlockTable::set(int row, int column, const QString& text)
 {
-    return writeFile(nameInDaten, lineFileText(area));
+    if (row >= 0 && row < rows() && column >= 1 && column <= columns_)
+        rows_[row][column - 1] = text;
+}
+
+FileRead readBlockTable(const QString& nameInDaten, BlockTable& table)
+{
+    return readFile(nameInDaten, table.rows(), [&](RecordReader& r, int row) {
+        for (int column = 1; column <= table.columns(); ++column)
+            table.set(row, column, r.string());
+    });
+}
+
+BlockTable readBlockTable(const QString& nameInDaten, int columns, int rows)
+{
+    BlockTable table(columns, rows);
+    readBlockTable(nameInDaten, table);
+    return table;
+}
+
+QString blockTableText(const BlockTable& table, int records)
+{
+    RecordWriter w;
+    for (int row = 0; row < records; ++row) {
+        w.integer(row + 1);
+        for (int column = 1; column <= table.columns(); ++column)
+            w.string(table.cell(row, column));
+        w.endRecord();
+    }
+    return w.text();
+}
+
+bool writeTextBlockFile(const QString& nameInDaten, const QString& text)
+{
+    const QString path = inDaten(nameInDaten);
+    if (Files::writeText(path, text))
+        return true;
+    reportWriteFailure(path);
+    return false;
 }
 
 } // namespace zt

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -36,17 +37,45 @@ struct BehaviourArea {
     const QString& line(int category, int line) const { return lines.at(category - 1).at(line); }
 };
 
-// Readers tell the teacher about a missing, damaged or overlong file, read what they can and
-// return false when the file could not be read at all. Slots a file does not reach keep their
-// values.
-bool readCategoryFile(const QString& nameInDaten, BehaviourArea& area);
-bool readLineFile(const QString& nameInDaten, BehaviourArea& area);
-// The texts the writers write: always the full number of records.
+// What a reader made of a file: nothing when it is missing, else what could be read of it, and
+// whether that was all (a damaged file was read only in part).
+struct FileRead {
+    bool found = false;
+    bool damaged = false;
+    explicit operator bool() const { return found; }
+};
+
+// Readers tell the teacher about a missing, damaged or overlong file and read what they can.
+// Slots a file does not reach keep their values.
+FileRead readCategoryFile(const QString& nameInDaten, BehaviourArea& area);
+FileRead readLineFile(const QString& nameInDaten, BehaviourArea& area);
+// The texts an editor saves: always the full number of records.
 QString categoryFileText(const BehaviourArea& area);
 QString lineFileText(const BehaviourArea& area);
-// Writers: false (reported) when the file could not be written, and then the previous file is
-// unchanged.
-bool writeCategoryFile(const QString& nameInDaten, const BehaviourArea& area);
-bool writeLineFile(const QString& nameInDaten, const BehaviourArea& area);
+
+// A grade text-block file read whole by the numbered-record rule: row r holds the record numbered
+// r + 1, with one string per column ("Mathe1.Txt" has 18).
+class BlockTable {
+public:
+    BlockTable(int columns, int rows);
+    int columns() const { return columns_; }
+    int rows() const { return static_cast<int>(rows_.size()); }
+    // Column 1 onwards; empty outside the table.
+    QString cell(int row, int column) const;
+    void set(int row, int column, const QString& text);
+
+private:
+    int columns_;
+    std::vector<QStringList> rows_;
+};
+
+// Reads into the rows the table keeps; rows the file does not reach keep their texts.
+FileRead readBlockTable(const QString& nameInDaten, BlockTable& table);
+BlockTable readBlockTable(const QString& nameInDaten, int columns, int rows);
+// Rows 0 to records - 1, numbered from 1, whatever the table holds beyond them.
+QString blockTableText(const BlockTable& table, int records);
+// Writes a text-block file whole; false (reported) when it could not be written, and then the
+// previous file is unchanged.
+bool writeTextBlockFile(const QString& nameInDaten, const QString& text);
 
 } // namespace zt

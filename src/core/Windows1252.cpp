@@ -16,18 +16,20 @@ QByteArray encodeWindows1252(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size());
-    for (const QChar ch : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
         const char16_t u = ch.unicode();
-        if (ch.isLowSurrogate())
-            continue; // its high half already stood for the whole character
+        // A pair is one character: its high half already stood for it. A lone half is a character of its own.
+        if (ch.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())
+            continue;
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             out.append(static_cast<char>(u));
             continue;
         }
         char byte = '?';
-        for (std::size_t i = 0; i < HighControls.size(); ++i) {
-            if (HighControls[i] == u || (HighControls[i] == 0 && u == 0x80 + i)) {
-                byte = static_cast<char>(0x80 + i);
+        for (std::size_t k = 0; k < HighControls.size(); ++k) {
+            if (HighControls[k] == u || (HighControls[k] == 0 && u == 0x80 + k)) {
+                byte = static_cast<char>(0x80 + k);
                 break;
             }
         }

@@ -1,14 +1,13 @@
 #include "EditorSkeleton.h"
 #include "core/FileProblems.h"
 #include "core/ProgramFolder.h"
-#include "core/TextBlockFiles.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include <algorithm>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace zt {
 
@@ -20,12 +19,18 @@ const QString CrLf = QStringLiteral("\r\n");
 QString inDaten(const QString& name) { return QStringLiteral("Daten\\") + name; }
 } // namespace
 
-TextBlockEditor::TextBlockEditor(const QString& name, EditorDesign design) : Form(name), design_(std::move(design)) {}
+TextBlockEditor::TextBlockEditor(const QString& name, EditorDesign design) : Form(name), design_(std::move(design))
+{
+    Label1.DblClick = [this] { Label1_DblClick(); };
+    Command5.Click = [this] { Command5_Click(); };
+    Command6.setCaption(QStringLiteral("Beenden"));
+    Command6.Click = [this] { Command6_Click(); };
+}
 
 void TextBlockEditor::FillColourTable()
 {
     const Colour layoutA[8] = {Colours::White,      Colours::LightGreen, Colours::PaleGreen, Colours::LightOrange,
-                            Colours::LightRed,   Colours::Grey,       Colours::Red,       Colours::Yellow};
+                               Colours::LightRed,   Colours::Grey,       Colours::Red,       Colours::Yellow};
     for (int slot = 0; slot < 8; ++slot)
         ColourTable[slot] = QString::number(layoutA[slot].bgr());
 }
@@ -42,25 +47,130 @@ bool TextBlockEditor::ConfirmEditStart()
     if (answer == vbYes)
         return true;
     WindowRegistry::instance().Unload(name());
-    if (design_.refusedStartClosesInsertion)
+    if (Has(RefusedStartClosesInsertion))
         WindowRegistry::instance().Unload(WindowNames::Insertion);
     return false;
+}
+
+void TextBlockEditor::ChooseBlockFileNames(int index, const QStringList& currentNames)
+{
+    BlockFileNames.clear();
+    for (const QString& current : currentNames)
+        BlockFileNames << (index == 0 ? StandardFileName(current) : current);
+}
+
+void TextBlockEditor::NoteRead(const QString& fileName, FileRead read)
+{
+    // A damaged default is replaced by saving anyway: saving writes the current files.
+    if (read.damaged && !fileName.startsWith(QStringLiteral("Standard\\")))
+        damagedFiles_ << fileName;
+}
+
+void TextBlockEditor::RememberLoadedSet()
+{
+    TakeOverBoxes();
+    savedSetText_ = SetText();
+}
+
+void TextBlockEditor::TakeOverBoxes()
+{
+    if (!Has(StoresOnLostFocus))
+        StoreEditorInArrays();
+}
+
+QString TextBlockEditor::SetText() const
+{
+    QString text;
+    for (const BlockFileText& file : SetFiles())
+        text += file.text;
+    return text;
+}
+
+void TextBlockEditor::Command5_Click()
+{
+    if (Loaded != 1)
+        return;
+    ConfirmOverwriteCurrent();
+    if (OverwriteRefused == 1)
+        return;
+    TakeOverBoxes();
+    SaveTextBlocks();
 }
 
 void TextBlockEditor::ConfirmOverwriteCurrent()
 {
     OverwriteRefused = 0;
-    if (MsgBox(design_.overwriteQuestion, vbYesNo | vbQuestion | vbDefaultButton2) == vbNo)
+    const QString question = QStringLiteral("Sie überschreiben jetzt die aktuellen Formulierungen mit dem hier in allen "
+                                            "Bereichen sichtbaren Text. ")
+                             + design_.overwriteMiddle + QStringLiteral(" Wollen Sie das wirklich ?");
+    if (MsgBox(question, vbYesNo | vbQuestion | vbDefaultButton2) == vbNo)
         OverwriteRefused = 1;
+}
+
+bool TextBlockEditor::SaveTextBlocks()
+{
+    // Every file that can be written is; one that cannot keeps its previous content.
+    bool written = true;
+    for (const BlockFileText& file : SetFiles())
+        written = WriteBlockFile(file) && written;
+    if (written) {
+        Saved = 1;
+        savedSetText_ = SetText();
+    }
+    return written;
+}
+
+bool TextBlockEditor::WriteBlockFile(const BlockFileText& file)
+{
+    const auto damaged = [&file](const QString& read) { return read.compare(file.name, Qt::CaseInsensitive) == 0; };
+    if (std::any_of(damagedFiles_.cbegin(), damagedFiles_.cend(), damaged)) {
+        const int answer = MsgBox(QStringLiteral("Die Datei %1 war beim Laden beschädigt, daher fehlt hier womöglich ein Teil "
+                                                 "ihres Inhalts. Wollen Sie sie trotzdem überschreiben? Bei Nein bleibt sie "
+                                                 "unverändert.")
+                                      .arg(inDaten(file.name)),
+                                  vbYesNo | vbExclamation | vbDefaultButton2);
+        if (answer != vbYes)
+            return false;
+        damagedFiles_.removeIf(damaged);
+    }
+    return writeTextBlockFile(file.name, file.text);
+}
+
+void TextBlockEditor::Command6_Click()
+{
+    if (Has(ClearsClipboardOnLeaving))
+        Clipboard::Clear();
+    if (Saved == 0 && Loaded == 1 && AskSaveOnClose()) {
+        TakeOverBoxes();
+        if (!SaveTextBlocks())
+            return;
+    }
+    UnloadEditor();
+}
+
+bool TextBlockEditor::QueryUnload()
+{
+    if (Loaded != 1)
+        return true;
+    TakeOverBoxes();
+    if (SetText() == savedSetText_ || !AskSaveOnClose())
+        return true;
+    return SaveTextBlocks();
 }
 
 bool TextBlockEditor::AskSaveOnClose()
 {
-    if (design_.clearsClipboardOnLeaving)
-        Clipboard::Clear();
-    if (Saved != 0 || Loaded != 1)
-        return false;
-    return MsgBox(design_.unsavedQuestion, vbYesNo | vbQuestion | vbDefaultButton2) == vbYes;
+    return MsgBox(QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. ") + design_.unsavedTail,
+                  vbYesNo | vbQuestion | vbDefaultButton2)
+        == vbYes;
+}
+
+void TextBlockEditor::Label1_DblClick()
+{
+    if (Loaded != 1)
+        return;
+    if (AskStandardOverwritePassword())
+        OverwriteStandardBlocks();
 }
 
 bool TextBlockEditor::AskStandardOverwritePassword()
@@ -97,10 +207,11 @@ void TextBlockEditor::OverwriteStandardBlocks()
         }
         reportCopyFailure(from, to);
         for (const auto& [target, old] : replaced) {
-            if (old)
-                Files::writeText(target, *old);
-            else
-                Files::remove(target);
+            // A default that cannot be put back is named, and nothing more is touched.
+            if (!(old ? Files::writeText(target, *old) : Files::remove(target))) {
+                reportWriteFailure(target);
+                return;
+            }
         }
         return;
     }

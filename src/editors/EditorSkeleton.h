@@ -1,42 +1,102 @@
 #pragma once
+#include "core/TextBlockFiles.h"
 #include "platform/Form.h"
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 namespace zt {
 
-// What the shared steps of the three text-block editors say and touch differently.
-struct EditorDesign {
-    // Asked before the boxes are saved as the current set.
-    QString overwriteQuestion;
-    // Asked when the teacher leaves a loaded set unsaved.
-    QString unsavedQuestion;
+// Where the editors' shared steps differ.
+enum EditorTrait {
     // Leaving empties the clipboard before anything else.
-    bool clearsClipboardOnLeaving = false;
+    ClearsClipboardOnLeaving = 1,
     // No to the load warning closes the insertion dialog along with the editor.
-    bool refusedStartClosesInsertion = false;
+    RefusedStartClosesInsertion = 2,
+    // Every box hands its text to the set when it loses the focus; otherwise the boxes on screen
+    // are taken over before the set is saved or compared.
+    StoresOnLostFocus = 4,
+};
+
+struct EditorDesign {
+    // The sentence of the overwrite question that says who will offer the new formulations.
+    QString overwriteMiddle;
+    // The question that ends the notice of unsaved changes.
+    QString unsavedTail;
+    int traits = 0;
     // The current files, relative to Daten, that the password copy puts over their defaults,
     // in this order.
     QStringList currentFiles;
 };
 
-// The state and the steps every text-block editor shares: one set loaded per opening, saved
-// under the current names, the defaults replaced only behind the editor password.
+// One file of the set, as saving writes it.
+struct BlockFileText {
+    QString name;
+    QString text;
+};
+
+// The state and the steps every text-block editor shares: one set loaded per opening after a
+// warning, saved under the current names after a confirmation, a question before unsaved work is
+// left, and the defaults replaced only behind the editor password.
 class TextBlockEditor : public Form {
+public:
+    // The title label, whose double-click replaces the defaults, the save button and "Beenden".
+    Label Label1{*this};
+    CommandButton Command5{*this};
+    CommandButton Command6{*this};
+
+    // After ConfirmOverwriteCurrent, the set is written.
+    void Command5_Click();
+    // Asks about a loaded, unsaved set, then unloads this window and the insertion dialog. A set
+    // that could not be saved keeps the window.
+    void Command6_Click();
+    // The password, then the copy.
+    void Label1_DblClick();
+
+    void LeaveByOwnButton() override { Command6_Click(); }
+    // Asked by the main menu and the end of the program: a set that differs from what was loaded
+    // or last saved is asked about with the editor's own question.
+    bool QueryUnload() override;
+
+    // For tests: the window's state as the teacher cannot see it.
+    bool saved() const { return Saved == 1; }
+    bool loaded() const { return Loaded == 1; }
+
 protected:
     TextBlockEditor(const QString& name, EditorDesign design);
 
+    // The boxes on screen into the set in memory.
+    virtual void StoreEditorInArrays() = 0;
+    // Every file of the set under its current name, in writing order.
+    virtual std::vector<BlockFileText> SetFiles() const = 0;
+
     // Layout A: slots 0 to 7 hold the decimal text of a colour, 8 to 10 stay empty.
+    enum ColourSlot { WhiteSlot = 0, LightGreenSlot = 1, LightRedSlot = 4 };
     void FillColourTable();
     Colour TableColour(int slot) const;
 
     // The warning before a set is loaded; No unloads the window and gives false.
     bool ConfirmEditStart();
+    // The names the loader opens: the defaults for index 0, else the current names.
+    void ChooseBlockFileNames(int index, const QStringList& currentNames);
+    // Reads file `file` of BlockFileNames with `read`; a file read only in part is remembered, so
+    // that saving asks before it overwrites what could not be read.
+    template <class Read>
+    void ReadBlockFile(int file, Read read)
+    {
+        const QString& fileName = BlockFileNames.at(file);
+        NoteRead(fileName, read(fileName));
+    }
+    // What saving would write, as the set now loaded stands: leaving asks only when this changes.
+    void RememberLoadedSet();
+
     // Sets OverwriteRefused from the answer.
     void ConfirmOverwriteCurrent();
-    // True when the teacher wants a loaded, unsaved set saved before the window closes.
+    // Writes every file of the set; true when all were written, and then Saved is 1.
+    bool SaveTextBlocks();
     bool AskSaveOnClose();
+
     // The question, the password and, for a wrong one, the notice; true only for Yes and the
     // right password.
     bool AskStandardOverwritePassword();
@@ -54,7 +114,16 @@ protected:
     std::array<QString, 11> ColourTable;
 
 private:
+    bool Has(EditorTrait trait) const { return (design_.traits & trait) != 0; }
+    void NoteRead(const QString& fileName, FileRead read);
+    void TakeOverBoxes();
+    QString SetText() const;
+    bool WriteBlockFile(const BlockFileText& file);
+
     EditorDesign design_;
+    QString savedSetText_;
+    // Current files that were read only in part.
+    QStringList damagedFiles_;
 };
 
 } // namespace zt

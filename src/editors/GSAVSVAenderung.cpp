@@ -13,9 +13,6 @@
 namespace zt {
 
 namespace {
-constexpr int WhiteSlot = 0;
-constexpr int LightGreenSlot = 1;
-constexpr int LightRedSlot = 4;
 constexpr int MarkSlots = 5;
 constexpr int CategoryButtons = 7;
 constexpr int Blue = 0xFF0000;
@@ -29,20 +26,13 @@ constexpr int BoxStep = 420;
 constexpr int BoxHeight = 380;
 constexpr int ColourButtonLeft = 10740;
 
-EditorDesign behaviourEditorDesign()
-{
-    EditorDesign d;
-    d.overwriteQuestion = QStringLiteral(
-        "Sie überschreiben jetzt die aktuellen Formulierungen mit dem hier in allen Bereichen sichtbaren Text. Beim "
-        "Arbeits- und Sozialverhalten stehen dann nur die neuen Formulierungen als Textbausteine zur Verfügung. "
-        "Wollen Sie das wirklich ?");
-    d.unsavedQuestion =
-        QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. Wollen Sie noch speichern ?");
-    d.clearsClipboardOnLeaving = true;
-    d.refusedStartClosesInsertion = false;
-    d.currentFiles = {AvCategoryFile, SvCategoryFile, AvLineFile, SvLineFile};
-    return d;
-}
+const EditorDesign BehaviourEditorDesign{
+    .overwriteMiddle = QStringLiteral("Beim Arbeits- und Sozialverhalten stehen dann nur die neuen Formulierungen als "
+                                      "Textbausteine zur Verfügung."),
+    .unsavedTail = QStringLiteral("Wollen Sie noch speichern ?"),
+    .traits = ClearsClipboardOnLeaving,
+    .currentFiles = {AvCategoryFile, SvCategoryFile, AvLineFile, SvLineFile},
+};
 
 // The hints state the composition rules for the lines of each category.
 const QString FirstNameFirst = QStringLiteral(
@@ -92,7 +82,7 @@ QStringList categoryHints(int area, int category)
 }
 } // namespace
 
-GSAVSVAenderung::GSAVSVAenderung() : TextBlockEditor(WindowNames::BehaviourEditor, behaviourEditorDesign())
+GSAVSVAenderung::GSAVSVAenderung() : TextBlockEditor(WindowNames::BehaviourEditor, BehaviourEditorDesign)
 {
     setCaption(QStringLiteral("Textänderung AVSV"));
     resize(12180, 9440);
@@ -105,21 +95,15 @@ void GSAVSVAenderung::createControls()
     Label1.move(240, 150, 8000, 450);
     Label1.setFontBold(true);
     Label1.setFontSize(12);
-    Label1.DblClick = [this] { Label1_DblClick(); };
 
     const QString placeholderCaptions[2] = {QStringLiteral("Geschlechtsspezifische Platzhalter anzeigen"),
                                             QStringLiteral("Geschlechtsspezifische Platzhalter verbergen")};
     for (int i = 0; i < 2; ++i)
         Command8.add(i, *this, placeholderCaptions[i]).move(240 + i * 4920, 720, 4800, 420);
-    // Nothing is shown yet, so of the pair only showing is offered.
-    Command8(1).setBackColor(Colours::White);
-    Command8(1).setEnabled(false);
     Command8.add(2, *this).move(10000, 120, 660, 500);
     Command8(2).setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     Command8.Click = [this](int i) { Command8_Click(i); };
-    Command6.setCaption(QStringLiteral("Beenden"));
     Command6.move(10740, 120, 1200, 500);
-    Command6.Click = [this] { Command6_Click(); };
 
     Command2.setCaption(QStringLiteral("Arbeitsverhalten"));
     Command2.move(240, 1300, 2500, 450);
@@ -134,7 +118,6 @@ void GSAVSVAenderung::createControls()
     Command1.Click = [this](int i) { Command1_Click(i); };
     Command5.setCaption(QStringLiteral("Alles als aktuelle Formulierungen speichern"));
     Command5.move(5520, 1300, 6420, 450);
-    Command5.Click = [this] { Command5_Click(); };
 
     // Categories 1 to 6 fill three columns of two rows; the seventh stands twice as tall at the right.
     for (int i = 0; i < CategoryButtons - 1; ++i)
@@ -201,10 +184,7 @@ void GSAVSVAenderung::Command1_Click(int Index)
     Command3.setEnabled(true);
     Text1.setEnabled(true);
     Text2.forEach([](int, TextBox& box) { box.setEnabled(true); });
-    const QStringList current = {AvCategoryFile, AvLineFile, SvCategoryFile, SvLineFile};
-    BlockFileNames.clear();
-    for (const QString& name : current)
-        BlockFileNames << (Index == 0 ? StandardFileName(name) : name);
+    ChooseBlockFileNames(Index, {AvCategoryFile, AvLineFile, SvCategoryFile, SvLineFile});
     LoadAvBlocks();
     LoadSvBlocks();
     Command2_Click();
@@ -213,21 +193,19 @@ void GSAVSVAenderung::Command1_Click(int Index)
     Command1(1).setVisible(false);
     Command5.setVisible(true);
     Loaded = 1;
-    // Taken over as saving would, so that the untouched set compares equal on leaving.
-    StoreEditorInArrays();
-    SavedSetText = SetText();
+    RememberLoadedSet();
 }
 
 void GSAVSVAenderung::LoadAvBlocks()
 {
-    readCategoryFile(BlockFileNames.at(0), Av);
-    readLineFile(BlockFileNames.at(1), Av);
+    ReadBlockFile(0, [this](const QString& file) { return readCategoryFile(file, Av); });
+    ReadBlockFile(1, [this](const QString& file) { return readLineFile(file, Av); });
 }
 
 void GSAVSVAenderung::LoadSvBlocks()
 {
-    readCategoryFile(BlockFileNames.at(2), Sv);
-    readLineFile(BlockFileNames.at(3), Sv);
+    ReadBlockFile(2, [this](const QString& file) { return readCategoryFile(file, Sv); });
+    ReadBlockFile(3, [this](const QString& file) { return readLineFile(file, Sv); });
 }
 
 void GSAVSVAenderung::Command2_Click()
@@ -379,64 +357,20 @@ void GSAVSVAenderung::ShowCategoryHint()
     Label3.setCaption(categoryHints(EditorArea, category).join(crLf) + crLf + RedLineSentence);
 }
 
-void GSAVSVAenderung::Command5_Click()
+std::vector<BlockFileText> GSAVSVAenderung::SetFiles() const
 {
-    ConfirmOverwriteCurrent();
-    if (OverwriteRefused == 1)
-        return;
-    StoreEditorInArrays();
-    SaveTextBlocks();
-}
-
-bool GSAVSVAenderung::SaveTextBlocks()
-{
-    // Every file that can be written is; one that cannot is reported and keeps its previous content.
-    bool written = writeCategoryFile(AvCategoryFile, Av);
-    written = writeCategoryFile(SvCategoryFile, Sv) && written;
-    written = writeLineFile(AvLineFile, Av) && written;
-    written = writeLineFile(SvLineFile, Sv) && written;
-    if (written) {
-        Saved = 1;
-        SavedSetText = SetText();
-    }
-    return written;
-}
-
-QString GSAVSVAenderung::SetText() const
-{
-    return categoryFileText(Av) + categoryFileText(Sv) + lineFileText(Av) + lineFileText(Sv);
-}
-
-void GSAVSVAenderung::LeaveByOwnButton() { Command6_Click(); }
-
-bool GSAVSVAenderung::QueryUnload()
-{
-    if (Loaded != 1)
-        return true;
-    StoreEditorInArrays();
-    if (SetText() == SavedSetText || !AskSaveOnClose())
-        return true;
-    return SaveTextBlocks();
-}
-
-void GSAVSVAenderung::Command6_Click()
-{
-    if (AskSaveOnClose()) {
-        StoreEditorInArrays();
-        // After a failed write the window stays, so that the edits are not lost with it.
-        if (!SaveTextBlocks())
-            return;
-    }
-    UnloadEditor();
+    return {{AvCategoryFile, categoryFileText(Av)},
+            {SvCategoryFile, categoryFileText(Sv)},
+            {AvLineFile, lineFileText(Av)},
+            {SvLineFile, lineFileText(Sv)}};
 }
 
 void GSAVSVAenderung::Command8_Click(int Index)
 {
-    if (Index == 2) {
+    if (Index == 2)
         RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe8.doc"));
-        return;
-    }
-    ShowHideInsertionDialog(Index, Command8(0), Command8(1), HideMeans::Unload);
+    else
+        ShowHideInsertionDialog(Index, Command8(0), Command8(1), HideMeans::Unload);
 }
 
 void GSAVSVAenderung::Text1_KeyPress(int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
@@ -455,14 +389,6 @@ void GSAVSVAenderung::Text2_DblClick(int Index)
     if (Text2(Index).readOnly())
         return;
     InsertClipboardAtCaret(Text2(Index), GenderEnding::Glued);
-}
-
-void GSAVSVAenderung::Label1_DblClick()
-{
-    if (Loaded != 1)
-        return;
-    if (AskStandardOverwritePassword())
-        OverwriteStandardBlocks();
 }
 
 } // namespace zt

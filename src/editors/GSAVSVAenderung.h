@@ -11,10 +11,7 @@ public:
     GSAVSVAenderung();
 
     void Form_Load() override;
-    void LeaveByOwnButton() override;
-    bool QueryUnload() override;
 
-    Label Label1{*this};
     CommandButton Command2{*this};
     CommandButton Command3{*this};
     ControlArray<CommandButton> Command1;
@@ -25,8 +22,6 @@ public:
     ControlArray<TextBox> Text2;
     ControlArray<CommandButton> Command7;
     ControlArray<CommandButton> Command4;
-    CommandButton Command5{*this};
-    CommandButton Command6{*this};
     ControlArray<CommandButton> Command8;
     Label Label3{*this};
     Line Line1{*this};
@@ -35,8 +30,6 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click(int Index);
-    void Command5_Click();
-    void Command6_Click();
     void Command7_Click(int Index);
     void Command8_Click(int Index);
     void Text1_KeyPress(int& KeyAscii);
@@ -44,11 +37,8 @@ public:
     void Text2_KeyPress(int Index, int& KeyAscii);
     void Text2_Change(int Index);
     void Text2_DblClick(int Index);
-    void Label1_DblClick();
 
     // For tests: the window's state as the teacher cannot see it.
-    bool saved() const { return Saved == 1; }
-    bool loaded() const { return Loaded == 1; }
     const BehaviourArea& avBlocks() const { return Av; }
     const BehaviourArea& svBlocks() const { return Sv; }
 
@@ -56,8 +46,8 @@ private:
     void createControls();
     void LoadAvBlocks();
     void LoadSvBlocks();
-    void StoreEditorInArrays();
-    bool SaveTextBlocks();
+    void StoreEditorInArrays() override;
+    std::vector<BlockFileText> SetFiles() const override;
     void ShowAvCategory();
     void ShowSvCategory();
     void ShowAvLineColours();
@@ -68,10 +58,6 @@ private:
     void StoreLineColours();
     void ShowCategoryHint();
     BehaviourArea* ShownBlocks(int& category);
-    // The set as saving would write it, and as it was loaded or last saved: what leaving by the
-    // main menu must not drop without asking.
-    QString SetText() const;
-    QString SavedSetText;
 
     // A category file may fill one name slot more than either area has.
     static constexpr int CategorySlots = 8;

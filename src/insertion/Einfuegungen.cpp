@@ -1,20 +1,14 @@
 #include "Einfuegungen.h"
 #include "common/ClipboardInsertion.h"
+#include "common/FileMessages.h"
 #include "common/QuoteGuards.h"
 #include "core/ActiveForm.h"
-#include "core/FileProblems.h"
-#include "core/RecordFile.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
-#include <algorithm>
-#include <optional>
 
 namespace zt {
 
 namespace {
-const QString PlaceholderFile = QStringLiteral("Daten\\Platzhalter.txt");
-const QString BehaviourSnippetFile = QStringLiteral("Daten\\Einfügungen1.txt");
-const QString GradeSnippetFile = QStringLiteral("Daten\\Einfügungen2.txt");
 const QString NoEntries = QStringLiteral("Es sind keine Eintragungen vorhanden");
 const QString CrLf = QStringLiteral("\r\n");
 
@@ -65,7 +59,7 @@ void Einfuegungen::createControls()
 
 void Einfuegungen::Form_Load()
 {
-    readPlaceholders();
+    Placeholders = readPlaceholderFile();
     Check1.setValue(true);
     Check1_Click();
     mode_ = readActiveForm().value_or(-1);
@@ -103,28 +97,6 @@ void Einfuegungen::Form_Load()
     Command1.forEach([this](int, CommandButton& b) { b.setVisible(isSnippetMode(mode_)); });
 }
 
-void Einfuegungen::readPlaceholders()
-{
-    std::optional<RecordReader> reader = openRecordFile(PlaceholderFile);
-    if (!reader) {
-        reportMissingFile(PlaceholderFile);
-        return;
-    }
-    const NumberedResult read = readNumbered(*reader, PlaceholderSlots, [&](int slot) {
-        const QString token = reader->string();
-        const QString description = reader->string();
-        if (slot >= 0 && slot < PlaceholderSlots) {
-            Token[slot] = token;
-            Description[slot] = description;
-        }
-    });
-    placeholdersRead_ = std::clamp(read.count, 0, PlaceholderSlots);
-    if (reader->damaged())
-        reportDamagedFile(PlaceholderFile);
-    if (read.truncated)
-        reportTooManyRecords(PlaceholderFile, PlaceholderSlots);
-}
-
 void Einfuegungen::place(const Placement& p)
 {
     move(p.left, p.top, p.width, p.height);
@@ -136,31 +108,24 @@ void Einfuegungen::place(const Placement& p)
 void Einfuegungen::showSnippets(const QString& file)
 {
     snippetFile_ = file;
-    if (std::optional<RecordReader> reader = openRecordFile(file)) {
-        while (!reader->atEnd()) {
-            const QString text = reader->string();
-            if (reader->damaged()) {
-                reportDamagedFile(file);
-                break;
-            }
-            List1.addItem(text);
-        }
-    } else {
-        reportMissingFile(file);
-    }
+    const SnippetFile read = readSnippetFile(file);
+    for (const QString& row : read.rows)
+        List1.addItem(row);
+    snippetFileDamaged_ = read.damaged;
     rowCount_ = List1.listCount();
 }
 
 void Einfuegungen::showPlaceholderRows(std::span<const PlaceholderRow> rows)
 {
     // Without the file there is nothing to head or to offer.
-    if (placeholdersRead_ == 0)
+    if (Placeholders.count == 0)
         return;
-    List1.addItem(Token[0] + QString(12, QLatin1Char(' ')) + Description[0] + CrLf);
+    List1.addItem(Placeholders.tokens[0] + QString(12, QLatin1Char(' ')) + Placeholders.descriptions[0] + CrLf);
     List1.addItem(QString(27, QLatin1Char('_')) + CrLf);
     for (const PlaceholderRow& row : rows)
-        if (row.slot < placeholdersRead_)
-            List1.addItem(Token[row.slot] + QString(row.fillers, QLatin1Char(' ')) + Description[row.slot] + CrLf);
+        if (row.slot < Placeholders.count)
+            List1.addItem(Placeholders.tokens[row.slot] + QString(row.fillers, QLatin1Char(' '))
+                          + Placeholders.descriptions[row.slot] + CrLf);
 }
 
 std::span<const Einfuegungen::PlaceholderRow> Einfuegungen::placeholderRowsOfMode() const
@@ -187,7 +152,7 @@ void Einfuegungen::List1_Click()
     // The header and the separator row offer nothing.
     const int tokenRow = row - FirstTokenRow;
     if (tokenRow >= 0 && tokenRow < static_cast<int>(rows.size()))
-        Clipboard::SetText(Token[rows[tokenRow].slot]);
+        Clipboard::SetText(Placeholders.tokens[rows[tokenRow].slot]);
 }
 
 void Einfuegungen::Command1_Click(int Index)
@@ -198,22 +163,26 @@ void Einfuegungen::Command1_Click(int Index)
     Clipboard::Clear();
     switch (Index) {
     case 0:
+        if (!mayOverwriteSnippetFile())
+            return;
         List1.removeItem(List1.listIndex());
         rowCount_ = List1.listCount();
-        writeSnippetFile(snippetRows());
+        saveSnippets(snippetRows());
         break;
     case 1:
+        if (!mayOverwriteSnippetFile())
+            return;
         List1.clear();
         rowCount_ = 0;
-        writeSnippetFile({NoEntries});
+        saveSnippets({NoEntries});
         break;
     case 2: {
         const QString text = InputBox(NewTextPrompt, QStringLiteral("Einfügetext"));
-        if (text.isEmpty())
+        if (text.isEmpty() || !mayOverwriteSnippetFile())
             return;
         List1.addItem(WithoutQuotes(text));
         rowCount_ = List1.listCount();
-        writeSnippetFile(snippetRows());
+        saveSnippets(snippetRows());
         break;
     }
     default:
@@ -229,13 +198,16 @@ QStringList Einfuegungen::snippetRows() const
     return rows;
 }
 
-void Einfuegungen::writeSnippetFile(const QStringList& rows)
+void Einfuegungen::saveSnippets(const QStringList& rows)
 {
-    RecordWriter writer;
-    for (const QString& row : rows)
-        writer.string(row).endRecord();
-    if (!writeRecordFile(snippetFile_, writer))
-        reportWriteFailure(snippetFile_);
+    if (writeSnippetFile(snippetFile_, rows))
+        snippetFileDamaged_ = false;
+}
+
+// The list and the file stay as they are unless the teacher accepts losing what could not be read.
+bool Einfuegungen::mayOverwriteSnippetFile() const
+{
+    return !snippetFileDamaged_ || ConfirmOverwriteDamagedFile(snippetFile_);
 }
 
 // Ticked for good: the box is invisible, so the window always stays above the work windows.

@@ -1,9 +1,9 @@
 #pragma once
+#include "core/InsertionFiles.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <span>
 
 namespace zt {
@@ -30,8 +30,6 @@ public:
     const QString& snippetFile() const { return snippetFile_; }
     int rowCount() const { return rowCount_; }
 
-    static constexpr int PlaceholderSlots = 31;
-
     // A placeholder row: the token's slot and the blanks that line up its description.
     struct PlaceholderRow {
         int slot;
@@ -45,19 +43,18 @@ private:
     };
 
     void createControls();
-    void readPlaceholders();
     void place(const Placement& p);
     void showSnippets(const QString& file);
     void showPlaceholderRows(std::span<const PlaceholderRow> rows);
     std::span<const PlaceholderRow> placeholderRowsOfMode() const;
     QStringList snippetRows() const;
-    void writeSnippetFile(const QStringList& rows);
+    void saveSnippets(const QStringList& rows);
+    bool mayOverwriteSnippetFile() const;
 
-    std::array<QString, PlaceholderSlots> Token;
-    std::array<QString, PlaceholderSlots> Description;
-    int placeholdersRead_ = 0;
+    PlaceholderList Placeholders;
     int mode_ = -1;
     QString snippetFile_;
+    bool snippetFileDamaged_ = false;
     int rowCount_ = 0;
 };
 

@@ -8,10 +8,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace zt {
@@ -19,6 +24,8 @@ namespace zt {
 namespace {
 constexpr Colour ButtonFace = 0xE0E0E0;
 constexpr Colour Black = 0x000000;
+// The caption or text of a disabled control, on the control's own back colour.
+constexpr Colour GrayText = 0x808080;
 constexpr int RowTextRole = Qt::UserRole + 1;
 constexpr const char* OwnerProperty = "zt_control";
 } // namespace
@@ -85,8 +92,10 @@ void Control::applyColours()
     const QColor fore = foreColor_.toQColor();
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         p.setColor(role, back);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         p.setColor(role, fore);
+        p.setColor(QPalette::Disabled, role, GrayText.toQColor());
+    }
     widget_->setPalette(p);
     // Until a colour is given, a control shows the window's background.
     widget_->setAutoFillBackground(backColourGiven_);
@@ -132,9 +141,47 @@ bool Control::hasFocus() const { return widget_->hasFocus(); }
 // --- CommandButton
 
 namespace {
+// A caption wider than its button wraps onto further lines, each centred.
+class CaptionButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        int width = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+        if (!option.icon.isNull())
+            width -= option.iconSize.width() + 4;
+        option.text = wrapped(option.text, width);
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
+
+private:
+    QString wrapped(const QString& caption, int width) const
+    {
+        if (fontMetrics().horizontalAdvance(caption) <= width)
+            return caption;
+        QTextLayout layout(caption, font());
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << caption.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+        return lines.join(QLatin1Char('\n'));
+    }
+};
+
 QPushButton* makeButton(ControlEvents& events, QWidget* parent)
 {
-    auto* b = new HookedWidget<QPushButton>(events, parent);
+    auto* b = new HookedWidget<CaptionButton>(events, parent);
     b->clickFromSignal = true;
     QObject::connect(b, &QPushButton::clicked, b, [&events] { if (events.Click) events.Click(); });
     return b;
@@ -204,16 +251,48 @@ TextBox::TextBox(ControlParent& parent, bool multiLine)
         line_ = static_cast<QLineEdit*>(widget());
 }
 
+namespace {
+// The windows' boxes break lines at CR LF only; a lone CR is a character of the text, which the
+// document keeps as this stand-in (no file can hold it: files are Windows-1252).
+constexpr QChar LoneCr(0xE00D);
+
+// Line ends as the document holds them: CR LF and a lone LF become one break.
+QString toDocument(const QString& text)
+{
+    QString t;
+    t.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r')) {
+            t += c;
+        } else if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+            t += QLatin1Char('\n');
+            ++i;
+        } else {
+            t += LoneCr;
+        }
+    }
+    return t;
+}
+
+// The raw text, since the plain one turns a non-breaking space (pasted from Word, say) into a blank.
+QString documentText(const QPlainTextEdit* e)
+{
+    QString t = e->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return t;
+}
+} // namespace
+
 QString TextBox::text() const
 {
     if (line_)
         return line_->text();
-    // The windows keep line breaks as CR LF. The raw text, since the plain one turns a
-    // non-breaking space (pasted from Word, say) into a blank.
-    QString t = plain_->document()->toRawText();
-    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    // The windows keep line breaks as CR LF.
+    QString t = documentText(plain_);
     t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    t.replace(LoneCr, QLatin1Char('\r'));
     return t;
 }
 
@@ -223,11 +302,9 @@ void TextBox::setText(const QString& text)
         line_->setText(text);
         return;
     }
-    if (text == this->text())
-        return;
-    QString t = text;
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain_->setPlainText(t);
+    const QString t = toDocument(text);
+    if (t != documentText(plain_))
+        plain_->setPlainText(t);
 }
 
 bool TextBox::readOnly() const { return line_ ? line_->isReadOnly() : plain_->isReadOnly(); }
@@ -293,7 +370,7 @@ void TextBox::insertAtCursor(const QString& text)
     if (line_)
         line_->insert(text);
     else
-        plain_->insertPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        plain_->insertPlainText(toDocument(text));
 }
 
 // --- OptionButton
@@ -362,8 +439,8 @@ QComboBox* makeCombo(ControlEvents& events, QWidget* parent)
 {
     auto* c = new HookedWidget<QComboBox>(events, parent);
     c->clickFromSignal = true;
-    QObject::connect(c, &QComboBox::currentIndexChanged, c, [&events](int index) {
-        if (index >= 0 && events.Click)
+    QObject::connect(c, &QComboBox::currentIndexChanged, c, [&events] {
+        if (events.Click)
             events.Click();
     });
     return c;
@@ -426,6 +503,18 @@ public:
         });
     }
 
+    // A row's text is kept as given; it is shown without a trailing line break, and cut to what
+    // the width can show (a character takes a pixel at least), so that a row of megabytes is
+    // never laid out whole.
+    void showRow(QListWidgetItem* row) const
+    {
+        const QString text = row->data(RowTextRole).toString();
+        qsizetype end = text.size();
+        while (end > 0 && (text.at(end - 1) == QLatin1Char('\n') || text.at(end - 1) == QLatin1Char('\r')))
+            --end;
+        row->setText(text.left(std::min<qsizetype>(end, width())));
+    }
+
 protected:
     void mousePressEvent(QMouseEvent* e) override
     {
@@ -433,14 +522,27 @@ protected:
         HookedWidget<QListWidget>::mousePressEvent(e);
     }
 
+    void resizeEvent(QResizeEvent* e) override
+    {
+        HookedWidget<QListWidget>::resizeEvent(e);
+        if (e->size().width() <= e->oldSize().width())
+            return;
+        for (int i = 0; i < count(); ++i)
+            showRow(item(i));
+    }
+
     // Qt makes the first row current when the list takes the focus; that is no choice of the user.
+    // The window's GotFocus comes after, free to choose a row itself.
     void focusInEvent(QFocusEvent* e) override
     {
         const bool noChoice = currentRow() < 0;
-        const QSignalBlocker block(this);
-        HookedWidget<QListWidget>::focusInEvent(e);
-        if (noChoice)
-            setCurrentRow(-1);
+        {
+            const QSignalBlocker block(this);
+            QListWidget::focusInEvent(e);
+            if (noChoice)
+                setCurrentRow(-1);
+        }
+        raiseGotFocus(e);
     }
 
 private:
@@ -457,13 +559,10 @@ ListBox::ListBox(ControlParent& parent)
 
 void ListBox::addItem(const QString& item)
 {
-    auto* l = static_cast<QListWidget*>(widget());
-    // A row's text is kept as given; it is shown without a trailing line break.
-    QString shown = item;
-    while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
-        shown.chop(1);
-    auto* row = new QListWidgetItem(shown);
+    auto* l = static_cast<ListWidget*>(widget());
+    auto* row = new QListWidgetItem;
     row->setData(RowTextRole, item);
+    l->showRow(row);
     l->addItem(row);
 }
 
@@ -471,8 +570,13 @@ void ListBox::removeItem(int index)
 {
     auto* l = static_cast<QListWidget*>(widget());
     const QSignalBlocker block(l);
+    const int chosen = l->currentRow();
     delete l->takeItem(index);
-    l->setCurrentRow(-1);
+    // The index follows the chosen row; a removed choice leaves none.
+    if (index == chosen)
+        l->setCurrentRow(-1);
+    else
+        l->setCurrentRow(index < chosen ? chosen - 1 : chosen);
 }
 
 void ListBox::clear()
@@ -508,16 +612,29 @@ QWidget* Frame::area() const { return widget(); }
 // --- PictureBox
 
 namespace {
-QLabel* makePicture(ControlEvents& events, QWidget* parent)
-{
-    auto* l = new HookedWidget<QLabel>(events, parent);
-    l->setScaledContents(true);
-    return l;
-}
+// A disabled picture box takes no clicks, and still shows its picture as it is.
+class PictureLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        const QPixmap picture = pixmap();
+        if (picture.isNull()) {
+            QLabel::paintEvent(e);
+            return;
+        }
+        // Stretched to the box.
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(contentsRect(), picture);
+    }
+};
 } // namespace
 
 PictureBox::PictureBox(ControlParent& parent)
-    : Control(makePicture(*this, parent.area()), ButtonFace, Black)
+    : Control(new HookedWidget<PictureLabel>(*this, parent.area()), ButtonFace, Black)
 {
 }
 

@@ -109,7 +109,8 @@ class TextBox : public Control {
 public:
     explicit TextBox(ControlParent& parent, bool multiLine = false);
     QString text() const;
-    // Raises Change only when the text differs from the one shown.
+    // Raises Change only when the text differs from the one shown; in a multi-line box CR LF and
+    // a lone LF are the same line break, and a lone CR is kept as it is.
     void setText(const QString& text);
     bool multiLine() const { return multiLine_; }
     bool readOnly() const;
@@ -166,7 +167,9 @@ public:
 class ListBox : public Control {
 public:
     explicit ListBox(ControlParent& parent);
+    // The row is kept whole; the list shows what its width can.
     void addItem(const QString& item);
+    // The index follows the chosen row; removing the chosen row leaves none chosen.
     void removeItem(int index);
     void clear();
     int listCount() const;

@@ -1,10 +1,12 @@
 #pragma once
 #include "Controls.h"
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <type_traits>
 #include <utility>
 
@@ -68,6 +70,11 @@ protected:
     void focusInEvent(QFocusEvent* e) override
     {
         W::focusInEvent(e);
+        raiseGotFocus(e);
+    }
+
+    void raiseGotFocus(const QFocusEvent* e)
+    {
         if (countsAsFocusChange(e) && events_.GotFocus)
             events_.GotFocus();
     }
@@ -94,7 +101,12 @@ protected:
 
     void mouseDoubleClickEvent(QMouseEvent* e) override
     {
-        W::mouseDoubleClickEvent(e);
+        // Qt takes the second press of a double-click for a press: on an option button or a check
+        // box that would be a second click, and would untick the box again.
+        if constexpr (std::is_base_of_v<QCheckBox, W> || std::is_base_of_v<QRadioButton, W>)
+            e->accept();
+        else
+            W::mouseDoubleClickEvent(e);
         if (!clickFromSignal)
             e->accept();
         if (e->button() != Qt::LeftButton)

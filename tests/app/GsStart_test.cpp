@@ -2,10 +2,12 @@
 #include "core/ActiveForm.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <tuple>
 
 using namespace zt;
@@ -222,6 +224,9 @@ TEST_F(GsStartTest, ToolboxViewAndBack)
     GsStart& start = open();
     test::renderToPng(start.window(), QStringLiteral("GsStart-start.png"));
     EXPECT_TRUE(start.Picture2.pictureFile().endsWith(TeacherPhoto));
+    // No competences for a class 3a: the entry looks dead.
+    EXPECT_TRUE(test::lookOf(start.Command1(1)).greyed());
+    EXPECT_FALSE(test::lookOf(start.Command1(0)).greyed());
     User::click(start.Command2);
     for (int i = 0; i <= 3; ++i)
         EXPECT_FALSE(start.Command1(i).visible());
@@ -238,6 +243,11 @@ TEST_F(GsStartTest, ToolboxViewAndBack)
     EXPECT_TRUE(start.Picture1.toolTip().isEmpty());
     EXPECT_TRUE(start.Picture1.pictureFile().endsWith(QStringLiteral("ZeugnKOPF.jpg")));
     test::renderToPng(start.window(), QStringLiteral("GsStart-toolbox.png"));
+    // The long caption of the grade editor's entry wraps and is readable whole.
+    const test::Look gradeEditor = test::lookOf(start.Command1(5));
+    EXPECT_EQ(gradeEditor.inkLines, 2);
+    EXPECT_FALSE(gradeEditor.inkAtEdge);
+    const QImage standingStill = start.Picture1.widget()->grab().toImage();
 
     User::click(start.Command3);
     EXPECT_TRUE(start.Command1(0).visible());
@@ -245,6 +255,8 @@ TEST_F(GsStartTest, ToolboxViewAndBack)
     EXPECT_FALSE(start.Command3.visible());
     EXPECT_EQ(start.Picture1.top(), 240);
     EXPECT_TRUE(start.Picture1.enabled());
+    // Disabled in the toolbox view, the picture showed the same frame unchanged.
+    EXPECT_EQ(start.Picture1.widget()->grab().toImage(), standingStill);
     EXPECT_EQ(start.Picture1.toolTip(), QStringLiteral("Klicken, um Turnstunde zu starten. Doppelklick: Ende"));
 
     // The animation alternates the two frames; the teacher photo stays where it is.

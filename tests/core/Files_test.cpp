@@ -11,6 +11,10 @@ TEST(Windows1252, UmlautsAreSingleBytesAndUnknownCharactersBecomeQuestionMarks)
 {
     EXPECT_EQ(encodeWindows1252(QStringLiteral("äöüßÄÖÜ€„“–")), QByteArray("\xE4\xF6\xFC\xDF\xC4\xD6\xDC\x80\x84\x93\x96"));
     EXPECT_EQ(encodeWindows1252(QStringLiteral("a\u4E2Db\U0001F600c")), QByteArray("a?b?c"));
+    // Halves of a pair that lost their partner, as a cut text may hold them.
+    const QChar high(0xD83D), low(0xDE00);
+    const QString text = QStringLiteral("a") + low + QStringLiteral("b") + high + QStringLiteral("c") + high + low + low;
+    EXPECT_EQ(encodeWindows1252(text), QByteArray("a?b?c??"));
     const QByteArray all = [] {
         QByteArray b;
         for (int i = 0; i < 256; ++i)

@@ -1,6 +1,6 @@
 #include "core/Grade34Blocks.h"
-#include "core/Windows1252.h"
 #include "ProgramFolderTest.h"
+#include "ShippedData.h"
 #include <QFile>
 #include <QRegularExpression>
 #include <ostream>
@@ -38,30 +38,15 @@ TEST_F(Grade34BlocksTest, TheGradeChoosesItsPromotionsAndTheRowsKeptAreRead)
 
 // The shipped grade 3/4 set: in the layout its editor writes, and fit for the window, which adds
 // the name, the joining words and the full stops.
-QByteArray shipped(const QString& relative)
-{
-    QFile f(QStringLiteral(ZT_DATA_DIR "/Daten/") + relative);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << relative.toStdString();
-    return f.readAll();
-}
+using test::shipped;
 
 // The cells of a file whose records are numbered 1 to n with the given number of quoted cells.
 std::vector<QStringList> cells(const QString& name, int columns)
 {
-    const QString text = decodeWindows1252(shipped(name));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n"))) << name.toStdString();
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    lines.removeLast();
-    const QRegularExpression record(QStringLiteral("^(\\d+)") + QStringLiteral(",\"([^\"]*)\"").repeated(columns) + QLatin1Char('$'));
-    std::vector<QStringList> result;
-    for (const QString& line : lines) {
-        const QRegularExpressionMatch m = record.match(line);
-        EXPECT_TRUE(m.hasMatch()) << name.toStdString() << ": " << line.toStdString();
-        EXPECT_EQ(m.captured(1), QString::number(result.size() + 1)) << name.toStdString();
-        QStringList row = m.capturedTexts().mid(2);
-        result.push_back(row);
-    }
-    return result;
+    std::vector<QStringList> rows = test::records(name, QStringLiteral("(\\d+)") + QStringLiteral(",\"([^\"]*)\"").repeated(columns));
+    for (size_t row = 0; row < rows.size(); ++row)
+        EXPECT_EQ(rows[row].takeFirst(), QString::number(row + 1)) << name.toStdString();
+    return rows;
 }
 
 TEST(ShippedGrade34Blocks, LayoutsAndDefaults)

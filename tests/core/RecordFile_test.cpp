@@ -41,6 +41,30 @@ TEST(RecordFile, ReaderSkipsBlanksAndTakesLineEndsAsSeparators)
     EXPECT_TRUE(r.damaged());
 }
 
+TEST(RecordFile, AStrayOrMissingQuoteMarksTheFileDamagedAndCostsNoOtherField)
+{
+    struct Case { QString file; QStringList fields; };
+    const Case cases[] = {
+        // A quote inside an unquoted field.
+        {QStringLiteral("7,\"3a\",Weber\",\"Paul\"\r\n"), {"7", "3a", "Weber", "Paul"}},
+        // Closing quotes missing: the field ends at its own comma or line end.
+        {QStringLiteral("1,\"3a\",\"Weber,\"Paul\"\r\n2,\"3a\",\"Meier\",\"Anna\"\r\n"),
+         {"1", "3a", "Weber", "Paul", "2", "3a", "Meier", "Anna"}},
+        {QStringLiteral("1,\"3a\",\"Weber\r\n2,\"3a\",\"Meier\"\r\n"), {"1", "3a", "Weber", "2", "3a", "Meier"}},
+        {QStringLiteral("1,\"Paul\r\n"), {"1", "Paul"}},
+        // Text behind a closing quote.
+        {QStringLiteral("\"Web\"er\",\"x\"\r\n"), {"Weber", "x"}},
+    };
+    for (const Case& c : cases) {
+        RecordReader r(c.file);
+        QStringList read;
+        while (!r.atEnd())
+            read << r.string();
+        EXPECT_EQ(read, c.fields) << c.file.toStdString();
+        EXPECT_TRUE(r.damaged()) << c.file.toStdString();
+    }
+}
+
 TEST(RecordFile, NumberedRecordsLandInTheSlotOfThePreviousNumber)
 {
     struct Case { QString file; std::vector<QString> expected; int count; };

@@ -1,14 +1,15 @@
-#include "core/Windows1252.h"
-#include <QFile>
+#include "ShippedData.h"
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
-#include <gtest/gtest.h>
 
 // The work and social behaviour formulations as shipped: in the layout the editor writes, and
 // fit for the composition, which puts the name, the pronoun, the joining words and the full stop.
 
 namespace {
+
+using zt::test::records;
+using zt::test::shipped;
 
 struct AreaFiles {
     const char* categories;
@@ -25,33 +26,6 @@ const AreaFiles Areas[] = {
 };
 
 const QSet<QString> ReducedPlaceholders = {"<sie/er>", "<ihr/ihm>", "<ihr/sein>", "<Er/Sie>", "<Vorname>", "<in>"};
-
-QByteArray shipped(const QString& relative)
-{
-    QFile f(QStringLiteral(ZT_DATA_DIR "/Daten/") + relative);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << relative.toStdString();
-    return f.readAll();
-}
-
-// The records of a file, each split into its fields by the record pattern; a record that does not
-// match fails the test.
-std::vector<QStringList> records(const QString& name, const QString& pattern)
-{
-    const QString text = zt::decodeWindows1252(shipped(name));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n"))) << name.toStdString();
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    lines.removeLast();
-    const QRegularExpression record(QLatin1Char('^') + pattern + QLatin1Char('$'));
-    std::vector<QStringList> result;
-    for (const QString& line : lines) {
-        const QRegularExpressionMatch m = record.match(line);
-        EXPECT_TRUE(m.hasMatch()) << name.toStdString() << ": " << line.toStdString();
-        QStringList fields = m.capturedTexts();
-        fields.removeFirst();
-        result.push_back(fields);
-    }
-    return result;
-}
 
 TEST(ShippedBehaviourBlocks, DefaultsEqualTheCurrentSet)
 {

@@ -1,6 +1,8 @@
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
+#include "core/ProgramFolder.h"
 #include "editors/GSAVSVAenderung.h"
+#include "EditorTest.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
@@ -21,10 +23,10 @@ const QStringList CurrentFiles = {QStringLiteral("AVKategorien.txt"), QStringLit
 const QStringList DefaultFiles = {QStringLiteral("AVKategorienStandard.txt"), QStringLiteral("SVKategorienStandard.txt"),
                                   QStringLiteral("TexteAVStandard.txt"), QStringLiteral("TexteSVStandard.txt")};
 
-const QString LoadWarning = QStringLiteral("Wollen Sie fortfahren ?");
+using test::LoadWarning;
+using test::PasswordQuestion;
 const QString SaveQuestion = QStringLiteral("Sie überschreiben jetzt die aktuellen Formulierungen");
 const QString CloseQuestion = QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert.");
-const QString PasswordQuestion = QStringLiteral("Die Standardformulierungen werden unwiederbringlich gelöscht");
 const QString WrongPassword = QStringLiteral("Das Passwort war falsch!");
 
 QByteArray fixture(const QString& relative)
@@ -34,13 +36,9 @@ QByteArray fixture(const QString& relative)
     return f.readAll();
 }
 
-class BehaviourEditorTest : public test::TestProgram {
+class BehaviourEditorTest : public test::EditorTest<GSAVSVAenderung> {
 protected:
-    void SetUp() override
-    {
-        TestProgram::SetUp();
-        installShippedData();
-    }
+    BehaviourEditorTest() : EditorTest(WindowNames::BehaviourEditor, &GSAVSVAenderung::Command1, SaveQuestion) {}
 
     // A current set that differs from the shipped defaults.
     void installLoadedFixture()
@@ -49,43 +47,8 @@ protected:
             writeBytes(QStringLiteral("Daten/") + name, fixture(QStringLiteral("behaviour-loaded/") + name));
     }
 
-    GSAVSVAenderung& open() { return *static_cast<GSAVSVAenderung*>(registry.Show(WindowNames::BehaviourEditor)); }
-
-    // Index 0 loads the defaults, 1 the current set.
-    GSAVSVAenderung& openLoaded(int index = 1)
-    {
-        GSAVSVAenderung& w = open();
-        messages->expect(LoadWarning, vbYes);
-        User::click(w.Command1(index));
-        return w;
-    }
-
-    void save(GSAVSVAenderung& w)
-    {
-        messages->expect(SaveQuestion, vbYes);
-        User::click(w.Command5);
-    }
-
-    static void retype(TextBox& box, const QString& text)
-    {
-        User::focus(box);
-        box.setSelection(0, static_cast<int>(box.text().size()));
-        User::typeText(box, text);
-    }
-
-    std::map<QString, QByteArray> filesIn(const QString& folder, const QStringList& names) const
-    {
-        std::map<QString, QByteArray> bytes;
-        for (const QString& name : names)
-            bytes[name] = readBytes(folder + name);
-        return bytes;
-    }
-    std::map<QString, QByteArray> currentSet() const { return filesIn(QStringLiteral("Daten/"), CurrentFiles); }
+    std::map<QString, QByteArray> currentSet() const override { return filesIn(QStringLiteral("Daten/"), CurrentFiles); }
     std::map<QString, QByteArray> defaultSet() const { return filesIn(QStringLiteral("Daten/Standard/"), DefaultFiles); }
-
-    bool isOpen() { return registry.IsLoaded(WindowNames::BehaviourEditor); }
-
-    WindowRegistry& registry = WindowRegistry::instance();
 };
 
 TEST_F(BehaviourEditorTest, SavingWritesTheFourCurrentFilesWhole)
@@ -139,29 +102,12 @@ TEST_F(BehaviourEditorTest, OneSetIsLoadedPerOpening)
 
 TEST_F(BehaviourEditorTest, NoToTheLoadWarningReadsNothingAndClosesOnlyTheEditor)
 {
-    // Reading would report the missing files.
-    for (const QString& name : CurrentFiles)
-        QFile::remove(path(QStringLiteral("Daten/") + name));
-    GSAVSVAenderung& w = open();
-    User::click(w.Command8(0));
-    ASSERT_TRUE(registry.IsLoaded(WindowNames::Insertion));
-    messages->expect(LoadWarning, vbNo);
-    User::click(w.Command1(1));
-    EXPECT_EQ(messages->shown().back().style, 308);
-    EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(registry.IsLoaded(WindowNames::Insertion));
+    checkRefusedStart(CurrentFiles, false);
 }
 
 TEST_F(BehaviourEditorTest, TheCloseQuestionFollowsTheSavedState)
 {
-    struct Case {
-        const char* what;
-        bool load;
-        bool save;
-        std::function<void(GSAVSVAenderung&)> act;
-        bool asks;
-    };
-    const Case cases[] = {
+    checkLeaving({
         {"nothing loaded", false, false, [](GSAVSVAenderung&) {}, false},
         {"category click before a load", false, false, [](GSAVSVAenderung& w) { User::click(w.Command4(2)); }, false},
         {"right after loading", true, false, [](GSAVSVAenderung&) {}, true},
@@ -171,22 +117,7 @@ TEST_F(BehaviourEditorTest, TheCloseQuestionFollowsTheSavedState)
         {"colour click after saving", true, true, [](GSAVSVAenderung& w) { User::click(w.Command7(4)); }, true},
         {"typing a line after saving", true, true, [](GSAVSVAenderung& w) { User::typeText(w.Text2(2), QStringLiteral("x")); }, true},
         {"typing the name after saving", true, true, [](GSAVSVAenderung& w) { User::typeText(w.Text1, QStringLiteral("x")); }, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        GSAVSVAenderung& w = c.load ? openLoaded() : open();
-        if (c.save)
-            save(w);
-        c.act(w);
-        const auto files = currentSet();
-        if (c.asks)
-            messages->expect(CloseQuestion, vbNo);
-        User::click(w.Command6);
-        messages->verifyDone();
-        EXPECT_FALSE(isOpen());
-        EXPECT_EQ(currentSet(), files);
-        settle();
-    }
+    }, CloseQuestion);
 }
 
 TEST_F(BehaviourEditorTest, YesToTheCloseQuestionSavesTheBoxesOnScreen)
@@ -212,23 +143,7 @@ TEST_F(BehaviourEditorTest, TheTitleBarAndTheMainMenuAskOnlyForEditsNotYetSaved)
 {
     installLoadedFixture();
     auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
-    // The title-bar close asks as "Beenden" does and takes the insertion dialog along.
-    GSAVSVAenderung& w = openLoaded();
-    User::click(w.Command8(0));
-    messages->expect(CloseQuestion, vbNo);
-    w.window()->close();
-    EXPECT_FALSE(isOpen());
-    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
-    settle();
-
-    // The main menu drops a loaded set without a question while nothing in it was changed.
-    openLoaded();
-    User::click(start.Command1(0));
-    EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(messages->shown().back().prompt.contains(LoadWarning));
-    registry.Unload(WindowNames::Behaviour);
-    registry.Unload(WindowNames::Insertion);
-    settle();
+    checkTitleBarAndUntouchedSet(start, CloseQuestion);
 
     // An edit still in its box is taken over and asked about; Yes saves it before the entry goes on.
     GSAVSVAenderung& edited = openLoaded();
@@ -238,6 +153,19 @@ TEST_F(BehaviourEditorTest, TheTitleBarAndTheMainMenuAskOnlyForEditsNotYetSaved)
     EXPECT_FALSE(isOpen());
     EXPECT_TRUE(readFile(QStringLiteral("Daten/TexteAV.txt")).contains(QStringLiteral("\r\n4,\"meldet sich oft\",")));
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
+}
+
+TEST_F(BehaviourEditorTest, TheMainMenuAsksAboutANameTypedAfterSaving)
+{
+    auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
+    GSAVSVAenderung& w = openLoaded();
+    save(w);
+    // "Beenden" would let it go, as the saved flag ignores the name box; the main menu compares.
+    retype(w.Text1, QStringLiteral("Lernwille"));
+    messages->expect(CloseQuestion, vbYes);
+    User::click(start.Command1(0));
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/AVKategorien.txt")).startsWith(QStringLiteral("1,\"Lernwille\",")));
 }
 
 TEST_F(BehaviourEditorTest, SwitchingAreaStoresTheShownCategoryIntoItsOwnArea)
@@ -431,6 +359,64 @@ TEST_F(BehaviourEditorTest, AFailedCopyLeavesTheWholeDefaultSetAsItWas)
     EXPECT_TRUE(isOpen());
 }
 
+TEST_F(BehaviourEditorTest, ADefaultThatCannotBePutBackIsNamedAndTheRollbackStops)
+{
+    installLoadedFixture();
+    const auto defaults = defaultSet();
+    const auto current = currentSet();
+    GSAVSVAenderung& w = openLoaded();
+    // The last copy fails; then the second default cannot be written back.
+    bool copyFailed = false;
+    Files::setWriteFailure([&copyFailed](const QString& target) {
+        if (target.endsWith(QStringLiteral("/TexteSVStandard.txt")))
+            return copyFailed = true;
+        return copyFailed && target.endsWith(QStringLiteral("/SVKategorienStandard.txt"));
+    });
+    messages->expect(PasswordQuestion, vbYes);
+    inputs->answerNext(QStringLiteral("Wolkenbruch"));
+    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt konnte nicht nach"));
+    messages->expect(QStringLiteral("Die Datei Daten\\Standard\\SVKategorienStandard.txt konnte nicht gespeichert werden."));
+    User::dblClick(w.Label1);
+    messages->verifyDone();
+    const auto after = defaultSet();
+    EXPECT_EQ(after.at(DefaultFiles[0]), defaults.at(DefaultFiles[0]));
+    EXPECT_EQ(after.at(DefaultFiles[1]), current.at(CurrentFiles[1]));
+    EXPECT_EQ(after.at(DefaultFiles[2]), current.at(CurrentFiles[2]));
+    EXPECT_EQ(after.at(DefaultFiles[3]), defaults.at(DefaultFiles[3]));
+    EXPECT_TRUE(isOpen());
+}
+
+TEST_F(BehaviourEditorTest, ADamagedCategoryFileIsSavedOverOnlyAfterAQuestion)
+{
+    // A text where a colour mark belongs: the file is read as far as it goes.
+    QString damaged = readFile(QStringLiteral("Daten/AVKategorien.txt"));
+    damaged.replace(QStringLiteral("1,\"Lernbereitschaft\",1,"), QStringLiteral("1,\"Lernbereitschaft\",\"rot\","));
+    writeFile(QStringLiteral("Daten/AVKategorien.txt"), damaged);
+    const QByteArray damagedBytes = readBytes(QStringLiteral("Daten/AVKategorien.txt"));
+    const QString question = QStringLiteral("Die Datei Daten\\AVKategorien.txt war beim Laden beschädigt");
+    GSAVSVAenderung& w = openLoaded(1, {QStringLiteral("Die Datei Daten\\AVKategorien.txt ist beschädigt")});
+    retype(w.Text2(3), QStringLiteral("meldet sich oft"));
+
+    // No keeps the damaged file; the rest of the set is saved, the set counts as unsaved.
+    messages->expect(SaveQuestion, vbYes);
+    messages->expect(question, vbNo);
+    User::click(w.Command5);
+    messages->verifyDone();
+    EXPECT_EQ(messages->shown().back().style, 308);
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AVKategorien.txt")), damagedBytes);
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/TexteAV.txt")).contains(QStringLiteral("\r\n4,\"meldet sich oft\",")));
+    EXPECT_FALSE(w.saved());
+
+    // Yes overwrites it, and a later save asks no more.
+    messages->expect(SaveQuestion, vbYes);
+    messages->expect(question, vbYes);
+    User::click(w.Command5);
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/AVKategorien.txt")).startsWith(QStringLiteral("1,\"Lernbereitschaft\",0,1,2,")));
+    EXPECT_TRUE(w.saved());
+    save(w);
+    messages->verifyDone();
+}
+
 TEST_F(BehaviourEditorTest, FileProblemsAreReportedAndTheEditorStaysUsable)
 {
     // A missing file and an overlong one: each named, the rest of the set loaded.
@@ -438,12 +424,8 @@ TEST_F(BehaviourEditorTest, FileProblemsAreReportedAndTheEditorStaysUsable)
     QString longFile = readFile(QStringLiteral("Daten/TexteAV.txt"));
     longFile += QStringLiteral("11,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n12,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     writeFile(QStringLiteral("Daten/TexteAV.txt"), longFile);
-    GSAVSVAenderung& w = open();
-    messages->expect(LoadWarning, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\TexteAV.txt enthält mehr Einträge"));
-    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt ist nicht vorhanden"));
-    User::click(w.Command1(1));
-    messages->verifyDone();
+    GSAVSVAenderung& w = openLoaded(1, {QStringLiteral("Die Datei Daten\\TexteAV.txt enthält mehr Einträge"),
+                                        QStringLiteral("Die Datei Daten\\TexteSV.txt ist nicht vorhanden")});
     EXPECT_EQ(w.Text2(1).text(), QStringLiteral("zeigt stets eine sehr große Lernfreude"));
     User::click(w.Command3);
     EXPECT_EQ(w.Command4(0).caption(), QStringLiteral("Umgang mit anderen"));
@@ -458,24 +440,16 @@ TEST_F(BehaviourEditorTest, FileProblemsAreReportedAndTheEditorStaysUsable)
     User::click(w.Command5);
     EXPECT_NE(readBytes(QStringLiteral("Daten/SVKategorien.txt")), QByteArray());
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AVKategorien.txt")), avNames);
-    messages->expect(CloseQuestion, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt konnte nicht gespeichert werden."));
-    User::click(w.Command6);
-    EXPECT_TRUE(isOpen());
-    messages->expect(CloseQuestion, vbNo);
-    User::click(w.Command6);
-    EXPECT_FALSE(isOpen());
+    checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\TexteSV.txt"), CloseQuestion);
 }
 
 TEST_F(BehaviourEditorTest, MissingDefaultFolderIsReportedFileByFile)
 {
     QDir(path(QStringLiteral("Daten/Standard"))).removeRecursively();
-    GSAVSVAenderung& w = open();
-    messages->expect(LoadWarning, vbYes);
+    QStringList missing;
     for (int i : {0, 2, 1, 3})
-        messages->expect(QStringLiteral("Die Datei Daten\\Standard\\%1 ist nicht vorhanden").arg(DefaultFiles[i]));
-    User::click(w.Command1(0));
-    messages->verifyDone();
+        missing << QStringLiteral("Die Datei Daten\\Standard\\%1 ist nicht vorhanden").arg(DefaultFiles[i]);
+    GSAVSVAenderung& w = openLoaded(0, missing);
     EXPECT_TRUE(w.loaded());
     messages->expect(PasswordQuestion, vbYes);
     inputs->answerNext(QStringLiteral("Wolkenbruch"));
@@ -532,7 +506,13 @@ TEST_F(BehaviourEditorTest, PlaceholderListAndHelp)
     writeActiveForm(BehaviourBlocksEditor);
     GSAVSVAenderung& w = open();
     EXPECT_EQ(w.Command8(0).backColor(), Colours::LightGreen);
+    // All three buttons react from the start: hiding what is not shown still empties the clipboard.
+    clipboard->setText(QStringLiteral("<Er/Sie>"));
+    User::click(w.Command8(1));
+    EXPECT_TRUE(clipboard->text().isEmpty());
     EXPECT_FALSE(w.Command8(1).enabled());
+    EXPECT_EQ(w.Command8(1).backColor(), Colours::White);
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
     User::click(w.Command8(0));
     EXPECT_TRUE(registry.Find(WindowNames::Insertion)->shown());
     EXPECT_FALSE(w.Command8(0).enabled());

@@ -5,6 +5,7 @@
 #include "registry/WindowRegistry.h"
 #include "TestProgram.h"
 #include "User.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
 #include <ostream>
@@ -271,7 +272,7 @@ TEST_F(EinfuegungenTest, AMissingOrDamagedFileIsReportedAndTheWindowGoesOn)
          QStringLiteral("Daten\\Platzhalter.txt ist nicht vorhanden"), {}},
         {"snippet file cut off inside a text", CompetencesEntry,
          [&] { writeFile(Snippets2, QStringLiteral("\"Liest gern.\"\r\n\"Rechnet sicher\r\n")); },
-         QStringLiteral("Daten\\Einfügungen2.txt ist beschädigt"), {QStringLiteral("Liest gern.")}},
+         QStringLiteral("Daten\\Einfügungen2.txt ist beschädigt"), {QStringLiteral("Liest gern."), QStringLiteral("Rechnet sicher")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -284,6 +285,59 @@ TEST_F(EinfuegungenTest, AMissingOrDamagedFileIsReportedAndTheWindowGoesOn)
         EXPECT_TRUE(w.shown());
         close();
     }
+}
+
+TEST_F(EinfuegungenTest, ADamagedSnippetFileKeepsEveryRowAndIsOverwrittenOnlyAfterAQuestion)
+{
+    // Stray quotes in a quoted and in an unquoted row, and a row without its closing quote.
+    QFile fixture(QStringLiteral(ZT_FIXTURE_DIR "/insertion/damaged-snippets.txt"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray damaged = fixture.readAll();
+    writeBytes(Snippets2, damaged);
+    messages->expect(QStringLiteral("Daten\\Einfügungen2.txt ist beschädigt"));
+    Einfuegungen& w = open(CompetencesEntry);
+    const QStringList rows = {QStringLiteral("Liest gern."), QStringLiteral("Rechnet sicher im Zahlenraum bis 100."),
+                              QStringLiteral("Schreibt sauber."), QStringLiteral("Malt gern"), QStringLiteral("Singt gern.")};
+    EXPECT_EQ(rowsOf(w.List1), rows);
+
+    const QString question = QStringLiteral("Die Datei Daten\\Einfügungen2.txt war beim Lesen beschädigt.");
+    messages->expect(question, vbNo);
+    User::click(w.Command1(1));
+    inputs->answerNext(QStringLiteral("Übt täglich."));
+    messages->expect(question, vbNo);
+    User::click(w.Command1(2));
+    messages->verifyDone();
+    EXPECT_EQ(messages->shown().back().style, vbYesNo | vbExclamation | vbDefaultButton2);
+    EXPECT_EQ(rowsOf(w.List1), rows);
+    EXPECT_EQ(readBytes(Snippets2), damaged);
+
+    clickRow(w.List1, 4);
+    messages->expect(question, vbYes);
+    User::click(w.Command1(0));
+    EXPECT_EQ(readFile(Snippets2), QStringLiteral("\"Liest gern.\"\r\n\"Rechnet sicher im Zahlenraum bis 100.\"\r\n"
+                                                  "\"Schreibt sauber.\"\r\n\"Malt gern\"\r\n"));
+    // Once written whole, the file is sound: no further question.
+    clickRow(w.List1, 0);
+    User::click(w.Command1(0));
+    EXPECT_EQ(w.List1.listCount(), 3);
+}
+
+TEST_F(EinfuegungenTest, ARowOfSeveralMegabytesIsShownCutAndReachesTheClipboardWhole)
+{
+    QString huge;
+    for (int i = 0; huge.size() < 5'000'000; ++i)
+        huge += QStringLiteral("<Vorname> übt %1 Wörter. ").arg(i);
+    writeFile(Snippets1, QStringLiteral("\"Kurz.\"\r\n\"") + huge + QStringLiteral("\"\r\n"));
+    Einfuegungen& w = open(BehaviourEntry);
+    w.window()->show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w.List1.listCount(), 2);
+    // The row shows what the list's width can, like its neighbour.
+    const auto* list = static_cast<QListWidget*>(w.List1.widget());
+    EXPECT_LE(list->item(1)->text().size(), list->width());
+    EXPECT_EQ(list->visualItemRect(list->item(1)).height(), list->visualItemRect(list->item(0)).height());
+    clickRow(w.List1, 1);
+    EXPECT_EQ(clipboard->text(), huge);
 }
 
 TEST_F(EinfuegungenTest, APlaceholderFileOverItsThirtyOneSlotsIsReadToTheLimit)

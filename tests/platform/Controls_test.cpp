@@ -1,8 +1,11 @@
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QApplication>
+#include <QImage>
+#include <QListWidget>
 
 using namespace zt;
 
@@ -104,16 +107,22 @@ TEST_F(ControlsTest, ADoubleClickGivesOneClickAndThenDblClick)
     form.Label1.move(4500, 0, 1500, 600);
     form.Text2.move(0, 1800, 3000, 1200);
     form.List1.move(3000, 1800, 2000, 1500);
+    form.Check1.move(3000, 3400, 1500, 300);
     for (int i = 0; i < 12; ++i)
         form.List1.addItem(QStringLiteral("Zeile %1").arg(i));
     struct Case { const char* name; Control* control; };
-    const Case cases[] = {{"PictureBox", &form.Picture1}, {"Label", &form.Label1}, {"TextBox", &form.Text2}, {"ListBox", &form.List1}};
+    const Case cases[] = {{"PictureBox", &form.Picture1}, {"Label", &form.Label1}, {"TextBox", &form.Text2},
+                          {"ListBox", &form.List1},     {"OptionButton", &form.Option1(1)}, {"CheckBox", &form.Check1}};
     for (const Case& c : cases) {
         std::vector<std::string> seen;
         c.control->Click = [&] { seen.push_back("Click"); };
         c.control->DblClick = [&] { seen.push_back("DblClick"); };
         User::dblClick(*c.control);
         EXPECT_EQ(seen, (std::vector<std::string>{"Click", "DblClick"})) << c.name;
+        // Ticked as by one click.
+        if (c.control == &form.Check1) {
+            EXPECT_TRUE(form.Check1.value());
+        }
         // The next single click is a click again.
         seen.clear();
         User::click(*c.control);
@@ -146,6 +155,26 @@ TEST_F(ControlsTest, AClickOnAControlInAFrameIsNoClickOfTheFrame)
     EXPECT_EQ(seen, (std::vector<std::string>{"Label1_Click", "Picture1_DblClick"}));
 }
 
+TEST_F(ControlsTest, AMultiLineBoxComparesAfterNormalisingLineEndsAndKeepsALoneCr)
+{
+    int changes = 0;
+    form.Text2.Change = [&] { ++changes; };
+    form.Text2.setText(QStringLiteral("a\nb"));
+    form.Text2.setText(QStringLiteral("a\nb"));
+    form.Text2.setText(QStringLiteral("a\r\nb"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(form.Text2.text(), QStringLiteral("a\r\nb"));
+    // A lone CR is no line break: it comes back as it was given.
+    const QString loneCr = QStringLiteral("x\ry\r\nz\r");
+    form.Text2.setText(loneCr);
+    form.Text2.setText(loneCr);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(form.Text2.text(), loneCr);
+    form.Text2.setSelection(5, 0);
+    form.Text2.insertAtCursor(QStringLiteral("\r"));
+    EXPECT_EQ(form.Text2.text(), QStringLiteral("x\ry\r\n\rz\r"));
+}
+
 TEST_F(ControlsTest, AMultiLineBoxKeepsNonBreakingSpaces)
 {
     const QString text = QStringLiteral("z.\u00A0B. gern\r\nneu");
@@ -167,7 +196,55 @@ TEST_F(ControlsTest, ComboClickOnEveryIndexChangeAlsoByTheProgram)
     EXPECT_EQ(clicks, 0);
     form.Combo1.setListIndex(1);
     form.Combo1.setListIndex(0);
-    EXPECT_EQ(clicks, 2);
+    form.Combo1.setListIndex(-1);
+    form.Combo1.setListIndex(-1);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(form.Combo1.text(), QStringLiteral("Namensliste"));
+}
+
+TEST_F(ControlsTest, AListBoxGotFocusMayChooseARow)
+{
+    form.List1.move(3000, 1800, 2000, 1500);
+    for (int i = 0; i < 4; ++i)
+        form.List1.addItem(QStringLiteral("Zeile %1").arg(i));
+    int clicks = 0;
+    form.List1.Click = [&] { ++clicks; };
+    form.List1.GotFocus = [&] { form.List1.setListIndex(2); };
+    User::focus(form.List1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(form.List1.listIndex(), 2);
+}
+
+TEST_F(ControlsTest, AListShowsALongRowCutToItsWidthAndKeepsItWhole)
+{
+    const QString row = QString(5000, QLatin1Char('x')) + QStringLiteral("\r\n");
+    form.List1.move(0, 0, 1500, 1000);
+    form.List1.addItem(row);
+    form.window()->show();
+    const auto* list = static_cast<QListWidget*>(form.List1.widget());
+    EXPECT_EQ(list->item(0)->text().size(), 100);
+    // Wider, it shows more.
+    form.List1.setWidth(6000);
+    EXPECT_EQ(list->item(0)->text().size(), 400);
+    EXPECT_EQ(form.List1.list(0), row);
+}
+
+TEST_F(ControlsTest, RemovingARowKeepsTheChosenRow)
+{
+    for (const char* row : {"a", "b", "c", "d", "e"})
+        form.List1.addItem(QString::fromLatin1(row));
+    int clicks = 0;
+    form.List1.Click = [&] { ++clicks; };
+    form.List1.setListIndex(3);
+    form.List1.removeItem(0);
+    EXPECT_EQ(form.List1.listIndex(), 2);
+    EXPECT_EQ(form.List1.list(form.List1.listIndex()), QStringLiteral("d"));
+    form.List1.removeItem(3);
+    EXPECT_EQ(form.List1.listIndex(), 2);
+    form.List1.removeItem(2);
+    EXPECT_EQ(form.List1.listIndex(), -1);
+    EXPECT_EQ(form.List1.listCount(), 2);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ControlsTest, KeyPressCanChangeOrRefuseTheKey)
@@ -221,4 +298,56 @@ TEST_F(ControlsTest, SparseControlArrays)
     buttons.Click = [&](int i) { got = i; };
     User::click(buttons(9));
     EXPECT_EQ(got, 9);
+}
+
+TEST_F(ControlsTest, ADisabledControlShowsGreyTextOnItsOwnBackColour)
+{
+    form.Command1.move(0, 400, 5000, 400);
+    form.Command1.setCaption(QStringLiteral("Interessen, Kompetenzen und Bemerkungen erstellen"));
+    form.Command1.setBackColor(0x80FF80);
+    form.Label1.move(0, 2000, 3000, 300);
+    form.Check1.setCaption(QStringLiteral("Haken"));
+    form.Check1.move(3000, 3400, 1500, 300);
+    form.Option1(2).setBackColor(0xFFFF00);
+    form.Text1.setText(QStringLiteral("Anna lacht"));
+    struct Case { const char* name; Control* control; };
+    const Case cases[] = {{"CommandButton", &form.Command1}, {"Label", &form.Label1}, {"TextBox", &form.Text1},
+                          {"CheckBox", &form.Check1},        {"OptionButton", &form.Option1(2)}};
+    for (const Case& c : cases) {
+        const test::Look enabled = test::lookOf(*c.control);
+        c.control->setEnabled(false);
+        const test::Look disabled = test::lookOf(*c.control);
+        EXPECT_FALSE(enabled.greyed()) << c.name << " " << enabled.darkestInk;
+        EXPECT_TRUE(disabled.greyed()) << c.name << " " << disabled.darkestInk;
+        EXPECT_NEAR(disabled.background.red(), enabled.background.red(), 12) << c.name;
+        EXPECT_NEAR(disabled.background.green(), enabled.background.green(), 12) << c.name;
+        EXPECT_NEAR(disabled.background.blue(), enabled.background.blue(), 12) << c.name;
+    }
+    EXPECT_FALSE(test::lookOf(form.Command1).background == test::lookOf(form.Label1).background);
+}
+
+TEST_F(ControlsTest, ADisabledPictureBoxShowsItsPictureUnchanged)
+{
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(QColor(200, 40, 40));
+    const QString file = path(QStringLiteral("Bild.png"));
+    ASSERT_TRUE(picture.save(file));
+    form.Picture1.move(3000, 0, 1500, 1500);
+    ASSERT_TRUE(form.Picture1.loadPicture(file));
+    form.window()->show();
+    const QImage enabled = form.Picture1.widget()->grab().toImage();
+    form.Picture1.setEnabled(false);
+    EXPECT_EQ(form.Picture1.widget()->grab().toImage(), enabled);
+    EXPECT_EQ(enabled.pixelColor(50, 50), QColor(200, 40, 40));
+}
+
+TEST_F(ControlsTest, ACaptionWiderThanItsButtonWrapsOntoFurtherLines)
+{
+    form.Command1.setCaption(QStringLiteral("Textbausteine für Förder und AG, Interessen und Bemerkungen ändern"));
+    form.Command1.move(0, 400, 4000, 600);
+    const test::Look wrapped = test::lookOf(form.Command1);
+    EXPECT_EQ(wrapped.inkLines, 2);
+    EXPECT_FALSE(wrapped.inkAtEdge);
+    form.Command1.setCaption(QStringLiteral("OK"));
+    EXPECT_EQ(test::lookOf(form.Command1).inkLines, 1);
 }

@@ -2,10 +2,16 @@
 #include "platform/HookedWidget.h"
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <gtest/gtest.h>
 
 namespace zt::User {
 
@@ -21,7 +27,54 @@ void activate(QWidget* w)
     }
 }
 
-QPoint centreOf(const QWidget* w) { return w->rect().center(); }
+QString describe(const QWidget* w)
+{
+    QString what = QString::fromLatin1(w->metaObject()->className());
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        what += QStringLiteral(" \"%1\"").arg(button->text());
+    else if (auto* label = qobject_cast<const QLabel*>(w))
+        what += QStringLiteral(" \"%1\"").arg(label->text());
+    return what + QStringLiteral(" in ") + w->window()->windowTitle();
+}
+
+// The teacher can reach only a control that is shown and enabled; a test that acts on another one
+// is wrong, or has found a fault of its window.
+bool reachable(const QWidget* w, const char* action)
+{
+    if (!w->isVisibleTo(w->window())) {
+        ADD_FAILURE() << action << " on a hidden control: " << qPrintable(describe(w));
+        return false;
+    }
+    if (!w->isEnabled()) {
+        ADD_FAILURE() << action << " on a disabled control: " << qPrintable(describe(w));
+        return false;
+    }
+    return true;
+}
+
+// The widget that takes the mouse: a list's or a box's viewport.
+QWidget* mouseTarget(QWidget* w)
+{
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
+        return area->viewport();
+    return w;
+}
+
+// A point inside the control's hit area: the indicator of an option button or a check box, else the middle.
+QPoint hitPoint(const QWidget* w)
+{
+    auto* button = qobject_cast<const QAbstractButton*>(w);
+    const bool radio = qobject_cast<const QRadioButton*>(w) != nullptr;
+    if (!button || (!radio && !qobject_cast<const QCheckBox*>(w)))
+        return w->rect().center();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    const auto indicator = radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator;
+    return button->style()->subElementRect(indicator, &option, button).center();
+}
 
 // What the window system delivers for a double-click: press, release, double-click, release.
 void doubleClickAt(QWidget* target, QPoint p)
@@ -38,46 +91,37 @@ void focus(Control& control)
 {
     QWidget* w = control.widget();
     activate(w);
-    w->setFocus(Qt::MouseFocusReason);
+    if (reachable(w, "focus"))
+        w->setFocus(Qt::MouseFocusReason);
 }
 
+// The press itself moves the focus, as the window system's would.
 void click(Control& control)
 {
     QWidget* w = control.widget();
     activate(w);
-    if (!w->isEnabled())
+    if (!reachable(w, "click"))
         return;
-    if (w->focusPolicy() & Qt::ClickFocus)
-        w->setFocus(Qt::MouseFocusReason);
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        button->click();
-        return;
-    }
-    QWidget* target = w;
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
-        target = area->viewport();
-    QTest::mouseClick(target, Qt::LeftButton, {}, centreOf(target));
+    QWidget* target = mouseTarget(w);
+    QTest::mouseClick(target, Qt::LeftButton, {}, hitPoint(target));
 }
 
 void dblClick(Control& control)
 {
     QWidget* w = control.widget();
     activate(w);
-    if (!w->isEnabled())
+    if (!reachable(w, "double-click"))
         return;
-    QWidget* target = w;
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
-        target = area->viewport();
-    doubleClickAt(target, centreOf(target));
+    QWidget* target = mouseTarget(w);
+    doubleClickAt(target, hitPoint(target));
 }
 
 void dblClickAt(TextBox& box, int position)
 {
     QWidget* w = box.widget();
     activate(w);
-    if (!w->isEnabled())
+    if (!reachable(w, "double-click"))
         return;
-    w->setFocus(Qt::MouseFocusReason);
     if (QLineEdit* e = box.lineEdit()) {
         e->setCursorPosition(position);
         // Just right of the caret lies the character at the position.
@@ -129,14 +173,16 @@ void paste(TextBox& box, const QString& text)
 void chooseItem(ComboBox& box, int index)
 {
     focus(box);
-    box.setListIndex(index);
+    if (box.widget()->hasFocus())
+        box.setListIndex(index);
 }
 
 void chooseRow(ListBox& box, int row)
 {
     auto* list = static_cast<QListWidget*>(box.widget());
     activate(list);
-    list->setFocus(Qt::MouseFocusReason);
+    if (!reachable(list, "choose a row"))
+        return;
     list->scrollToItem(list->item(row));
     const QRect r = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());

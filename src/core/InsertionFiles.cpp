@@ -1,0 +1,60 @@
+#include "InsertionFiles.h"
+#include "FileProblems.h"
+#include "RecordFile.h"
+#include <algorithm>
+#include <optional>
+
+namespace zt {
+
+SnippetFile readSnippetFile(const QString& relativePath)
+{
+    SnippetFile file;
+    std::optional<RecordReader> reader = openRecordFile(relativePath);
+    if (!reader) {
+        reportMissingFile(relativePath);
+        return file;
+    }
+    while (!reader->atEnd())
+        file.rows << reader->string();
+    file.damaged = reader->damaged();
+    if (file.damaged)
+        reportDamagedFile(relativePath);
+    return file;
+}
+
+PlaceholderList readPlaceholderFile()
+{
+    PlaceholderList list;
+    std::optional<RecordReader> reader = openRecordFile(PlaceholderFile);
+    if (!reader) {
+        reportMissingFile(PlaceholderFile);
+        return list;
+    }
+    const NumberedResult read = readNumbered(*reader, PlaceholderSlots, [&](int slot) {
+        const QString token = reader->string();
+        const QString description = reader->string();
+        if (slot >= 0 && slot < PlaceholderSlots) {
+            list.tokens[static_cast<std::size_t>(slot)] = token;
+            list.descriptions[static_cast<std::size_t>(slot)] = description;
+        }
+    });
+    list.count = std::clamp(read.count, 0, PlaceholderSlots);
+    if (reader->damaged())
+        reportDamagedFile(PlaceholderFile);
+    if (read.truncated)
+        reportTooManyRecords(PlaceholderFile, PlaceholderSlots);
+    return list;
+}
+
+bool writeSnippetFile(const QString& relativePath, const QStringList& rows)
+{
+    RecordWriter writer;
+    for (const QString& row : rows)
+        writer.string(row).endRecord();
+    if (writeRecordFile(relativePath, writer))
+        return true;
+    reportWriteFailure(relativePath);
+    return false;
+}
+
+} // namespace zt
