@@ -516,6 +516,20 @@ TEST_F(GSAGFITest, TheThreeAreasFromTheShippedFormulations)
     EXPECT_EQ(w.Text2.text(), texts[1]);
     EXPECT_EQ(w.Text3.text(), texts[2]);
 
+    // Every shipped caption fits its control, the club sentences of the pupil with the most clubs
+    // included.
+    User::chooseItem(w.Combo1, 5);
+    auto fits = [](const Control& c) {
+        EXPECT_LE(c.widget()->sizeHint().width(), c.widget()->width()) << c.widget()->property("text").toString().toStdString();
+    };
+    for (const ControlArray<OptionButton>* group : {&w.Option1, &w.Option2, &w.Option3, &w.Option4, &w.Option6})
+        group->forEach([&](int, OptionButton& b) { fits(b); });
+    for (const ControlArray<CheckBox>* boxes : {&w.Check1, &w.Check2, &w.Check3, &w.Check5})
+        boxes->forEach([&](int, CheckBox& b) { fits(b); });
+    for (const ControlArray<CommandButton>* buttons : {&w.Command1, &w.Command2, &w.Command7})
+        buttons->forEach([&](int, CommandButton& b) { fits(b); });
+    User::chooseItem(w.Combo1, 0);
+
     User::click(w.Command1(0));
     User::click(w.Command1(1));
     settle();
