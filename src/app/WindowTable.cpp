@@ -1,4 +1,5 @@
 #include "WindowTable.h"
+#include "composition/GSAGFI.h"
 #include "composition/GsArbeitsverhalten.h"
 #include "composition/Kompetenzen.h"
 #include "editors/GSAenderung12.h"
@@ -27,7 +28,7 @@ void registerWindows()
     r.add(WindowNames::Start, [] { return std::make_unique<GsStart>(); });
     r.add(WindowNames::Behaviour, [] { return std::make_unique<GsArbeitsverhalten>(); });
     r.add(WindowNames::Competences, [] { return std::make_unique<Kompetenzen>(); });
-    addPending(WindowNames::SupportClubs, QStringLiteral("Förder Interessen"));
+    r.add(WindowNames::SupportClubs, [] { return std::make_unique<GSAGFI>(); });
     r.add(WindowNames::Review, [] { return std::make_unique<GsAnzeige>(); });
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
     r.add(WindowNames::Grade12Editor, [] { return std::make_unique<GSAenderung12>(); });

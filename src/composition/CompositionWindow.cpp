@@ -3,6 +3,7 @@
 #include "common/QuoteGuards.h"
 #include "common/StudentPicture.h"
 #include "common/WordLauncher.h"
+#include "core/ClubSentence.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
@@ -17,15 +18,7 @@ CompositionWindow::CompositionWindow(const QString& name, CompositionDesign desi
 {
     Combo1.Click = [this] { Combo1_Click(); };
 
-    for (int i = 0; i < design_.areas; ++i)
-        Text1.add(i, *this, true);
-    Text1.Click = [this](int i) { Text1_Click(i); };
-    Text1.LostFocus = [this](int i) { Text1_LostFocus(i); };
-    Text1.DblClick = [this](int i) { Text1_DblClick(i); };
-    Text1.KeyPress = [this](int i, int& key) { Text1_KeyPress(i, key); };
-    Text1.Change = [this](int i) { Text1_Change(i); };
-
-    for (const QString& caption : {QStringLiteral("Einfügung zeigen"), design_.hideInsertionCaption}) {
+    for (const QString& caption : {design_.showInsertionCaption, design_.hideInsertionCaption}) {
         CommandButton& b = Command7.add(Command7.upperBound() + 1, *this, caption);
         b.setBackColor(Colours::White);
         b.setEnabled(false);
@@ -37,6 +30,21 @@ CompositionWindow::CompositionWindow(const QString& name, CompositionDesign desi
 
     for (auto& locks : Locked)
         locks.fill(0);
+}
+
+void CompositionWindow::MakeAreaBoxes(ControlArray<TextBox>& boxes)
+{
+    for (int area = 0; area < design_.areas; ++area)
+        ConnectAreaBox(boxes.add(area, *this, true), area);
+}
+
+// Straight to the handlers: the box of an array is still the box of its area.
+void CompositionWindow::ConnectAreaBox(TextBox& box, int area)
+{
+    box.LostFocus = [this, area] { AreaBox_LostFocus(area); };
+    box.DblClick = [this, area] { AreaBox_DblClick(area); };
+    box.KeyPress = [this, area](int& key) { AreaBox_KeyPress(area, key); };
+    box.Change = [this, area] { AreaBox_Change(area); };
 }
 
 void CompositionWindow::AddStore(const PupilStore& store, StoreFields fields)
@@ -56,6 +64,62 @@ void CompositionWindow::LoadNames()
         MsgBox(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten "
                               "bleiben, speichert dieses Fenster nichts, bis die Namensliste wieder in Ordnung ist."),
                vbExclamation);
+}
+
+bool CompositionWindow::LeaveWithoutPupils()
+{
+    if (PupilCount > 0)
+        return false;
+    MsgBox(QStringLiteral("Die Namensliste Daten\\Namen.Txt enthält keine Kinder. Ohne sie kann dieses Fenster "
+                          "nicht arbeiten; es wird geschlossen."),
+           vbExclamation);
+    LeaveWindow(false);
+    return true;
+}
+
+std::array<QString, 4> CompositionWindow::ClubNames(int slot) const
+{
+    const StudentRecord& s = Pupils.Slots[slot];
+    return {QuotedClubName(s.Club1), QuotedClubName(s.Club2), QuotedClubName(s.Club3), QuotedClubName(s.Club4)};
+}
+
+void CompositionWindow::AddAreaStores(const PupilStore& texts, const PupilStore& locks)
+{
+    areaTexts_ = texts;
+    areaLocks_ = locks;
+    AddStore(texts, [this](RecordWriter& w, int slot) {
+        for (const auto& text : AreaText)
+            w.string(text[slot]);
+    });
+    AddStore(locks, [this](RecordWriter& w, int slot) {
+        for (const auto& locked : Locked)
+            w.integer(locked[slot]);
+    });
+}
+
+void CompositionWindow::ReadAreaStores()
+{
+    auto inSlots = [](int slot) { return slot >= 0 && slot < PupilSlots; };
+    ReadStoreFile(areaTexts_, SlotRule::ByOrder, KeyCheck::None, [&](RecordReader& r, int slot) {
+        for (auto& texts : AreaText) {
+            const QString text = r.string();
+            if (inSlots(slot))
+                texts[slot] = text;
+        }
+    });
+    ReadStoreFile(areaLocks_, SlotRule::ByOrder, KeyCheck::None, [&](RecordReader& r, int slot) {
+        for (auto& locks : Locked) {
+            const int locked = r.integer();
+            if (inSlots(slot))
+                locks[slot] = locked;
+        }
+    });
+}
+
+void CompositionWindow::ShowAreaTexts()
+{
+    for (int area = 0; area < design_.areas; ++area)
+        AreaBox(area).setText(AreaText[area][CurrentPupil]);
 }
 
 void CompositionWindow::BuildPictureNames()
@@ -197,6 +261,12 @@ void CompositionWindow::LayHeading(Label& heading, int headingWidth, Label& clas
         label->setFontBold(true);
 }
 
+void CompositionWindow::Paint(Control& control, Colour colour)
+{
+    if (control.backColor() != colour)
+        control.setBackColor(colour);
+}
+
 void CompositionWindow::LayCover(PictureBox& cover, const Control& choices)
 {
     cover.move(choices.left(), choices.top(), choices.width(), choices.height());
@@ -213,28 +283,28 @@ QString CompositionWindow::SubstitutePlaceholders(const QString& WorkText) const
                                        BaseData.ConferenceDate});
 }
 
-void CompositionWindow::Text1_LostFocus(int Index)
+void CompositionWindow::AreaBox_LostFocus(int area)
 {
-    QString& stored = AreaText[Index][CurrentPupil];
-    if (stored == Text1(Index).text())
+    QString& stored = AreaText[area][CurrentPupil];
+    if (stored == AreaBox(area).text())
         return;
-    stored = Text1(Index).text();
+    stored = AreaBox(area).text();
     Saved = 0;
 }
 
-void CompositionWindow::Text1_DblClick(int Index)
+void CompositionWindow::AreaBox_DblClick(int area)
 {
-    TextBox& box = Text1(Index);
+    TextBox& box = AreaBox(area);
     InsertClipboardAtCaret(box, GenderEnding::Spaced);
     box.setText(SubstitutePlaceholders(box.text()));
 }
 
-void CompositionWindow::Text1_KeyPress(int, int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
+void CompositionWindow::AreaBox_KeyPress(int, int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
 
-void CompositionWindow::Text1_Change(int Index)
+void CompositionWindow::AreaBox_Change(int area)
 {
     if (design_.replacesPastedQuotes)
-        ReplaceQuotesOnChange(Text1(Index));
+        ReplaceQuotesOnChange(AreaBox(area));
 }
 
 void CompositionWindow::Command7_Click(int Index)

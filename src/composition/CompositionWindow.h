@@ -4,6 +4,7 @@
 #include "core/PupilStores.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -11,9 +12,10 @@ namespace zt {
 
 // What the composition windows say and do differently in the steps they share.
 struct CompositionDesign {
-    int areas = 0;                   // one text box per area: Text1(0) onwards
+    int areas = 0;                   // one text box per area
     QString itemSeparator;           // between surname and first name in the pupil list
     QString pictureExtension;        // appended to the photo name
+    QString showInsertionCaption;    // Command7(0)
     QString hideInsertionCaption;    // Command7(1)
     QString helpCommandLine;         // started by the help button Command8
     PlaceholderSet placeholders = PlaceholderSet::Full;
@@ -33,21 +35,27 @@ public:
 
     ComboBox Combo1{*this, QStringLiteral("Namensliste")};
     PictureBox Picture1{*this};
-    ControlArray<TextBox> Text1;
     ControlArray<CommandButton> Command7;
     CommandButton Command8{*this};
 
     virtual void Combo1_Click() = 0;
-    virtual void Text1_Click(int Index) = 0;
-    void Text1_LostFocus(int Index);
-    void Text1_DblClick(int Index);
-    void Text1_KeyPress(int Index, int& KeyAscii);
-    void Text1_Change(int Index);
     void Command7_Click(int Index);
     void Command8_Click();
 
 protected:
     CompositionWindow(const QString& name, CompositionDesign design);
+
+    // The text box of an area; the windows hold and name their boxes as their design has them.
+    virtual TextBox& AreaBox(int area) = 0;
+    // A multi-line box per area, Text1(0) onwards, connected as below.
+    void MakeAreaBoxes(ControlArray<TextBox>& boxes);
+    // Gives the box the events every area box shares; its click is the window's own.
+    void ConnectAreaBox(TextBox& box, int area);
+    // The hand edit reaches the area's text when the box is left.
+    virtual void AreaBox_LostFocus(int area);
+    void AreaBox_DblClick(int area);
+    void AreaBox_KeyPress(int area, int& KeyAscii);
+    void AreaBox_Change(int area);
 
     // A store file of the class: every record is the pupil's key, then these fields.
     void AddStore(const PupilStore& store, StoreFields fields);
@@ -59,6 +67,18 @@ protected:
     // The chosen item becomes the current pupil, whose photo is shown.
     void ShowStudentPicture();
 
+    // Without pupils the window cannot work: says so and leaves. True when it left.
+    bool LeaveWithoutPupils();
+    // The pupil's clubs as the club sentences name them.
+    std::array<QString, 4> ClubNames(int slot) const;
+
+    // The texts of every area and their locks, one store each, record k in slot k whatever its
+    // key; the lock store keeps the flags as read.
+    void AddAreaStores(const PupilStore& texts, const PupilStore& locks);
+    void ReadAreaStores();
+    // Every area box shows the current pupil's text.
+    void ShowAreaTexts();
+
     // Reads one of the window's stores; a missing store is made from the list.
     StoreReading ReadStoreFile(const PupilStore& store, SlotRule rule, KeyCheck check,
                                const std::function<void(RecordReader&, int slot)>& readFields);
@@ -69,7 +89,7 @@ protected:
     virtual void ClearStoredChoices() {}
     // Writes every store and its copy of the day; true when all are written. Nothing is written
     // without pupils or while the list is damaged.
-    bool SaveAll();
+    virtual bool SaveAll();
     // The stores as read or last saved, against which unsaved input is found.
     void RememberSavedStores();
     bool HoldsUnsavedInput() const;
@@ -86,6 +106,8 @@ protected:
     void EnableSaving(CommandButton& saveButton);
     // The heading at the top of the window in bold, the class beside it.
     static void LayHeading(Label& heading, int headingWidth, Label& classLabel);
+    // Every click repaints the marks of many controls; only those whose colour changes are touched.
+    static void Paint(Control& control, Colour colour);
     // A grey cover laid over the choices while an area is locked.
     static void LayCover(PictureBox& cover, const Control& choices);
     QString SubstitutePlaceholders(const QString& WorkText) const;
@@ -114,6 +136,8 @@ private:
 
     CompositionDesign design_;
     std::vector<StoreFile> stores_;
+    PupilStore areaTexts_;
+    PupilStore areaLocks_;
     QString SavedStoreTexts;
     bool RecreateAsked = false;
 };

@@ -21,6 +21,7 @@ CompositionDesign design()
     d.areas = 2;
     d.itemSeparator = QStringLiteral("  ");
     d.pictureExtension = QStringLiteral(".JPG");
+    d.showInsertionCaption = QStringLiteral("Einfügung zeigen");
     d.hideInsertionCaption = QStringLiteral("Einfügung verbergen");
     d.helpCommandLine = QStringLiteral("Winword.exe Texte\\Hilfe2.doc");
     d.placeholders = PlaceholderSet::Reduced;
@@ -70,6 +71,8 @@ void GsArbeitsverhalten::createControls()
     Option1.Click = [this](int i) { Option1_Click(i); };
     LayCover(Picture4, Frame1);
 
+    MakeAreaBoxes(Text1);
+    Text1.Click = [this](int i) { Text1_Click(i); };
     Text1(Av).move(240, 5760, 6000, 2280);
     Text1(Sv).move(6360, 5760, 6000, 2280);
 

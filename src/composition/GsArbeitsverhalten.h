@@ -23,6 +23,7 @@ public:
     Frame Frame1{*this};
     ControlArray<OptionButton> Option1;
     PictureBox Picture4{*this};
+    ControlArray<TextBox> Text1;
     CommandButton Command4{*this, QStringLiteral("Alle Texte speichern")};
     CommandButton Command5{*this, QStringLiteral("Abbrechen")};
     CommandButton Command6{*this, QStringLiteral("Aktuelle Eingaben neu")};
@@ -32,12 +33,13 @@ public:
     void Command2_Click();
     void Command3_Click(int Index);
     void Option1_Click(int Index);
-    void Text1_Click(int Index) override;
+    void Text1_Click(int Index);
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
 
 private:
+    TextBox& AreaBox(int area) override { return Text1(area); }
     void createControls();
     void LoadAvBlocks();
     void LoadSvBlocks();

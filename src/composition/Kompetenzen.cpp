@@ -1,7 +1,5 @@
 #include "Kompetenzen.h"
-#include "core/ClubSentence.h"
 #include "core/CompetenceGroups.h"
-#include "platform/Services.h"
 
 namespace zt {
 
@@ -23,13 +21,8 @@ void Kompetenzen::Form_Load()
     }
 
     LoadNames();
-    if (PupilCount == 0) {
-        MsgBox(QStringLiteral("Die Namensliste Daten\\Namen.Txt enthält keine Kinder. Ohne sie kann dieses Fenster "
-                              "nicht arbeiten; es wird geschlossen."),
-               vbExclamation);
-        LeaveWindow(false);
+    if (LeaveWithoutPupils())
         return;
-    }
     Grade = GradeOfClass(ClassName);
     LoadTextBlocks();
     LoadStore();
@@ -47,17 +40,6 @@ int Kompetenzen::BoxesShownWith(int area)
     return area >= 1 && area <= 6 ? Areas + (area - 1) / 3 : area;
 }
 
-void Kompetenzen::LoadNames()
-{
-    CompositionWindow::LoadNames();
-    for (int slot = 0; slot < PupilCount; ++slot) {
-        const StudentRecord& s = Pupils.Slots[slot];
-        const QString clubs[] = {s.Club1, s.Club2, s.Club3, s.Club4};
-        for (int k = 0; k < 4; ++k)
-            Clubs[k][slot] = QuotedClubName(clubs[k]);
-    }
-}
-
 void Kompetenzen::LoadTextBlocks()
 {
     Blocks = CompetenceBlocks::load(Grade);
@@ -68,21 +50,7 @@ void Kompetenzen::LoadTextBlocks()
 // Record k belongs to slot k: the stored names are not compared with the list.
 void Kompetenzen::LoadStore()
 {
-    auto inSlots = [](int slot) { return slot >= 0 && slot < PupilSlots; };
-    ReadStoreFile(Grade12TextStore, SlotRule::ByOrder, KeyCheck::None, [&](RecordReader& r, int slot) {
-        for (int area = 0; area < Areas; ++area) {
-            const QString text = r.string();
-            if (inSlots(slot))
-                AreaText[area][slot] = text;
-        }
-    });
-    ReadStoreFile(Grade12LockStore, SlotRule::ByOrder, KeyCheck::None, [&](RecordReader& r, int slot) {
-        for (int area = 0; area < Areas; ++area) {
-            const int locked = r.integer();
-            if (inSlots(slot))
-                Locked[area][slot] = locked;
-        }
-    });
+    ReadAreaStores();
     // A stored text is edited by hand only, whatever the lock file says or lacks.
     for (int area = 0; area < Areas; ++area)
         for (int slot = 0; slot < PupilCount; ++slot)
@@ -93,8 +61,7 @@ void Kompetenzen::LoadStore()
 
 void Kompetenzen::ShowTexts()
 {
-    for (int area = 0; area < Areas; ++area)
-        Text1(area).setText(AreaText[area][CurrentPupil]);
+    ShowAreaTexts();
     Saved = 0;
 }
 

@@ -24,6 +24,7 @@ public:
     Label Label6{*this, QStringLiteral("  In den quadratischen  Feldern ist eine Mehrfachauswahl möglich !")};
     Label Label7{*this, QStringLiteral("Wählen Sie bitte einen Namen aus der Liste aus!")};
     ControlArray<CommandButton> Command1;
+    ControlArray<TextBox> Text1;
     CommandButton Command2{*this, QStringLiteral("Alle Texte speichern")};
     CommandButton Command3{*this, QStringLiteral("Abbrechen")};
     CommandButton Command4{*this, QStringLiteral("Aktuelle Eingabe neu")};
@@ -70,7 +71,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-    void Text1_Click(int Index) override;
+    void Text1_Click(int Index);
     void Option1_Click(int Index);
     void Option21_Click(int Index);
     void Option23_Click(int Index);
@@ -84,9 +85,9 @@ public:
     ControlArray<OptionButton>& OptionGroup(int number) const;
 
 private:
+    TextBox& AreaBox(int area) override { return Text1(area); }
     void createControls();
     void LayOutArea(int area);
-    void LoadNames();
     void LoadTextBlocks();
     void LoadStore() override;
     void ShowTexts();
@@ -114,7 +115,6 @@ private:
     int FirstSelectionDone = 0;
     std::array<Colour, 11> ColourTable{};
     CompetenceBlocks Blocks;
-    std::array<PerPupil<QString>, 4> Clubs;
 
     // The choice state, per option group (by its number) and pupil slot; never stored.
     std::map<int, PerPupil<int>> ChoiceIndex;

@@ -11,13 +11,6 @@ namespace zt {
 namespace {
 // The sports boxes take these rows of the sports sentences.
 constexpr int SportsRows[] = {0, 1, 4, 5};
-
-// Every click repaints some two hundred controls; only those whose colour changes are touched.
-void paint(Control& control, Colour colour)
-{
-    if (control.backColor() != colour)
-        control.setBackColor(colour);
-}
 } // namespace
 
 void Kompetenzen::SetCaptions()
@@ -49,10 +42,7 @@ void Kompetenzen::SetAreaLabels()
 
 void Kompetenzen::BuildAgSentence()
 {
-    std::array<QString, 4> clubs;
-    for (int k = 0; k < 4; ++k)
-        clubs[k] = Clubs[k][CurrentPupil];
-    Check2(0).setCaption(zt::BuildAgSentence(Pupils.Slots[CurrentPupil].FirstName, clubs));
+    Check2(0).setCaption(zt::BuildAgSentence(Pupils.Slots[CurrentPupil].FirstName, ClubNames(CurrentPupil)));
 }
 
 void Kompetenzen::RecordPart(int group, int Index)
@@ -137,7 +127,7 @@ void Kompetenzen::Check3_Click(int Index)
 void Kompetenzen::ComposeInterests()
 {
     const int choice = ChoiceIndex[1][CurrentPupil];
-    InterestPart[CurrentPupil] = InterestSentence(Pupils.Slots[CurrentPupil].FirstName, Option1(choice).caption(), choice);
+    InterestPart[CurrentPupil] = InterestSentence(Pupils.Slots[CurrentPupil].FirstName, Option1(choice).caption(), choice == 0);
     FinishComposition(0, zt::ComposeInterests(InterestPart[CurrentPupil], SportsPart[CurrentPupil]));
 }
 
@@ -183,14 +173,14 @@ void Kompetenzen::ResetColours()
 {
     const Colour white = ColourTable[8];
     for (auto& [number, group] : OptionGroups)
-        group->forEach([white](int, OptionButton& b) { paint(b, white); });
+        group->forEach([white](int, OptionButton& b) { Paint(b, white); });
     for (ControlArray<CheckBox>* boxes : {&Check2, &Check3})
-        boxes->forEach([white](int, CheckBox& b) { paint(b, white); });
-    paint(Label1, white);
-    paint(Label2, white);
+        boxes->forEach([white](int, CheckBox& b) { Paint(b, white); });
+    Paint(Label1, white);
+    Paint(Label2, white);
     for (auto& [number, label] : LeadLabels)
         if (number != 3)
-            paint(*label, white);
+            Paint(*label, white);
     Option25.forEach([](int, OptionButton& b) { b.setValue(false); });
 }
 

@@ -70,6 +70,7 @@ CompositionDesign design()
     d.areas = Kompetenzen::Areas;
     d.itemSeparator = QStringLiteral(",  ");
     d.pictureExtension = QStringLiteral(".jpg");
+    d.showInsertionCaption = QStringLiteral("Einfügung zeigen");
     d.hideInsertionCaption = QStringLiteral("Einfügung schließen");
     d.helpCommandLine = QStringLiteral("Winword.exe Texte\\Hilfe3.doc");
     d.placeholders = PlaceholderSet::Full;
@@ -96,14 +97,7 @@ Kompetenzen::Kompetenzen() : CompositionWindow(WindowNames::Competences, design(
     setCaption(QStringLiteral("Interessen - Kompetenzen -  Bemerkungen "));
     resize(WindowWidth, 10860);
     createControls();
-    AddStore(Grade12TextStore, [this](RecordWriter& w, int slot) {
-        for (int area = 0; area < Areas; ++area)
-            w.string(AreaText[area][slot]);
-    });
-    AddStore(Grade12LockStore, [this](RecordWriter& w, int slot) {
-        for (int area = 0; area < Areas; ++area)
-            w.integer(Locked[area][slot]);
-    });
+    AddAreaStores(Grade12TextStore, Grade12LockStore);
 }
 
 bool Kompetenzen::MakeAreaFrames()
@@ -156,6 +150,8 @@ void Kompetenzen::createControls()
     Check3.Click = [this](int i) { Check3_Click(i); };
     LayCover(Picture2, Frame1(0));
 
+    MakeAreaBoxes(Text1);
+    Text1.Click = [this](int i) { Text1_Click(i); };
     for (int area = 0; area < Areas; ++area) {
         const bool single = area == 0 || area == 7;
         const int row = single ? 0 : (area - 1) % 3;

@@ -4,6 +4,19 @@
 
 namespace zt {
 
+namespace {
+bool several(const std::array<QString, 4>& clubs)
+{
+    return std::count_if(clubs.begin(), clubs.end(), [](const QString& c) { return !c.isEmpty(); }) > 1;
+}
+
+QString clubList(const std::array<QString, 4>& clubs)
+{
+    const QString list = JoinPhrases(QStringList(clubs.begin(), clubs.end()));
+    return list.isEmpty() ? QStringLiteral("'\?\?\?\?\?'") : list;
+}
+} // namespace
+
 QString QuotedClubName(const QString& club)
 {
     return club.isEmpty() ? club : QLatin1Char('\'') + club + QLatin1Char('\'');
@@ -11,12 +24,14 @@ QString QuotedClubName(const QString& club)
 
 QString BuildAgSentence(const QString& firstName, const std::array<QString, 4>& clubs)
 {
-    const QStringList names(clubs.begin(), clubs.end());
-    const QString list = JoinPhrases(names);
-    const bool several = std::count_if(clubs.begin(), clubs.end(), [](const QString& c) { return !c.isEmpty(); }) > 1;
-    const QString article = several ? QStringLiteral(" den Arbeitsgemeinschaften ") : QStringLiteral(" der Arbeitsgemeinschaft ");
-    return firstName + QStringLiteral(" hat an") + article + (list.isEmpty() ? QStringLiteral("'\?\?\?\?\?'") : list)
-           + QStringLiteral(" teilgenommen");
+    const QString article = several(clubs) ? QStringLiteral(" den Arbeitsgemeinschaften ") : QStringLiteral(" der Arbeitsgemeinschaft ");
+    return firstName + QStringLiteral(" hat an") + article + clubList(clubs) + QStringLiteral(" teilgenommen");
+}
+
+QString BuildAgHeading(const std::array<QString, 4>& clubs)
+{
+    return (several(clubs) ? QStringLiteral("Arbeitsgemeinschaften: ") : QStringLiteral("Arbeitsgemeinschaft: "))
+           + clubList(clubs);
 }
 
 } // namespace zt

@@ -8,9 +8,6 @@ namespace {
 const QString Blank = QStringLiteral(" ");
 const QString Dot = QStringLiteral(".");
 const QString CrLf = QStringLiteral("\r\n");
-
-// The part followed by the separator, or nothing when the part is empty.
-QString closed(const QString& part, const QString& separator) { return part.isEmpty() ? part : part + separator; }
 } // namespace
 
 QString PartText(PartRule rule, const QString& lead, const QString& caption, bool sentenceOpen)
@@ -40,9 +37,9 @@ QString PartText(PartRule rule, const QString& lead, const QString& caption, boo
     return QString();
 }
 
-QString InterestSentence(const QString& firstName, const QString& caption, int choice)
+QString InterestSentence(const QString& firstName, const QString& caption, bool none)
 {
-    return choice == 0 ? QString() : firstName + Blank + caption + Dot;
+    return none ? QString() : firstName + Blank + caption + Dot;
 }
 
 QString SportsPart(const QStringList& tickedSentences)
@@ -65,11 +62,11 @@ QString ComposeAreaText(int area, const QStringList& parts)
     switch (area) {
     case 1:
         for (qsizetype k = 0; k < parts.size(); ++k)
-            text += closed(parts[k], k + 1 < parts.size() ? QStringLiteral(". ") : Dot);
+            text += FollowedBy(parts[k], k + 1 < parts.size() ? QStringLiteral(". ") : Dot);
         return text;
     case 2:
         for (const QString& part : parts)
-            text += closed(part, Blank);
+            text += FollowedBy(part, Blank);
         return Trim(text);
     default:
         return parts.join(QString());
@@ -84,7 +81,7 @@ QString ComposeRemarks(const RemarksParts& parts)
         phraseSentence = parts.lead + Blank + list + Blank + parts.closing;
     else if (!list.isEmpty() && parts.halfYear == 2)
         phraseSentence = parts.lead + Blank + list + Blank + parts.closingOfYear + (parts.promotion.isEmpty() ? QString() : CrLf);
-    return closed(parts.head, CrLf) + phraseSentence + parts.promotion;
+    return FollowedBy(parts.head, CrLf) + phraseSentence + parts.promotion;
 }
 
 } // namespace zt

@@ -21,8 +21,8 @@ enum class PartRule {
 
 QString PartText(PartRule rule, const QString& lead, const QString& caption, bool sentenceOpen = false);
 
-// Area 0: "<first name> <caption>." for an interest line; line 0 means no interest sentence.
-QString InterestSentence(const QString& firstName, const QString& caption, int choice);
+// "<first name> <caption>." for the chosen interest, or nothing where the choice means no interest.
+QString InterestSentence(const QString& firstName, const QString& caption, bool none);
 // Each ticked sports sentence closed by ". ".
 QString SportsPart(const QStringList& tickedSentences);
 // The interest sentence and the sports sentences, on two lines when both are there.

@@ -14,4 +14,6 @@ QString JoinPhrases(const QStringList& phrases)
     return chosen.join(QStringLiteral(", ")) + QStringLiteral(" und ") + last;
 }
 
+QString FollowedBy(const QString& part, const QString& separator) { return part.isEmpty() ? part : part + separator; }
+
 } // namespace zt

@@ -7,4 +7,7 @@ namespace zt {
 // phrases leave no separator behind, wherever they stand.
 QString JoinPhrases(const QStringList& phrases);
 
+// The part followed by the separator, or nothing when the part is empty.
+QString FollowedBy(const QString& part, const QString& separator);
+
 } // namespace zt

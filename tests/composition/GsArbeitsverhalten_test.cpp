@@ -71,11 +71,6 @@ protected:
         return *static_cast<GsArbeitsverhalten*>(registry.Show(WindowNames::Behaviour));
     }
 
-    QStringList backups() const
-    {
-        return QDir(path(QStringLiteral("Daten/Sicherheit"))).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    }
-
     WindowRegistry& registry = WindowRegistry::instance();
 };
 

@@ -6,7 +6,6 @@
 #include "registry/WindowRegistry.h"
 #include "TestProgram.h"
 #include "User.h"
-#include <QDir>
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -42,28 +41,15 @@ protected:
         writeFile(TextStore, QString());
         writeFile(LockStore, QString());
         const QString grade = className.left(1);
-        writeBlocks(QStringLiteral("Interessen12.Txt"), QStringLiteral("in"), 1, 16);
-        writeBlocks(QStringLiteral("Sprechen%1.Txt").arg(grade), QStringLiteral("sp"), 3, 4);
-        writeBlocks(QStringLiteral("Lesen%1.Txt").arg(grade), QStringLiteral("le"), 6, 7);
-        writeBlocks(QStringLiteral("Schreiben%1.Txt").arg(grade), QStringLiteral("sc"), 6, 6);
-        writeBlocks(QStringLiteral("Mathe%1.Txt").arg(grade), QStringLiteral("ma"), 18, 6);
-        writeBlocks(QStringLiteral("Bemerkungen%1.Txt").arg(grade), QStringLiteral("be"), 3, 8);
-        writeBlocks(QStringLiteral("Versetzung%1.Txt").arg(grade), QStringLiteral("ve"), 1, 4);
-        writeBlocks(QStringLiteral("Sportusw.Txt"), QStringLiteral("sport"), 1, 7);
-        writeBlocks(QStringLiteral("Zwischentexte.Txt"), QStringLiteral("L"), 1, 22);
-    }
-
-    void writeBlocks(const QString& name, const QString& prefix, int columns, int rows)
-    {
-        QString text;
-        for (int row = 0; row < rows; ++row) {
-            text += QString::number(row + 1);
-            for (int column = 1; column <= columns; ++column)
-                text += columns == 1 ? QStringLiteral(",\"%1%2\"").arg(prefix).arg(row)
-                                     : QStringLiteral(",\"%1%2r%3\"").arg(prefix).arg(column).arg(row);
-            text += QStringLiteral("\r\n");
-        }
-        writeFile(QStringLiteral("Daten/") + name, text);
+        writeNamedBlocks(QStringLiteral("Interessen12.Txt"), QStringLiteral("in"), 1, 16);
+        writeNamedBlocks(QStringLiteral("Sprechen%1.Txt").arg(grade), QStringLiteral("sp"), 3, 4);
+        writeNamedBlocks(QStringLiteral("Lesen%1.Txt").arg(grade), QStringLiteral("le"), 6, 7);
+        writeNamedBlocks(QStringLiteral("Schreiben%1.Txt").arg(grade), QStringLiteral("sc"), 6, 6);
+        writeNamedBlocks(QStringLiteral("Mathe%1.Txt").arg(grade), QStringLiteral("ma"), 18, 6);
+        writeNamedBlocks(QStringLiteral("Bemerkungen%1.Txt").arg(grade), QStringLiteral("be"), 3, 8);
+        writeNamedBlocks(QStringLiteral("Versetzung%1.Txt").arg(grade), QStringLiteral("ve"), 1, 4);
+        writeNamedBlocks(QStringLiteral("Sportusw.Txt"), QStringLiteral("sport"), 1, 7);
+        writeNamedBlocks(QStringLiteral("Zwischentexte.Txt"), QStringLiteral("L"), 1, 22);
     }
 
     Kompetenzen& open() { return *static_cast<Kompetenzen*>(registry.Show(WindowNames::Competences)); }
@@ -75,11 +61,6 @@ protected:
         User::chooseItem(w.Combo1, pupil);
         User::click(w.Command1(area));
         return w;
-    }
-
-    QStringList backups() const
-    {
-        return QDir(path(QStringLiteral("Daten/Sicherheit"))).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     }
 
     WindowRegistry& registry = WindowRegistry::instance();
@@ -468,7 +449,7 @@ TEST_F(KompetenzenTest, MissingAndOverlongFiles)
     useSmallClass();
     QFile::remove(path(QStringLiteral("Daten/Mathe2.Txt")));
     QFile::remove(path(TextStore));
-    writeBlocks(QStringLiteral("Zwischentexte.Txt"), QStringLiteral("L"), 1, 30);
+    writeNamedBlocks(QStringLiteral("Zwischentexte.Txt"), QStringLiteral("L"), 1, 30);
     messages->expect(QStringLiteral("Daten\\Mathe2.Txt ist nicht vorhanden"));
     messages->expect(QStringLiteral("Es werden nur die ersten 26 Einträge gelesen."));
     Kompetenzen& w = openAt(0, 4);

@@ -79,7 +79,7 @@ TEST(CompetenceComposition, InterestsAndSports)
         {"nothing", 0, QString(), ""},
     };
     for (const Case& c : cases) {
-        const QString interest = InterestSentence(QStringLiteral("Anna"), QStringLiteral("malt gern"), c.choice);
+        const QString interest = InterestSentence(QStringLiteral("Anna"), QStringLiteral("malt gern"), c.choice == 0);
         EXPECT_EQ(ComposeInterests(interest, c.sports), QString::fromUtf8(c.expected)) << c.name;
     }
     EXPECT_EQ(SportsPart({}), QString());

@@ -44,6 +44,24 @@ void ProgramFolderTest::writeFile(const QString& relativePath, const QString& te
     writeBytes(relativePath, encodeWindows1252(text));
 }
 
+void ProgramFolderTest::writeNamedBlocks(const QString& name, const QString& prefix, int columns, int rows)
+{
+    QString text;
+    for (int row = 0; row < rows; ++row) {
+        text += QString::number(row + 1);
+        for (int column = 1; column <= columns; ++column)
+            text += columns == 1 ? QStringLiteral(",\"%1%2\"").arg(prefix).arg(row)
+                                 : QStringLiteral(",\"%1%2r%3\"").arg(prefix).arg(column).arg(row);
+        text += QStringLiteral("\r\n");
+    }
+    writeFile(QStringLiteral("Daten/") + name, text);
+}
+
+QStringList ProgramFolderTest::backups() const
+{
+    return QDir(path(QStringLiteral("Daten/Sicherheit"))).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
 void ProgramFolderTest::writeBytes(const QString& relativePath, const QByteArray& bytes)
 {
     const QString p = path(relativePath);
