@@ -1,5 +1,8 @@
 #include "EditorSkeleton.h"
+#include "common/ClipboardInsertion.h"
+#include "common/QuoteGuards.h"
 #include "core/FileProblems.h"
+#include "core/MasterData.h"
 #include "core/ProgramFolder.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
@@ -66,6 +69,78 @@ void TextBlockEditor::NoteRead(const QString& fileName, FileRead read)
         damagedFiles_ << fileName;
 }
 
+void TextBlockEditor::ChooseBlockFileNames(int index, const std::vector<TableFile>& files)
+{
+    QStringList currentNames;
+    for (const TableFile& file : files)
+        currentNames << file.name;
+    ChooseBlockFileNames(index, currentNames);
+}
+
+void TextBlockEditor::ReadTableFiles(const std::vector<TableFile>& files)
+{
+    for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+        if (BlockTable* table = files[i].table)
+            ReadBlockFile(i, [table](const QString& file) { return readBlockTable(file, *table); });
+    }
+}
+
+std::vector<BlockFileText> TextBlockEditor::TableFileTexts(const std::vector<TableFile>& files)
+{
+    std::vector<BlockFileText> texts;
+    for (const TableFile& file : files) {
+        if (file.table && file.records > 0)
+            texts.push_back({file.name, blockTableText(*file.table, file.records)});
+    }
+    return texts;
+}
+
+void TextBlockEditor::ShowBoxRuns(const std::vector<BoxRun>& runs)
+{
+    for (const BoxRun& run : runs) {
+        for (int i = 0; i < run.count; ++i)
+            (*run.boxes)(run.firstBox + i).setText(run.table->cell(run.firstLine - 1 + i, run.column));
+    }
+}
+
+void TextBlockEditor::StoreBoxRuns(const std::vector<BoxRun>& runs)
+{
+    for (const BoxRun& run : runs) {
+        for (int i = 0; i < run.count; ++i)
+            run.table->set(run.firstLine - 1 + i, run.column, (*run.boxes)(run.firstBox + i).text());
+    }
+}
+
+void TextBlockEditor::ConnectLineBoxes(ControlArray<TextBox>& boxes)
+{
+    boxes.KeyPress = [this](int, int& key) { Text_KeyPress(key); };
+    boxes.Change = [this, &boxes](int i) { Text_Change(boxes(i)); };
+    boxes.LostFocus = [this](int) { Text_LostFocus(); };
+    boxes.DblClick = [this, &boxes](int i) { Text_DblClick(boxes(i)); };
+}
+
+void TextBlockEditor::Text_KeyPress(int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
+
+void TextBlockEditor::Text_Change(TextBox& box) { ReplaceQuotesOnChange(box); }
+
+void TextBlockEditor::Text_LostFocus() { StoreEditorInArrays(); }
+
+void TextBlockEditor::Text_DblClick(TextBox& box)
+{
+    if (!box.readOnly())
+        InsertClipboardAtCaret(box, GenderEnding::Glued);
+}
+
+void TextBlockEditor::ShowClassHeader(TextBox& classBox, TextBox& halfYearBox)
+{
+    const QString className = loadClassName().value_or(QString());
+    const BaseDataRecord baseData = loadBaseData(9).value_or(BaseDataRecord());
+    Grade = className.left(1);
+    HalfYear = baseData.HalfYear;
+    classBox.setText(QStringLiteral("Klasse ") + className + CrLf + baseData.SchoolYear);
+    halfYearBox.setText(HalfYear + QStringLiteral(". Halbj."));
+}
+
 void TextBlockEditor::RememberLoadedSet()
 {
     TakeOverBoxes();
@@ -78,7 +153,7 @@ void TextBlockEditor::TakeOverBoxes()
         StoreEditorInArrays();
 }
 
-QString TextBlockEditor::SetText() const
+QString TextBlockEditor::SetText()
 {
     QString text;
     for (const BlockFileText& file : SetFiles())

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/TextBlockFiles.h"
+#include "platform/ControlArray.h"
 #include "platform/Form.h"
 #include <QString>
 #include <QStringList>
@@ -53,6 +54,12 @@ public:
     void Command6_Click();
     // The password, then the copy.
     void Label1_DblClick();
+    // The line boxes of the grade editors share their handlers: they differ only in the array.
+    void Text_KeyPress(int& KeyAscii);
+    void Text_Change(TextBox& box);
+    void Text_LostFocus();
+    // Inserts the clipboard at the caret, not into a box that cannot be typed into.
+    void Text_DblClick(TextBox& box);
 
     void LeaveByOwnButton() override { Command6_Click(); }
     // Asked by the main menu and the end of the program: a set that differs from what was loaded
@@ -69,10 +76,40 @@ protected:
     // The boxes on screen into the set in memory.
     virtual void StoreEditorInArrays() = 0;
     // Every file of the set under its current name, in writing order.
-    virtual std::vector<BlockFileText> SetFiles() const = 0;
+    virtual std::vector<BlockFileText> SetFiles() = 0;
+
+    // A file of a set read into a block table; saving writes its first `records` rows (none: it
+    // is never written). Without a table it is neither read nor written.
+    struct TableFile {
+        QString name;
+        BlockTable* table;
+        int records;
+    };
+    void ChooseBlockFileNames(int index, const std::vector<TableFile>& files);
+    // Reads file i of BlockFileNames into the table of files[i].
+    void ReadTableFiles(const std::vector<TableFile>& files);
+    static std::vector<BlockFileText> TableFileTexts(const std::vector<TableFile>& files);
+
+    // `count` boxes from `firstBox` on show the lines from `firstLine` on of one column of a table.
+    struct BoxRun {
+        ControlArray<TextBox>* boxes;
+        int firstBox;
+        int count;
+        BlockTable* table;
+        int column;
+        int firstLine;
+    };
+    static void ShowBoxRuns(const std::vector<BoxRun>& runs);
+    static void StoreBoxRuns(const std::vector<BoxRun>& runs);
+    // Gives every box of the array the shared line-box handlers.
+    void ConnectLineBoxes(ControlArray<TextBox>& boxes);
+
+    // Reads the class and the base data into the header of a grade editor: "Klasse ", the class,
+    // CR LF and the school year; the half-year and ". Halbj.". Keeps the grade and the half-year.
+    void ShowClassHeader(TextBox& classBox, TextBox& halfYearBox);
 
     // Layout A: slots 0 to 7 hold the decimal text of a colour, 8 to 10 stay empty.
-    enum ColourSlot { WhiteSlot = 0, LightGreenSlot = 1, LightRedSlot = 4 };
+    enum ColourSlot { WhiteSlot = 0, LightGreenSlot = 1, LightRedSlot = 4, GreySlot = 5, RedSlot = 6 };
     void FillColourTable();
     Colour TableColour(int slot) const;
 
@@ -112,12 +149,15 @@ protected:
     // Relative to Daten: the names the loader opens.
     QStringList BlockFileNames;
     std::array<QString, 11> ColourTable;
+    // The first character of the class, and the half-year of the base data.
+    QString Grade;
+    QString HalfYear;
 
 private:
     bool Has(EditorTrait trait) const { return (design_.traits & trait) != 0; }
     void NoteRead(const QString& fileName, FileRead read);
     void TakeOverBoxes();
-    QString SetText() const;
+    QString SetText();
     bool WriteBlockFile(const BlockFileText& file);
 
     EditorDesign design_;
