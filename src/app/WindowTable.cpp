@@ -2,6 +2,7 @@
 #include "composition/GsArbeitsverhalten.h"
 #include "composition/Kompetenzen.h"
 #include "editors/GSAenderung12.h"
+#include "editors/GSAenderung34.h"
 #include "editors/GSAVSVAenderung.h"
 #include "GsStart.h"
 #include "insertion/Einfuegungen.h"
@@ -31,7 +32,7 @@ void registerWindows()
     r.add(WindowNames::Review, [] { return std::make_unique<GsAnzeige>(); });
     r.add(WindowNames::BehaviourEditor, [] { return std::make_unique<GSAVSVAenderung>(); });
     r.add(WindowNames::Grade12Editor, [] { return std::make_unique<GSAenderung12>(); });
-    addPending(WindowNames::Grade34Editor, QStringLiteral("34Änderung"));
+    r.add(WindowNames::Grade34Editor, [] { return std::make_unique<GSAenderung34>(); });
     r.add(WindowNames::MasterData, [] { return std::make_unique<GsBasis>(); });
     r.add(WindowNames::Insertion, [] { return std::make_unique<Einfuegungen>(); });
     r.add(WindowNames::Lists, [] { return std::make_unique<Listen>(); });

@@ -73,11 +73,6 @@ public:
 protected:
     TextBlockEditor(const QString& name, EditorDesign design);
 
-    // The boxes on screen into the set in memory.
-    virtual void StoreEditorInArrays() = 0;
-    // Every file of the set under its current name, in writing order.
-    virtual std::vector<BlockFileText> SetFiles() = 0;
-
     // A file of a set read into a block table; saving writes its first `records` rows (none: it
     // is never written). Without a table it is neither read nor written.
     struct TableFile {
@@ -85,11 +80,6 @@ protected:
         BlockTable* table;
         int records;
     };
-    void ChooseBlockFileNames(int index, const std::vector<TableFile>& files);
-    // Reads file i of BlockFileNames into the table of files[i].
-    void ReadTableFiles(const std::vector<TableFile>& files);
-    static std::vector<BlockFileText> TableFileTexts(const std::vector<TableFile>& files);
-
     // `count` boxes from `firstBox` on show the lines from `firstLine` on of one column of a table.
     struct BoxRun {
         ControlArray<TextBox>* boxes;
@@ -99,14 +89,28 @@ protected:
         int column;
         int firstLine;
     };
-    static void ShowBoxRuns(const std::vector<BoxRun>& runs);
-    static void StoreBoxRuns(const std::vector<BoxRun>& runs);
+    // A set of block tables: its files in the order of BlockFileNames, and the boxes showing cells.
+    virtual std::vector<TableFile> TableFiles() { return {}; }
+    virtual std::vector<BoxRun> BoxRuns() { return {}; }
+    // Reads file i of BlockFileNames into the table of TableFiles()[i].
+    void LoadTextBlocks();
+    void ShowTextBlocks();
+    // The boxes on screen into the set in memory; afterwards the set counts as not saved.
+    virtual void StoreEditorInArrays();
+    // Every file of the set under its current name, in writing order.
+    virtual std::vector<BlockFileText> SetFiles();
+
     // Gives every box of the array the shared line-box handlers.
     void ConnectLineBoxes(ControlArray<TextBox>& boxes);
 
-    // Reads the class and the base data into the header of a grade editor: "Klasse ", the class,
-    // CR LF and the school year; the half-year and ". Halbj.". Keeps the grade and the half-year.
-    void ShowClassHeader(TextBox& classBox, TextBox& halfYearBox);
+    // Over the hidden frames of a grade editor until a set is loaded, what to do first; below the
+    // frames, the hints that each area replaces.
+    void PlaceGuidance(Label& loadFirst, const QString& loadFirstText, Label& hints, int hintsTop, int hintsHeight);
+    // The header of a grade editor: box 0 for the class and the school year, box 1 for the half-year.
+    void AddClassHeader(ControlArray<TextBox>& header);
+    // Reads the class and the base data into the header: "Klasse ", the class, CR LF and the school
+    // year; the half-year and ". Halbj.". Keeps the grade and the half-year.
+    void ShowClassHeader(ControlArray<TextBox>& header);
 
     // Layout A: slots 0 to 7 hold the decimal text of a colour, 8 to 10 stay empty.
     enum ColourSlot { WhiteSlot = 0, LightGreenSlot = 1, LightRedSlot = 4, GreySlot = 5, RedSlot = 6 };
@@ -117,6 +121,7 @@ protected:
     bool ConfirmEditStart();
     // The names the loader opens: the defaults for index 0, else the current names.
     void ChooseBlockFileNames(int index, const QStringList& currentNames);
+    void ChooseBlockFileNames(int index, const std::vector<TableFile>& files);
     // Reads file `file` of BlockFileNames with `read`; a file read only in part is remembered, so
     // that saving asks before it overwrites what could not be read.
     template <class Read>

@@ -93,8 +93,6 @@ void GSAVSVAenderung::createControls()
 {
     Label1.setCaption(QStringLiteral("Eingabefenster zur Änderung der Formulierungen"));
     Label1.move(240, 150, 8000, 450);
-    Label1.setFontBold(true);
-    Label1.setFontSize(12);
 
     const QString placeholderCaptions[2] = {QStringLiteral("Geschlechtsspezifische Platzhalter anzeigen"),
                                             QStringLiteral("Geschlechtsspezifische Platzhalter verbergen")};

@@ -118,11 +118,7 @@ void GSAenderung12::createControls()
 {
     Label1.setCaption(QStringLiteral("Eingabefenster zur Änderung der Textbausteine"));
     Label1.move(240, 150, 6900, 450);
-    Label1.setFontBold(true);
-    Label1.setFontSize(12);
-    Text29.add(0, *this, true).move(7300, 120, 2200, 600);
-    Text29.add(1, *this).move(9600, 120, 1300, 350);
-    Text29.forEach([](int, TextBox& box) { box.setReadOnly(true); });
+    AddClassHeader(Text29);
     Command8.move(11100, 120, 600, 500);
     Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     Command8.Click = [this] { Command8_Click(); };
@@ -176,13 +172,9 @@ void GSAenderung12::createControls()
     for (int i = 2; i <= 9; ++i)
         Text8(i).setBackColor(0xFFFFC0);
 
-    Label4.setCaption(QStringLiteral("Wählen Sie bitte erst die gewünschten Textbausteine und danach den Kompetenzbereich !"));
-    Label4.move(1500, 5400, 12360, 450);
-    Label4.setFontBold(true);
-    Label4.setFontSize(11);
-    Label3.setCaption(QStringLiteral("Hinweise zur Änderung"));
-    Label3.setBackColor(Colours::LightOrange);
-    Label3.move(240, 9660, 14880, 1300);
+    PlaceGuidance(Label4,
+                  QStringLiteral("Wählen Sie bitte erst die gewünschten Textbausteine und danach den Kompetenzbereich !"),
+                  Label3, 9660, 1300);
 }
 
 void GSAenderung12::layOutArea(int area)
@@ -308,7 +300,7 @@ QString GSAenderung12::GradeSet() const
 void GSAenderung12::Form_Load()
 {
     FillColourTable();
-    ShowClassHeader(Text29(0), Text29(1));
+    ShowClassHeader(Text29);
     Saved = 0;
     Loaded = 0;
     Command5.setVisible(false);
@@ -343,8 +335,6 @@ void GSAenderung12::Command3_Click(int Index)
     RememberLoadedSet();
 }
 
-void GSAenderung12::LoadTextBlocks() { ReadTableFiles(TableFiles()); }
-
 void GSAenderung12::ShowArea(int area, const QString& hint)
 {
     for (int a = 1; a <= Areas; ++a)
@@ -364,16 +354,6 @@ void GSAenderung12::Command1_Click(int Index)
     }
     ShowTextBlocks();
 }
-
-void GSAenderung12::ShowTextBlocks() { ShowBoxRuns(BoxRuns()); }
-
-void GSAenderung12::StoreEditorInArrays()
-{
-    StoreBoxRuns(BoxRuns());
-    Saved = 0;
-}
-
-std::vector<BlockFileText> GSAenderung12::SetFiles() { return TableFileTexts(TableFiles()); }
 
 void GSAenderung12::Command2_Click(int Index) { ShowHideInsertionDialog(Index, Command2(0), Command2(1), HideMeans::Hide); }
 

@@ -47,14 +47,10 @@ public:
 private:
     void createControls();
     void layOutArea(int area);
-    void LoadTextBlocks();
-    void ShowTextBlocks();
-    void StoreEditorInArrays() override;
-    std::vector<BlockFileText> SetFiles() override;
-    std::vector<BoxRun> BoxRuns();
+    std::vector<BoxRun> BoxRuns() override;
     // In the order the loader reads them: interests, speaking, reading, writing, mathematics,
     // remarks, promotion, lead-ins.
-    std::vector<TableFile> TableFiles();
+    std::vector<TableFile> TableFiles() override;
     // "1" for a class of grade 1, "2" for every other: the set that is loaded and saved.
     QString GradeSet() const;
     Frame& AreaFrame(int area);

@@ -1,6 +1,8 @@
 #pragma once
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
+#include "core/ProgramFolder.h"
+#include "core/RecordFile.h"
 #include "platform/ControlArray.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
@@ -8,17 +10,40 @@
 #include "TestProgram.h"
 #include "User.h"
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <set>
+#include <tuple>
 #include <vector>
 
 namespace zt::test {
 
 inline const QString LoadWarning = QStringLiteral("Wollen Sie fortfahren ?");
 inline const QString PasswordQuestion = QStringLiteral("Die Standardformulierungen werden unwiederbringlich gelöscht");
+
+// A cell that names itself: "Mathe1 s3 z5" is line 5 of column 3.
+inline QString cellName(const QString& file, int column, int line)
+{
+    return QStringLiteral("%1 s%2 z%3").arg(file).arg(column).arg(line);
+}
+
+// The file text of `records` self-naming lines; the cells in `changed` carry a star.
+inline QString selfNamedText(const QString& file, int columns, int records,
+                             const std::set<std::tuple<QString, int, int>>& changed = {})
+{
+    RecordWriter w;
+    for (int line = 1; line <= records; ++line) {
+        w.integer(line);
+        for (int c = 1; c <= columns; ++c)
+            w.string(cellName(file, c, line) + (changed.count({file, c, line}) ? QStringLiteral("*") : QString()));
+        w.endRecord();
+    }
+    return w.text();
+}
 
 // A text-block editor opened on the shipped program folder, and what its tests do with it.
 template <class Editor>
@@ -72,6 +97,15 @@ protected:
     }
 
     bool isOpen() { return registry.IsLoaded(windowName_); }
+
+    // Every pupil of the shipped class moves into the class `className`.
+    void setClass(const QString& className)
+    {
+        QString names = readFile(QStringLiteral("Daten/Namen.Txt"));
+        names.replace(QRegularExpression(QStringLiteral("^(\\d+),\"[^\"]*\""), QRegularExpression::MultilineOption),
+                      QStringLiteral("\\1,\"") + className + QLatin1Char('"'));
+        writeFile(QStringLiteral("Daten/Namen.Txt"), names);
+    }
 
     // The bytes of every current file of the editor's set.
     virtual std::map<QString, QByteArray> currentSet() const = 0;
@@ -152,6 +186,33 @@ protected:
         messages->expect(closeQuestion, vbNo);
         User::click(w.Command6);
         EXPECT_FALSE(isOpen());
+    }
+
+    // An edit still in its box is taken over by leaving it and asked about by the main menu; Yes
+    // saves it before the entry goes on. The end of the program asks too, and a save that fails
+    // keeps the program and the window.
+    void checkMenuAndEndAskAboutAnEdit(GsStart& start, const std::function<TextBox&(Editor&)>& box, const QString& file,
+                                       const QString& closeQuestion)
+    {
+        Editor& edited = openLoaded();
+        User::focus(box(edited));
+        User::typeText(box(edited), QStringLiteral(" und liest gern"));
+        messages->expect(closeQuestion, vbYes);
+        User::click(start.Command1(BehaviourEntry));
+        EXPECT_FALSE(isOpen());
+        EXPECT_TRUE(readFile(QStringLiteral("Daten/") + file).contains(QStringLiteral(" und liest gern\"")));
+        EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
+        closeMenuWindows();
+
+        Editor& ending = openLoaded();
+        User::focus(box(ending));
+        User::typeText(box(ending), QStringLiteral("!"));
+        Files::setWriteFailure([file](const QString& target) { return target.endsWith(QLatin1Char('/') + file); });
+        messages->expect(closeQuestion, vbYes);
+        messages->expect(QStringLiteral("Die Datei Daten\\%1 konnte nicht gespeichert werden.").arg(file));
+        EXPECT_FALSE(registry.EndProgram());
+        EXPECT_TRUE(isOpen());
+        EXPECT_EQ(application->quitCalls, 0);
     }
 
     // Gone again after a main-menu entry that opened the behaviour window.

@@ -1,7 +1,6 @@
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
 #include "core/ProgramFolder.h"
-#include "core/RecordFile.h"
 #include "core/Windows1252.h"
 #include "editors/GSAenderung12.h"
 #include "EditorTest.h"
@@ -10,10 +9,8 @@
 #include "registry/WindowRegistry.h"
 #include "TestProgram.h"
 #include "User.h"
-#include <QDir>
 #include <QFile>
 #include <QFont>
-#include <QRegularExpression>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -24,8 +21,10 @@ using namespace zt;
 
 namespace {
 
+using test::cellName;
 using test::LoadWarning;
 using test::PasswordQuestion;
+using test::selfNamedText;
 const QString SaveQuestion = QStringLiteral("Im Programm für das 1. und 2. Schuljahr stehen dann nur die neuen");
 const QString CloseQuestion = QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. Wollen Sie jetzt noch speichern ?");
 
@@ -94,25 +93,6 @@ QStringList allCurrentFiles()
 
 QString standardName(const QString& current) { return QString(current).replace(QStringLiteral(".Txt"), QStringLiteral("Standard.Txt")); }
 
-// A cell that names itself: "Mathe1 s3 z5" is line 5 of column 3.
-QString cellName(const QString& file, int column, int line)
-{
-    return QStringLiteral("%1 s%2 z%3").arg(file).arg(column).arg(line);
-}
-
-// The file text of `records` self-naming lines; the cells in `changed` carry a star.
-QString selfNamedText(const QString& file, int columns, int records, const std::set<std::tuple<QString, int, int>>& changed = {})
-{
-    RecordWriter w;
-    for (int line = 1; line <= records; ++line) {
-        w.integer(line);
-        for (int c = 1; c <= columns; ++c)
-            w.string(cellName(file, c, line) + (changed.count({file, c, line}) ? QStringLiteral("*") : QString()));
-        w.endRecord();
-    }
-    return w.text();
-}
-
 class Grade12EditorTest : public test::EditorTest<GSAenderung12> {
 protected:
     Grade12EditorTest() : EditorTest(WindowNames::Grade12Editor, &GSAenderung12::Command3, SaveQuestion) {}
@@ -121,14 +101,6 @@ protected:
     {
         EditorTest::SetUp();
         setClass(QStringLiteral("1a"));
-    }
-
-    void setClass(const QString& className)
-    {
-        QString names = readFile(QStringLiteral("Daten/Namen.Txt"));
-        names.replace(QRegularExpression(QStringLiteral("^(\\d+),\"[^\"]*\""), QRegularExpression::MultilineOption),
-                      QStringLiteral("\\1,\"") + className + QLatin1Char('"'));
-        writeFile(QStringLiteral("Daten/Namen.Txt"), names);
     }
 
     // Both grade sets and the lead-ins, every cell naming itself.
@@ -279,28 +251,8 @@ TEST_F(Grade12EditorTest, TheTitleBarTheMainMenuAndTheEndOfTheProgramAskOnlyForU
     auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
     checkTitleBarAndUntouchedSet(start, CloseQuestion);
 
-    // An edit still in its box is taken over by leaving it and asked about; Yes saves it before the
-    // entry goes on.
-    GSAenderung12& edited = openLoaded();
-    User::focus(edited.Text1(4));
-    User::typeText(edited.Text1(4), QStringLiteral(" und liest gern"));
-    messages->expect(CloseQuestion, vbYes);
-    User::click(start.Command1(0));
-    EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(readFile(QStringLiteral("Daten/Interessen12.Txt")).contains(QStringLiteral(" und liest gern\"")));
-    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
-    closeMenuWindows();
-
-    // The end of the program asks too; a save that fails keeps the program and the window.
-    GSAenderung12& ending = openLoaded();
-    User::focus(ending.Text1(5));
-    User::typeText(ending.Text1(5), QStringLiteral("!"));
-    Files::setWriteFailure([](const QString& target) { return target.endsWith(QStringLiteral("/Interessen12.Txt")); });
-    messages->expect(CloseQuestion, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\Interessen12.Txt konnte nicht gespeichert werden."));
-    EXPECT_FALSE(registry.EndProgram());
-    EXPECT_TRUE(isOpen());
-    EXPECT_EQ(application->quitCalls, 0);
+    checkMenuAndEndAskAboutAnEdit(start, [](GSAenderung12& w) -> TextBox& { return w.Text1(4); },
+                                  QStringLiteral("Interessen12.Txt"), CloseQuestion);
 }
 
 TEST_F(Grade12EditorTest, ThePasswordCopiesAllFourteenFilesOfBothGrades)
