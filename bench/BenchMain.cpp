@@ -29,11 +29,14 @@ std::vector<std::pair<std::string, std::string>>& ratios()
     return pairs;
 }
 
-// Any message would mean the class folder is not what the window expects.
+// An editor asks before it loads a set; any other message would mean the class folder is not
+// what the window expects.
 class NoMessages : public MessageBoxService {
 public:
     int show(const QString& prompt, int, const QString&) override
     {
+        if (prompt.endsWith(QStringLiteral("Wollen Sie fortfahren ?")))
+            return vbYes;
         std::fprintf(stderr, "Unexpected message: %s\n", prompt.toUtf8().constData());
         std::exit(1);
     }

@@ -1,9 +1,6 @@
 #include "BenchSupport.h"
 #include "editors/GSAenderung12.h"
-#include "platform/Services.h"
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace zt::bench {
@@ -17,24 +14,10 @@ const QStringList FilesReadAtLoad = {
     QStringLiteral("Daten\\Mathe2.Txt"),         QStringLiteral("Daten\\Bemerkungen2.Txt"),
     QStringLiteral("Daten\\Versetzung2.Txt"),    QStringLiteral("Daten\\Zwischentexte.Txt")};
 
-// Loading a set asks first; every other message still means the folder is not what the editor
-// expects. It stays installed, guarding the benchmarks that follow as before.
-class YesToTheLoadWarning : public MessageBoxService {
-public:
-    int show(const QString& prompt, int, const QString&) override
-    {
-        if (prompt.endsWith(QStringLiteral("Wollen Sie fortfahren ?")))
-            return vbYes;
-        std::fprintf(stderr, "Unexpected message: %s\n", prompt.toUtf8().constData());
-        std::exit(1);
-    }
-};
-
 // Loading the window and the current set into its boxes; a set loads once per window, and
 // building the window's controls is measured apart.
 void BM_Grade12EditorLoad(benchmark::State& state)
 {
-    Services::install(std::make_unique<YesToTheLoadWarning>());
     for (auto _ : state) {
         state.PauseTiming();
         auto w = std::make_unique<GSAenderung12>();

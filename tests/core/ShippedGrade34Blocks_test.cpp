@@ -7,11 +7,7 @@
 
 namespace {
 
-using zt::test::cellsOf;
-using zt::test::expectClean;
-using zt::test::shipped;
-using zt::test::startsLower;
-using zt::test::startsUpper;
+using namespace zt::test;
 
 // How the composition uses a cell. None brings its own final full stop: the composition adds it.
 enum class Use {

@@ -22,20 +22,15 @@ namespace {
 
 using test::cellName;
 using test::LoadWarning;
+using test::Mapped;
 using test::PasswordQuestion;
 using test::selfNamedText;
+using test::SetFileLayout;
 const QString SaveQuestion = QStringLiteral("Im Programm für das 3. und 4. Schuljahr stehen dann nur die neuen");
 const QString CloseQuestion =
     QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. Wollen Sie die Änderungen noch speichern?");
 
-// A file of the set: columns, records the editor writes, and the records its array holds (a
-// fixture fills them all, so that the lines beyond the written ones must stay unwritten).
-struct SetFileLayout {
-    QString stem;
-    int columns;
-    int written;
-    int arraySlots;
-};
+// A fixture fills every file to its array.
 const SetFileLayout Layouts[] = {
     {QStringLiteral("Förder34"), 1, 8, 11},     {QStringLiteral("Zensurabweichung"), 1, 6, 11},
     {QStringLiteral("Interessen34"), 1, 14, 16}, {QStringLiteral("Versetzung3"), 2, 5, 11},
@@ -43,17 +38,8 @@ const SetFileLayout Layouts[] = {
     {QStringLiteral("AG"), 1, 2, 3},
 };
 
-// Boxes First to Last of array TextN show lines from Line on of a column. "#" stands for the
-// grade; HalfYear stands for the half-year's column, or its line after line 4.
+// HalfYear stands for the half-year's column, or its line after line 4.
 constexpr int HalfYear = 0;
-struct Mapped {
-    int array;
-    int first;
-    int last;
-    const char* file;
-    int column;
-    int line;
-};
 const Mapped Mapping[] = {
     {1, 0, 7, "Förder34", 1, 1},          {2, 2, 3, "AG", 1, 1},
     {3, 0, 13, "Interessen34", 1, 1},     {4, 1, 1, "Zensurabweichung", 1, 4},
@@ -71,10 +57,6 @@ QStringList allCurrentFiles()
     return names;
 }
 
-QString standardName(const QString& current)
-{
-    return QString(current).replace(QStringLiteral(".Txt"), QStringLiteral("Standard.Txt"));
-}
 
 class Grade34EditorTest : public test::EditorTest<GSAenderung34> {
 protected:
@@ -91,7 +73,7 @@ protected:
     void installSelfNamedSet()
     {
         for (const SetFileLayout& f : Layouts)
-            writeFile(QStringLiteral("Daten/") + f.stem + QStringLiteral(".Txt"), selfNamedText(f.stem, f.columns, f.arraySlots));
+            writeFile(QStringLiteral("Daten/") + f.stem + QStringLiteral(".Txt"), selfNamedText(f.stem, f.columns, f.fixtureRecords));
     }
 
     static ControlArray<TextBox>& boxes(GSAenderung34& w, int array)
@@ -101,13 +83,6 @@ protected:
     }
 
     std::map<QString, QByteArray> currentSet() const override { return filesIn(QStringLiteral("Daten/"), allCurrentFiles()); }
-    std::map<QString, QByteArray> defaultSet() const
-    {
-        QStringList names;
-        for (const QString& name : allCurrentFiles())
-            names << standardName(name);
-        return filesIn(QStringLiteral("Daten/Standard/"), names);
-    }
 };
 
 TEST_F(Grade34EditorTest, EveryBoxShowsAndStoresItsCellForTheHalfYearAndSavingWritesTheGradesFilesWhole)
@@ -196,9 +171,6 @@ TEST_F(Grade34EditorTest, SavingLoadedDefaultsWritesTheCurrentFilesOnly)
 TEST_F(Grade34EditorTest, TheCloseQuestionFollowsTheSavedState)
 {
     checkLeaving({
-        {"nothing loaded", false, false, [](GSAenderung34&) {}, false},
-        {"right after loading", true, false, [](GSAenderung34&) {}, true},
-        {"right after saving", true, true, [](GSAenderung34&) {}, false},
         {"an area button after saving", true, true, [](GSAenderung34& w) { User::click(w.Command2(2)); }, false},
         {"a box left after saving, unchanged", true, true, [](GSAenderung34& w) { User::click(w.Text1(3)); }, true},
     }, CloseQuestion);
@@ -209,14 +181,10 @@ TEST_F(Grade34EditorTest, AnEditThenBeendenAsksAndYesWritesTheEdit)
     GSAenderung34& w = openLoaded();
     User::click(w.Command7(0));
     User::click(w.Command2(2));
-    retype(w.Text4(10), QStringLiteral("große Sorgfalt"));
-    messages->expect(CloseQuestion, vbYes);
-    User::click(w.Command6);
-    EXPECT_FALSE(isOpen());
-    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    checkYesToTheCloseQuestionWritesTheEdit(w, w.Text4(10), QStringLiteral("große Sorgfalt"),
+                                            QStringLiteral("Bemerkungen34.Txt"), CloseQuestion);
     EXPECT_TRUE(readFile(QStringLiteral("Daten/Bemerkungen34.Txt"))
-                    .startsWith(QStringLiteral("1,\"<Vorname> zeigt im Schulalltag\",\"viel Freude am Lernen\"")));
-    EXPECT_TRUE(readFile(QStringLiteral("Daten/Bemerkungen34.Txt")).contains(QStringLiteral("\r\n2,\"Im Unterricht zeigt <Vorname>\",\"große Sorgfalt\",")));
+                    .contains(QStringLiteral("\r\n2,\"Im Unterricht zeigt <Vorname>\",\"große Sorgfalt\",")));
 }
 
 TEST_F(Grade34EditorTest, TheTitleBarTheMainMenuAndTheEndOfTheProgramAskOnlyForUnsavedEdits)
@@ -230,16 +198,9 @@ TEST_F(Grade34EditorTest, TheTitleBarTheMainMenuAndTheEndOfTheProgramAskOnlyForU
 TEST_F(Grade34EditorTest, ThePasswordCopiesAllSevenFilesWhateverTheGrade)
 {
     installSelfNamedSet();
-    const auto current = currentSet();
     GSAenderung34& w = openLoaded();
-    messages->expect(PasswordQuestion, vbYes);
-    inputs->answerNext(QStringLiteral("Wolkenbruch"));
-    User::dblClick(w.Label1);
-    messages->verifyDone();
+    checkPasswordCopiesTheCurrentSet(w, 7);
     const auto defaults = defaultSet();
-    ASSERT_EQ(current.size(), 7u);
-    for (const auto& [name, bytes] : current)
-        EXPECT_EQ(defaults.at(standardName(name)), bytes) << name.toStdString();
 
     // A copy that fails leaves every default as it was.
     writeFile(QStringLiteral("Daten/Förder34.Txt"), selfNamedText(QStringLiteral("Förder34"), 1, 3));
@@ -258,12 +219,12 @@ TEST_F(Grade34EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
     // The promotion file of the other grade is not read.
     QStringList tooLong;
     for (const SetFileLayout& f : Layouts) {
-        writeFile(QStringLiteral("Daten/") + f.stem + QStringLiteral(".Txt"), selfNamedText(f.stem, f.columns, f.arraySlots + 1));
+        writeFile(QStringLiteral("Daten/") + f.stem + QStringLiteral(".Txt"), selfNamedText(f.stem, f.columns, f.fixtureRecords + 1));
         if (f.stem != QStringLiteral("Versetzung4"))
             tooLong << QStringLiteral("Die Datei Daten\\%1.Txt enthält mehr Einträge, als das Programm aufnehmen kann. Es "
                                       "werden nur die ersten %2 Einträge gelesen.")
                            .arg(f.stem)
-                           .arg(f.arraySlots);
+                           .arg(f.fixtureRecords);
     }
     GSAenderung34& full = openLoaded(1, tooLong);
     EXPECT_EQ(full.Text3(13).text(), cellName(QStringLiteral("Interessen34"), 1, 14));
@@ -280,14 +241,8 @@ TEST_F(Grade34EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
 
     // A file that cannot be written keeps its old content; the others are written, and leaving
     // does not drop the edits.
-    const QByteArray interests = readBytes(QStringLiteral("Daten/Interessen34.Txt"));
-    Files::setWriteFailure([](const QString& target) { return target.endsWith(QStringLiteral("/Interessen34.Txt")); });
-    messages->expect(SaveQuestion, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\Interessen34.Txt konnte nicht gespeichert werden."));
-    User::click(w.Command5);
-    EXPECT_EQ(readBytes(QStringLiteral("Daten/Interessen34.Txt")), interests);
+    saveWithAFileThatCannotBeWritten(w, QStringLiteral("Interessen34.Txt"));
     EXPECT_EQ(readFile(QStringLiteral("Daten/AG.Txt")), QStringLiteral("1,\"\"\r\n2,\"\"\r\n"));
-    EXPECT_FALSE(w.saved());
     checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\Interessen34.Txt"), CloseQuestion);
 }
 
