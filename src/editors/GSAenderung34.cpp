@@ -5,7 +5,6 @@
 #include "registry/WindowNames.h"
 #include <QApplication>
 #include <QStyle>
-#include <QWidget>
 #include <set>
 
 namespace zt {
@@ -116,7 +115,7 @@ void GSAenderung34::createControls()
     placeBoxes(Text4, Frame3, {14, 3, 1, 6});
     placeBoxes(Text4, Frame3, {17, 4, 0, 10, 1, true});
 
-    // These boxes stand for texts the composition window sets by itself.
+    // Red on light yellow: what the composition window fills in or treats by itself.
     const QString clubsFromTheList = QStringLiteral(
         "In diesem Feld werden die aus der Datenbank übernommenen Arbeitsgemeinschaften automatisch angezeigt.");
     Text2(0).setText(clubsFromTheList);
