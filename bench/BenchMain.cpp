@@ -29,25 +29,18 @@ std::vector<std::pair<std::string, std::string>>& ratios()
     return pairs;
 }
 
-// Any message would mean the class folder is not what the window expects.
+// An editor asks before it loads a set; any other message would mean the class folder is not
+// what the window expects.
 class NoMessages : public MessageBoxService {
 public:
     int show(const QString& prompt, int, const QString&) override
     {
+        if (prompt.endsWith(QStringLiteral("Wollen Sie fortfahren ?")))
+            return vbYes;
         std::fprintf(stderr, "Unexpected message: %s\n", prompt.toUtf8().constData());
         std::exit(1);
     }
 };
-class YesToTheLoadWarning : public MessageBoxService {
-public:
-    int show(const QString& prompt, int style, const QString& title) override
-    {
-        if (prompt.endsWith(QStringLiteral("Wollen Sie fortfahren ?")))
-            return vbYes;
-        return NoMessages().show(prompt, style, title);
-    }
-};
-
 class NoInput : public InputBoxService {
 public:
     QString ask(const QString&, const QString&, const QString&) override { return QString(); }
@@ -147,8 +140,6 @@ QByteArray readRaw(const QString& relative)
     QFile f(Files::resolve(relative));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-void answerYesToTheLoadWarning() { Services::install(std::make_unique<YesToTheLoadWarning>()); }
 
 Ratio::Ratio(const char* measured, const char* bare) { ratios().emplace_back(measured, bare); }
 

@@ -12,9 +12,6 @@ constexpr int ClassSize = 33;
 void write(const QString& relative, const QString& text);
 QByteArray readRaw(const QString& relative);
 
-// An editor asks before it loads a set; every other message still ends the benchmark.
-void answerYesToTheLoadWarning();
-
 // The resident memory of the program's process once every window was opened, in kB.
 long residentKilobytesWithEveryWindow();
 

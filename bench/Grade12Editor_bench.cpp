@@ -26,14 +26,12 @@ std::unique_ptr<GSAenderung12> loadedWithSet()
 // Opening the window and loading the current set into its boxes, as the teacher waits for it.
 void BM_Load(benchmark::State& state)
 {
-    answerYesToTheLoadWarning();
     for (auto _ : state)
         benchmark::DoNotOptimize(loadedWithSet());
 }
 
 void BM_LoadFloor(benchmark::State& state)
 {
-    answerYesToTheLoadWarning();
     runLoadFloor(state, BareWidgets(*loadedWithSet()), FilesReadAtLoad);
 }
 

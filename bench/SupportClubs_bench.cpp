@@ -1,9 +1,9 @@
 #include "BenchSupport.h"
+#include "Floors.h"
 #include "User.h"
 #include "composition/GSAGFI.h"
-#include "core/Grade34Composition.h"
-#include "core/Placeholders.h"
 #include "core/Windows1252.h"
+#include "platform/Services.h"
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -58,31 +58,17 @@ private:
     QByteArray locks_;
 };
 
-void BM_SupportClubsLoad(benchmark::State& state)
+std::unique_ptr<GSAGFI> loaded()
 {
-    const StoredTexts stored;
-    for (auto _ : state) {
-        auto w = std::make_unique<GSAGFI>();
-        w->Form_Load();
-        benchmark::DoNotOptimize(w->Combo1.listCount());
-    }
-}
-
-void BM_SupportClubsLoadRawRead(benchmark::State& state)
-{
-    const StoredTexts stored;
-    for (auto _ : state)
-        for (const QString& file : FilesReadAtLoad)
-            benchmark::DoNotOptimize(readRaw(file));
-}
-
-// A click on a remark phrase: the phrases are joined anew and the remarks composed, substituted,
-// shown and marked.
-void BM_SupportClubsClick(benchmark::State& state)
-{
-    const StoredTexts stored;
     auto w = std::make_unique<GSAGFI>();
     w->Form_Load();
+    return w;
+}
+
+// The first pupil in the remarks area, its text cleared and the lead, progress and promotion chosen.
+std::unique_ptr<GSAGFI> readyToCompose()
+{
+    auto w = loaded();
     w->window()->show();
     User::chooseItem(w->Combo1, 0);
     User::click(w->Command2(2));
@@ -92,40 +78,67 @@ void BM_SupportClubsClick(benchmark::State& state)
     User::click(w->Check5(0));
     User::click(w->Option3(0));
     User::click(w->Option4(0));
-    int phrase = 1;
-    for (auto _ : state) {
-        User::click(w->Check5(phrase));
-        phrase = phrase % 4 + 1;
-    }
+    return w;
 }
 
-void BM_SupportClubsRules(benchmark::State& state)
+void BM_Load(benchmark::State& state)
 {
-    const PlaceholderValues values{QStringLiteral("w"), QStringLiteral("Vorname1"), QStringLiteral("2026/2027"),
-                                   QStringLiteral("2027/2028"), QStringLiteral("21.01.2027")};
-    QStringList phrases = {QStringLiteral("viel Freude am Lernen"), QStringLiteral("große Hilfsbereitschaft"),
-                           QStringLiteral("viel Ausdauer"), QStringLiteral("Rücksicht auf andere"),
-                           QStringLiteral("Verantwortungsbewusstsein")};
+    const StoredTexts stored;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded());
+}
+
+void BM_LoadFloor(benchmark::State& state)
+{
+    const StoredTexts stored;
+    runLoadFloor(state, BareWidgets(*loaded()), FilesReadAtLoad);
+}
+
+// A click on a remark phrase: the phrases are joined anew and the remarks composed, substituted,
+// shown and marked.
+void BM_Click(benchmark::State& state)
+{
+    const StoredTexts stored;
+    auto w = readyToCompose();
     int phrase = 1;
     for (auto _ : state) {
-        phrases[phrase] = phrases[phrase].isEmpty() ? QStringLiteral("eine Wendung") : QString();
-        const RemarkParts34 parts{
-            ListSentence(QStringLiteral("Die Leistungen in"), {QStringLiteral("Deutsch")},
-                         QStringLiteral("sind zurzeit nicht ausreichend, sodass die Versetzung gefährdet ist")),
-            LeadPart(QStringLiteral("<Vorname> zeigt im Schulalltag")), RemarkPhrases(phrases),
-            ProgressPart(QStringLiteral("und macht erfreuliche Lernfortschritte"), QStringLiteral("auf die <sie/er> stolz sein kann")),
-            PromotionPart(QStringLiteral("Die Versetzung in die Klasse 4 ist nach dem derzeitigen Leistungsstand gefährdet"))};
-        benchmark::DoNotOptimize(SubstitutePlaceholders(ComposeText3(parts), PlaceholderSet::Full, values));
+        actAndPaint([&] { User::click(w->Check5(phrase)); });
         phrase = phrase % 4 + 1;
     }
 }
 
-BENCHMARK(BM_SupportClubsLoad)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SupportClubsLoadRawRead)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SupportClubsClick)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SupportClubsRules)->Unit(benchmark::kMicrosecond);
-const Ratio load{"BM_SupportClubsLoad", "BM_SupportClubsLoadRawRead"};
-const Ratio click{"BM_SupportClubsClick", "BM_SupportClubsRules"};
+void BM_ClickFloor(benchmark::State& state)
+{
+    const StoredTexts stored;
+    auto w = readyToCompose();
+    runRepaintFloor(state, *w, [&] { User::click(w->Check5(2)); });
+}
+
+void BM_Save(benchmark::State& state)
+{
+    const StoredTexts stored;
+    auto w = readyToCompose();
+    for (auto _ : state)
+        User::click(w->Command1(0));
+}
+
+void BM_SaveFloor(benchmark::State& state)
+{
+    const StoredTexts stored;
+    User::click(readyToCompose()->Command1(0));
+    runDurableWrite(state, {Grade34TextStore.path(), Grade34LockStore.path(), Grade34TextStore.backupPath(Today()),
+                            Grade34LockStore.backupPath(Today())});
+}
+
+BENCHMARK(BM_Load)->Name("Load/GSAGFI")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadFloor)->Name("LoadFloor/GSAGFI")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Click)->Name("Click/GSAGFI")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickFloor)->Name("ClickFloor/GSAGFI")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Save)->Name("Save/GSAGFI")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveFloor)->Name("SaveFloor/GSAGFI")->Unit(benchmark::kMicrosecond);
+const Ratio load{"Load/GSAGFI", "LoadFloor/GSAGFI"};
+const Ratio click{"Click/GSAGFI", "ClickFloor/GSAGFI"};
+const Ratio save{"Save/GSAGFI", "SaveFloor/GSAGFI"};
 
 } // namespace
 } // namespace zt::bench

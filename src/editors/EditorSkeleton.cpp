@@ -1,5 +1,8 @@
 #include "EditorSkeleton.h"
+#include "common/ClipboardInsertion.h"
+#include "common/QuoteGuards.h"
 #include "core/FileProblems.h"
+#include "core/MasterData.h"
 #include "core/ProgramFolder.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
@@ -21,6 +24,8 @@ QString inDaten(const QString& name) { return QStringLiteral("Daten\\") + name; 
 
 TextBlockEditor::TextBlockEditor(const QString& name, EditorDesign design) : Form(name), design_(std::move(design))
 {
+    Label1.setFontBold(true);
+    Label1.setFontSize(12);
     Label1.DblClick = [this] { Label1_DblClick(); };
     Command5.Click = [this] { Command5_Click(); };
     Command6.setCaption(QStringLiteral("Beenden"));
@@ -66,6 +71,99 @@ void TextBlockEditor::NoteRead(const QString& fileName, FileRead read)
         damagedFiles_ << fileName;
 }
 
+void TextBlockEditor::ChooseBlockFileNames(int index, const std::vector<TableFile>& files)
+{
+    QStringList currentNames;
+    for (const TableFile& file : files)
+        currentNames << file.name;
+    ChooseBlockFileNames(index, currentNames);
+}
+
+void TextBlockEditor::LoadTextBlocks()
+{
+    const std::vector<TableFile> files = TableFiles();
+    for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+        if (BlockTable* table = files[i].table)
+            ReadBlockFile(i, [table](const QString& file) { return readBlockTable(file, *table); });
+    }
+}
+
+void TextBlockEditor::ShowTextBlocks()
+{
+    for (const BoxRun& run : BoxRuns()) {
+        for (int i = 0; i < run.count; ++i)
+            (*run.boxes)(run.firstBox + i).setText(run.table->cell(run.firstLine - 1 + i, run.column));
+    }
+}
+
+void TextBlockEditor::StoreEditorInArrays()
+{
+    for (const BoxRun& run : BoxRuns()) {
+        for (int i = 0; i < run.count; ++i)
+            run.table->set(run.firstLine - 1 + i, run.column, (*run.boxes)(run.firstBox + i).text());
+    }
+    Saved = 0;
+}
+
+std::vector<BlockFileText> TextBlockEditor::SetFiles()
+{
+    std::vector<BlockFileText> texts;
+    for (const TableFile& file : TableFiles()) {
+        if (file.table && file.records > 0)
+            texts.push_back({file.name, blockTableText(*file.table, file.records)});
+    }
+    return texts;
+}
+
+void TextBlockEditor::ConnectLineBoxes(ControlArray<TextBox>& boxes)
+{
+    boxes.KeyPress = [this](int, int& key) { Text_KeyPress(key); };
+    boxes.Change = [this, &boxes](int i) { Text_Change(boxes(i)); };
+    boxes.LostFocus = [this](int) { Text_LostFocus(); };
+    boxes.DblClick = [this, &boxes](int i) { Text_DblClick(boxes(i)); };
+}
+
+void TextBlockEditor::Text_KeyPress(int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
+
+void TextBlockEditor::Text_Change(TextBox& box) { ReplaceQuotesOnChange(box); }
+
+void TextBlockEditor::Text_LostFocus() { StoreEditorInArrays(); }
+
+void TextBlockEditor::Text_DblClick(TextBox& box)
+{
+    if (!box.readOnly())
+        InsertClipboardAtCaret(box, GenderEnding::Glued);
+}
+
+void TextBlockEditor::PlaceGuidance(Label& loadFirst, const QString& loadFirstText, Label& hints, int hintsTop,
+                                    int hintsHeight)
+{
+    loadFirst.setCaption(loadFirstText);
+    loadFirst.move(1500, 5400, 12360, 450);
+    loadFirst.setFontBold(true);
+    loadFirst.setFontSize(11);
+    hints.setCaption(QStringLiteral("Hinweise zur Änderung"));
+    hints.setBackColor(Colours::LightOrange);
+    hints.move(240, hintsTop, 14880, hintsHeight);
+}
+
+void TextBlockEditor::AddClassHeader(ControlArray<TextBox>& header)
+{
+    header.add(0, *this, true).move(7300, 120, 2200, 600);
+    header.add(1, *this).move(9600, 120, 1300, 350);
+    header.forEach([](int, TextBox& box) { box.setReadOnly(true); });
+}
+
+void TextBlockEditor::ShowClassHeader(ControlArray<TextBox>& header)
+{
+    const QString className = loadClassName().value_or(QString());
+    const BaseDataRecord baseData = loadBaseData(9).value_or(BaseDataRecord());
+    Grade = className.left(1);
+    HalfYear = baseData.HalfYear;
+    header(0).setText(QStringLiteral("Klasse ") + className + CrLf + baseData.SchoolYear);
+    header(1).setText(HalfYear + QStringLiteral(". Halbj."));
+}
+
 void TextBlockEditor::RememberLoadedSet()
 {
     TakeOverBoxes();
@@ -78,7 +176,7 @@ void TextBlockEditor::TakeOverBoxes()
         StoreEditorInArrays();
 }
 
-QString TextBlockEditor::SetText() const
+QString TextBlockEditor::SetText()
 {
     QString text;
     for (const BlockFileText& file : SetFiles())

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/TextBlockFiles.h"
+#include "platform/ControlArray.h"
 #include "platform/Form.h"
 #include <QString>
 #include <QStringList>
@@ -53,6 +54,12 @@ public:
     void Command6_Click();
     // The password, then the copy.
     void Label1_DblClick();
+    // The line boxes of the grade editors share their handlers: they differ only in the array.
+    void Text_KeyPress(int& KeyAscii);
+    void Text_Change(TextBox& box);
+    void Text_LostFocus();
+    // Inserts the clipboard at the caret, not into a box that cannot be typed into.
+    void Text_DblClick(TextBox& box);
 
     void LeaveByOwnButton() override { Command6_Click(); }
     // Asked by the main menu and the end of the program: a set that differs from what was loaded
@@ -66,13 +73,47 @@ public:
 protected:
     TextBlockEditor(const QString& name, EditorDesign design);
 
-    // The boxes on screen into the set in memory.
-    virtual void StoreEditorInArrays() = 0;
+    // A file of a set read into a block table; saving writes its first `records` rows (none: it
+    // is never written). Without a table it is neither read nor written.
+    struct TableFile {
+        QString name;
+        BlockTable* table;
+        int records;
+    };
+    // `count` boxes from `firstBox` on show the lines from `firstLine` on of one column of a table.
+    struct BoxRun {
+        ControlArray<TextBox>* boxes;
+        int firstBox;
+        int count;
+        BlockTable* table;
+        int column;
+        int firstLine;
+    };
+    // A set of block tables: its files in the order of BlockFileNames, and the boxes showing cells.
+    virtual std::vector<TableFile> TableFiles() { return {}; }
+    virtual std::vector<BoxRun> BoxRuns() { return {}; }
+    // Reads file i of BlockFileNames into the table of TableFiles()[i].
+    void LoadTextBlocks();
+    void ShowTextBlocks();
+    // The boxes on screen into the set in memory; afterwards the set counts as not saved.
+    virtual void StoreEditorInArrays();
     // Every file of the set under its current name, in writing order.
-    virtual std::vector<BlockFileText> SetFiles() const = 0;
+    virtual std::vector<BlockFileText> SetFiles();
+
+    // Gives every box of the array the shared line-box handlers.
+    void ConnectLineBoxes(ControlArray<TextBox>& boxes);
+
+    // Over the hidden frames of a grade editor until a set is loaded, what to do first; below the
+    // frames, the hints that each area replaces.
+    void PlaceGuidance(Label& loadFirst, const QString& loadFirstText, Label& hints, int hintsTop, int hintsHeight);
+    // The header of a grade editor: box 0 for the class and the school year, box 1 for the half-year.
+    void AddClassHeader(ControlArray<TextBox>& header);
+    // Reads the class and the base data into the header: "Klasse ", the class, CR LF and the school
+    // year; the half-year and ". Halbj.". Keeps the grade and the half-year.
+    void ShowClassHeader(ControlArray<TextBox>& header);
 
     // Layout A: slots 0 to 7 hold the decimal text of a colour, 8 to 10 stay empty.
-    enum ColourSlot { WhiteSlot = 0, LightGreenSlot = 1, LightRedSlot = 4 };
+    enum ColourSlot { WhiteSlot = 0, LightGreenSlot = 1, LightRedSlot = 4, GreySlot = 5, RedSlot = 6 };
     void FillColourTable();
     Colour TableColour(int slot) const;
 
@@ -80,6 +121,7 @@ protected:
     bool ConfirmEditStart();
     // The names the loader opens: the defaults for index 0, else the current names.
     void ChooseBlockFileNames(int index, const QStringList& currentNames);
+    void ChooseBlockFileNames(int index, const std::vector<TableFile>& files);
     // Reads file `file` of BlockFileNames with `read`; a file read only in part is remembered, so
     // that saving asks before it overwrites what could not be read.
     template <class Read>
@@ -112,12 +154,15 @@ protected:
     // Relative to Daten: the names the loader opens.
     QStringList BlockFileNames;
     std::array<QString, 11> ColourTable;
+    // The first character of the class, and the half-year of the base data.
+    QString Grade;
+    QString HalfYear;
 
 private:
     bool Has(EditorTrait trait) const { return (design_.traits & trait) != 0; }
     void NoteRead(const QString& fileName, FileRead read);
     void TakeOverBoxes();
-    QString SetText() const;
+    QString SetText();
     bool WriteBlockFile(const BlockFileText& file);
 
     EditorDesign design_;

@@ -93,8 +93,6 @@ void GSAVSVAenderung::createControls()
 {
     Label1.setCaption(QStringLiteral("Eingabefenster zur Änderung der Formulierungen"));
     Label1.move(240, 150, 8000, 450);
-    Label1.setFontBold(true);
-    Label1.setFontSize(12);
 
     const QString placeholderCaptions[2] = {QStringLiteral("Geschlechtsspezifische Platzhalter anzeigen"),
                                             QStringLiteral("Geschlechtsspezifische Platzhalter verbergen")};
@@ -357,7 +355,7 @@ void GSAVSVAenderung::ShowCategoryHint()
     Label3.setCaption(categoryHints(EditorArea, category).join(crLf) + crLf + RedLineSentence);
 }
 
-std::vector<BlockFileText> GSAVSVAenderung::SetFiles() const
+std::vector<BlockFileText> GSAVSVAenderung::SetFiles()
 {
     return {{AvCategoryFile, categoryFileText(Av)},
             {SvCategoryFile, categoryFileText(Sv)},
@@ -383,12 +381,7 @@ void GSAVSVAenderung::Text2_Change(int Index)
     Saved = 0;
 }
 
-void GSAVSVAenderung::Text2_DblClick(int Index)
-{
-    // Line 0 promises that it cannot be changed.
-    if (Text2(Index).readOnly())
-        return;
-    InsertClipboardAtCaret(Text2(Index), GenderEnding::Glued);
-}
+// Line 0 promises that it cannot be changed: it is read-only.
+void GSAVSVAenderung::Text2_DblClick(int Index) { Text_DblClick(Text2(Index)); }
 
 } // namespace zt

@@ -47,7 +47,7 @@ private:
     void LoadAvBlocks();
     void LoadSvBlocks();
     void StoreEditorInArrays() override;
-    std::vector<BlockFileText> SetFiles() const override;
+    std::vector<BlockFileText> SetFiles() override;
     void ShowAvCategory();
     void ShowSvCategory();
     void ShowAvLineColours();

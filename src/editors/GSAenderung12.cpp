@@ -1,8 +1,6 @@
 #include "GSAenderung12.h"
 #include "common/ClipboardInsertion.h"
-#include "common/QuoteGuards.h"
 #include "common/WordLauncher.h"
-#include "core/MasterData.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include <QApplication>
@@ -120,11 +118,7 @@ void GSAenderung12::createControls()
 {
     Label1.setCaption(QStringLiteral("Eingabefenster zur Änderung der Textbausteine"));
     Label1.move(240, 150, 6900, 450);
-    Label1.setFontBold(true);
-    Label1.setFontSize(12);
-    Text29.add(0, *this, true).move(7300, 120, 2200, 600);
-    Text29.add(1, *this).move(9600, 120, 1300, 350);
-    Text29.forEach([](int, TextBox& box) { box.setReadOnly(true); });
+    AddClassHeader(Text29);
     Command8.move(11100, 120, 600, 500);
     Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     Command8.Click = [this] { Command8_Click(); };
@@ -168,23 +162,19 @@ void GSAenderung12::createControls()
     }
 
     for (const BoxRun& run : BoxRuns()) {
-        if (run.table != &GSAenderung12::LeadInLines)
+        if (run.table != &LeadInLines)
             continue;
         for (int i = 0; i < run.count; ++i)
-            (this->*run.boxes)(run.firstBox + i).setForeColor(Colours::Red);
+            (*run.boxes)(run.firstBox + i).setForeColor(Colours::Red);
     }
     Text1(0).setForeColor(Colours::Red);
     Text1(0).setBackColor(0x80FFFF);
     for (int i = 2; i <= 9; ++i)
         Text8(i).setBackColor(0xFFFFC0);
 
-    Label4.setCaption(QStringLiteral("Wählen Sie bitte erst die gewünschten Textbausteine und danach den Kompetenzbereich !"));
-    Label4.move(1500, 5400, 12360, 450);
-    Label4.setFontBold(true);
-    Label4.setFontSize(11);
-    Label3.setCaption(QStringLiteral("Hinweise zur Änderung"));
-    Label3.setBackColor(Colours::LightOrange);
-    Label3.move(240, 9660, 14880, 1300);
+    PlaceGuidance(Label4,
+                  QStringLiteral("Wählen Sie bitte erst die gewünschten Textbausteine und danach den Kompetenzbereich !"),
+                  Label3, 9660, 1300);
 }
 
 void GSAenderung12::layOutArea(int area)
@@ -217,94 +207,89 @@ void GSAenderung12::layOutArea(int area)
         }
         top += groups[g].labelRows * Grid.rowStep + Grid.groupGap;
     }
-    boxes.KeyPress = [this](int, int& key) { Text_KeyPress(key); };
-    boxes.Change = [this, &boxes](int i) { Text_Change(boxes(i)); };
-    boxes.LostFocus = [this](int) { Text_LostFocus(); };
-    boxes.DblClick = [this, &boxes](int i) { Text_DblClick(boxes(i)); };
+    ConnectLineBoxes(boxes);
 }
 
-std::vector<GSAenderung12::BoxRun> GSAenderung12::BoxRuns() const
+std::vector<TextBlockEditor::BoxRun> GSAenderung12::BoxRuns()
 {
-    using E = GSAenderung12;
     // The lead-in before the third numbers column depends on the grade.
     const int numbersLeadIn = Grade == QStringLiteral("2") ? 6 : 22;
     return {
-        {&E::Text1, 0, 16, &E::InterestLines, 1, 1},
-        {&E::Text2, 0, 4, &E::SpeakingColumns, 1, 1},
-        {&E::Text2, 4, 4, &E::SpeakingColumns, 2, 1},
-        {&E::Text2, 8, 4, &E::SpeakingColumns, 3, 1},
-        {&E::Text3, 0, 7, &E::ReadingColumns, 1, 1},
-        {&E::Text3, 7, 7, &E::ReadingColumns, 2, 1},
-        {&E::Text3, 14, 7, &E::ReadingColumns, 3, 1},
-        {&E::Text3, 21, 4, &E::ReadingColumns, 4, 1},
-        {&E::Text3, 25, 4, &E::ReadingColumns, 5, 1},
-        {&E::Text3, 29, 4, &E::ReadingColumns, 6, 1},
-        {&E::Text4, 0, 4, &E::WritingColumns, 1, 1},
-        {&E::Text4, 4, 4, &E::WritingColumns, 2, 1},
-        {&E::Text4, 8, 4, &E::WritingColumns, 3, 1},
-        {&E::Text4, 13, 4, &E::WritingColumns, 4, 1},
-        {&E::Text4, 18, 6, &E::WritingColumns, 5, 1},
-        {&E::Text4, 25, 6, &E::WritingColumns, 6, 1},
-        {&E::Text4, 12, 1, &E::LeadInLines, 1, 2},
-        {&E::Text4, 17, 1, &E::LeadInLines, 1, 3},
-        {&E::Text4, 24, 1, &E::LeadInLines, 1, 22},
-        {&E::Text4, 31, 1, &E::LeadInLines, 1, 1},
-        {&E::Text5, 1, 5, &E::MathColumns, 1, 1},
-        {&E::Text5, 7, 2, &E::MathColumns, 7, 1},
-        {&E::Text5, 9, 5, &E::MathColumns, 2, 1},
-        {&E::Text5, 15, 6, &E::MathColumns, 3, 1},
-        {&E::Text5, 22, 4, &E::MathColumns, 4, 1},
-        {&E::Text5, 26, 1, &E::MathColumns, 5, 1},
-        {&E::Text5, 28, 5, &E::MathColumns, 6, 1},
-        {&E::Text5, 0, 1, &E::LeadInLines, 1, 4},
-        {&E::Text5, 6, 1, &E::LeadInLines, 1, 5},
-        {&E::Text5, 14, 1, &E::LeadInLines, 1, numbersLeadIn},
-        {&E::Text5, 21, 1, &E::LeadInLines, 1, 7},
-        {&E::Text5, 27, 1, &E::LeadInLines, 1, 8},
-        {&E::Text6, 1, 3, &E::MathColumns, 8, 1},
-        {&E::Text6, 5, 3, &E::MathColumns, 9, 1},
-        {&E::Text6, 9, 3, &E::MathColumns, 10, 1},
-        {&E::Text6, 13, 3, &E::MathColumns, 11, 1},
-        {&E::Text6, 17, 4, &E::MathColumns, 12, 1},
-        {&E::Text6, 0, 1, &E::LeadInLines, 1, 9},
-        {&E::Text6, 4, 1, &E::LeadInLines, 1, 10},
-        {&E::Text6, 8, 1, &E::LeadInLines, 1, 11},
-        {&E::Text6, 12, 1, &E::LeadInLines, 1, 12},
-        {&E::Text6, 16, 1, &E::LeadInLines, 1, 13},
-        {&E::Text7, 1, 3, &E::MathColumns, 13, 1},
-        {&E::Text7, 5, 3, &E::MathColumns, 14, 1},
-        {&E::Text7, 9, 3, &E::MathColumns, 15, 1},
-        {&E::Text7, 13, 4, &E::MathColumns, 16, 1},
-        {&E::Text7, 18, 4, &E::MathColumns, 17, 1},
-        {&E::Text7, 23, 4, &E::MathColumns, 18, 1},
-        {&E::Text7, 0, 1, &E::LeadInLines, 1, 14},
-        {&E::Text7, 4, 1, &E::LeadInLines, 1, 15},
-        {&E::Text7, 8, 1, &E::LeadInLines, 1, 16},
-        {&E::Text7, 12, 1, &E::LeadInLines, 1, 17},
-        {&E::Text7, 17, 1, &E::LeadInLines, 1, 18},
-        {&E::Text7, 22, 1, &E::LeadInLines, 1, 19},
-        {&E::Text8, 0, 1, &E::RemarkColumns, 1, 1},
-        {&E::Text8, 1, 1, &E::LeadInLines, 1, 20},
-        {&E::Text8, 2, 8, &E::RemarkColumns, 2, 1},
-        {&E::Text8, 10, 8, &E::RemarkColumns, 3, 1},
-        {&E::Text8, 18, 4, &E::PromotionLines, 1, 1},
+        {&Text1, 0, 16, &InterestLines, 1, 1},
+        {&Text2, 0, 4, &SpeakingColumns, 1, 1},
+        {&Text2, 4, 4, &SpeakingColumns, 2, 1},
+        {&Text2, 8, 4, &SpeakingColumns, 3, 1},
+        {&Text3, 0, 7, &ReadingColumns, 1, 1},
+        {&Text3, 7, 7, &ReadingColumns, 2, 1},
+        {&Text3, 14, 7, &ReadingColumns, 3, 1},
+        {&Text3, 21, 4, &ReadingColumns, 4, 1},
+        {&Text3, 25, 4, &ReadingColumns, 5, 1},
+        {&Text3, 29, 4, &ReadingColumns, 6, 1},
+        {&Text4, 0, 4, &WritingColumns, 1, 1},
+        {&Text4, 4, 4, &WritingColumns, 2, 1},
+        {&Text4, 8, 4, &WritingColumns, 3, 1},
+        {&Text4, 13, 4, &WritingColumns, 4, 1},
+        {&Text4, 18, 6, &WritingColumns, 5, 1},
+        {&Text4, 25, 6, &WritingColumns, 6, 1},
+        {&Text4, 12, 1, &LeadInLines, 1, 2},
+        {&Text4, 17, 1, &LeadInLines, 1, 3},
+        {&Text4, 24, 1, &LeadInLines, 1, 22},
+        {&Text4, 31, 1, &LeadInLines, 1, 1},
+        {&Text5, 1, 5, &MathColumns, 1, 1},
+        {&Text5, 7, 2, &MathColumns, 7, 1},
+        {&Text5, 9, 5, &MathColumns, 2, 1},
+        {&Text5, 15, 6, &MathColumns, 3, 1},
+        {&Text5, 22, 4, &MathColumns, 4, 1},
+        {&Text5, 26, 1, &MathColumns, 5, 1},
+        {&Text5, 28, 5, &MathColumns, 6, 1},
+        {&Text5, 0, 1, &LeadInLines, 1, 4},
+        {&Text5, 6, 1, &LeadInLines, 1, 5},
+        {&Text5, 14, 1, &LeadInLines, 1, numbersLeadIn},
+        {&Text5, 21, 1, &LeadInLines, 1, 7},
+        {&Text5, 27, 1, &LeadInLines, 1, 8},
+        {&Text6, 1, 3, &MathColumns, 8, 1},
+        {&Text6, 5, 3, &MathColumns, 9, 1},
+        {&Text6, 9, 3, &MathColumns, 10, 1},
+        {&Text6, 13, 3, &MathColumns, 11, 1},
+        {&Text6, 17, 4, &MathColumns, 12, 1},
+        {&Text6, 0, 1, &LeadInLines, 1, 9},
+        {&Text6, 4, 1, &LeadInLines, 1, 10},
+        {&Text6, 8, 1, &LeadInLines, 1, 11},
+        {&Text6, 12, 1, &LeadInLines, 1, 12},
+        {&Text6, 16, 1, &LeadInLines, 1, 13},
+        {&Text7, 1, 3, &MathColumns, 13, 1},
+        {&Text7, 5, 3, &MathColumns, 14, 1},
+        {&Text7, 9, 3, &MathColumns, 15, 1},
+        {&Text7, 13, 4, &MathColumns, 16, 1},
+        {&Text7, 18, 4, &MathColumns, 17, 1},
+        {&Text7, 23, 4, &MathColumns, 18, 1},
+        {&Text7, 0, 1, &LeadInLines, 1, 14},
+        {&Text7, 4, 1, &LeadInLines, 1, 15},
+        {&Text7, 8, 1, &LeadInLines, 1, 16},
+        {&Text7, 12, 1, &LeadInLines, 1, 17},
+        {&Text7, 17, 1, &LeadInLines, 1, 18},
+        {&Text7, 22, 1, &LeadInLines, 1, 19},
+        {&Text8, 0, 1, &RemarkColumns, 1, 1},
+        {&Text8, 1, 1, &LeadInLines, 1, 20},
+        {&Text8, 2, 8, &RemarkColumns, 2, 1},
+        {&Text8, 10, 8, &RemarkColumns, 3, 1},
+        {&Text8, 18, 4, &PromotionLines, 1, 1},
     };
 }
 
-const std::vector<GSAenderung12::SetFile>& GSAenderung12::BlockFiles()
+std::vector<TextBlockEditor::TableFile> GSAenderung12::TableFiles()
 {
-    using E = GSAenderung12;
-    static const std::vector<SetFile> files = {
-        {QStringLiteral("Interessen12"), false, &E::InterestLines, 16},
-        {QStringLiteral("Sprechen"), true, &E::SpeakingColumns, 4},
-        {QStringLiteral("Lesen"), true, &E::ReadingColumns, 7},
-        {QStringLiteral("Schreiben"), true, &E::WritingColumns, 6},
-        {QStringLiteral("Mathe"), true, &E::MathColumns, 6},
-        {QStringLiteral("Bemerkungen"), true, &E::RemarkColumns, 8},
-        {QStringLiteral("Versetzung"), true, &E::PromotionLines, 4},
-        {QStringLiteral("Zwischentexte"), false, &E::LeadInLines, 0},
+    const auto perGrade = [this](const char* stem) { return QLatin1String(stem) + GradeSet() + QStringLiteral(".Txt"); };
+    return {
+        {QStringLiteral("Interessen12.Txt"), &InterestLines, 16},
+        {perGrade("Sprechen"), &SpeakingColumns, 4},
+        {perGrade("Lesen"), &ReadingColumns, 7},
+        {perGrade("Schreiben"), &WritingColumns, 6},
+        {perGrade("Mathe"), &MathColumns, 6},
+        {perGrade("Bemerkungen"), &RemarkColumns, 8},
+        {perGrade("Versetzung"), &PromotionLines, 4},
+        {QStringLiteral("Zwischentexte.Txt"), &LeadInLines, 0},
     };
-    return files;
 }
 
 QString GSAenderung12::GradeSet() const
@@ -312,19 +297,10 @@ QString GSAenderung12::GradeSet() const
     return Grade.toInt() == 1 ? QStringLiteral("1") : QStringLiteral("2");
 }
 
-QString GSAenderung12::FileName(const SetFile& file) const
-{
-    return file.stem + (file.perGrade ? GradeSet() : QString()) + QStringLiteral(".Txt");
-}
-
 void GSAenderung12::Form_Load()
 {
     FillColourTable();
-    const QString className = loadClassName().value_or(QString());
-    const BaseDataRecord baseData = loadBaseData(9).value_or(BaseDataRecord());
-    Grade = className.left(1);
-    Text29(0).setText(QStringLiteral("Klasse ") + className + CrLf + baseData.SchoolYear);
-    Text29(1).setText(baseData.HalfYear + QStringLiteral(". Halbj."));
+    ShowClassHeader(Text29);
     Saved = 0;
     Loaded = 0;
     Command5.setVisible(false);
@@ -353,22 +329,10 @@ void GSAenderung12::Command3_Click(int Index)
     Command5.setEnabled(true);
     Command5.setVisible(true);
     Command5.setBackColor(TableColour(LightGreenSlot));
-    QStringList currentNames;
-    for (const SetFile& file : BlockFiles())
-        currentNames << FileName(file);
-    ChooseBlockFileNames(Index, currentNames);
+    ChooseBlockFileNames(Index, TableFiles());
     LoadTextBlocks();
     ShowTextBlocks();
     RememberLoadedSet();
-}
-
-void GSAenderung12::LoadTextBlocks()
-{
-    const std::vector<SetFile>& files = BlockFiles();
-    for (int i = 0; i < static_cast<int>(files.size()); ++i) {
-        BlockTable& table = this->*files[i].table;
-        ReadBlockFile(i, [&table](const QString& file) { return readBlockTable(file, table); });
-    }
 }
 
 void GSAenderung12::ShowArea(int area, const QString& hint)
@@ -391,45 +355,8 @@ void GSAenderung12::Command1_Click(int Index)
     ShowTextBlocks();
 }
 
-void GSAenderung12::ShowTextBlocks()
-{
-    for (const BoxRun& run : BoxRuns()) {
-        const BlockTable& table = this->*run.table;
-        for (int i = 0; i < run.count; ++i)
-            (this->*run.boxes)(run.firstBox + i).setText(table.cell(run.firstLine - 1 + i, run.column));
-    }
-}
-
-void GSAenderung12::StoreEditorInArrays()
-{
-    for (const BoxRun& run : BoxRuns()) {
-        BlockTable& table = this->*run.table;
-        for (int i = 0; i < run.count; ++i)
-            table.set(run.firstLine - 1 + i, run.column, (this->*run.boxes)(run.firstBox + i).text());
-    }
-    Saved = 0;
-}
-
-std::vector<BlockFileText> GSAenderung12::SetFiles() const
-{
-    std::vector<BlockFileText> texts;
-    for (const SetFile& file : BlockFiles()) {
-        if (file.records > 0)
-            texts.push_back({FileName(file), blockTableText(this->*file.table, file.records)});
-    }
-    return texts;
-}
-
 void GSAenderung12::Command2_Click(int Index) { ShowHideInsertionDialog(Index, Command2(0), Command2(1), HideMeans::Hide); }
 
 void GSAenderung12::Command8_Click() { RunWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe6.doc")); }
-
-void GSAenderung12::Text_KeyPress(int& KeyAscii) { RefuseQuoteKey(KeyAscii); }
-
-void GSAenderung12::Text_Change(TextBox& box) { ReplaceQuotesOnChange(box); }
-
-void GSAenderung12::Text_LostFocus() { StoreEditorInArrays(); }
-
-void GSAenderung12::Text_DblClick(TextBox& box) { InsertClipboardAtCaret(box, GenderEnding::Glued); }
 
 } // namespace zt

@@ -43,45 +43,16 @@ public:
     void Command1_Click(int Index);
     void Command2_Click(int Index);
     void Command8_Click();
-    // Text1 to Text8 share their handlers: they differ only in the array they serve.
-    void Text_KeyPress(int& KeyAscii);
-    void Text_Change(TextBox& box);
-    void Text_LostFocus();
-    void Text_DblClick(TextBox& box);
 
 private:
-    // A run of boxes of one array and the cells they show: `count` boxes from `firstBox` on show
-    // the lines from `firstLine` on of one column of a file.
-    struct BoxRun {
-        ControlArray<TextBox> GSAenderung12::*boxes;
-        int firstBox;
-        int count;
-        BlockTable GSAenderung12::*table;
-        int column;
-        int firstLine;
-    };
-    // A file of the set: its name, the member it is read into and how many records saving writes
-    // (none: it is never written).
-    struct SetFile {
-        QString stem;
-        bool perGrade;
-        BlockTable GSAenderung12::*table;
-        int records;
-    };
-
     void createControls();
     void layOutArea(int area);
-    void LoadTextBlocks();
-    void ShowTextBlocks();
-    void StoreEditorInArrays() override;
-    std::vector<BlockFileText> SetFiles() const override;
-    std::vector<BoxRun> BoxRuns() const;
+    std::vector<BoxRun> BoxRuns() override;
     // In the order the loader reads them: interests, speaking, reading, writing, mathematics,
     // remarks, promotion, lead-ins.
-    static const std::vector<SetFile>& BlockFiles();
+    std::vector<TableFile> TableFiles() override;
     // "1" for a class of grade 1, "2" for every other: the set that is loaded and saved.
     QString GradeSet() const;
-    QString FileName(const SetFile& file) const;
     Frame& AreaFrame(int area);
     ControlArray<TextBox>& AreaBoxes(int area);
     void ShowArea(int area, const QString& hint);
@@ -94,7 +65,6 @@ private:
     BlockTable RemarkColumns{3, 11};
     BlockTable PromotionLines{1, 11};
     BlockTable LeadInLines{1, 31};
-    QString Grade;
 };
 
 } // namespace zt

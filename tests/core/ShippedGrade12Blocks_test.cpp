@@ -1,7 +1,5 @@
 #include "ShippedData.h"
 #include <QDir>
-#include <QRegularExpression>
-#include <QSet>
 #include <QStringList>
 
 // The grade 1/2 formulations as shipped: in the layouts the editor writes, and each cell fit for
@@ -9,7 +7,11 @@
 
 namespace {
 
+using zt::test::cellsOf;
+using zt::test::expectClean;
 using zt::test::shipped;
+using zt::test::startsLower;
+using zt::test::startsUpper;
 
 // How the composition uses a cell: whether it opens a sentence (a caption of no sentence and a
 // lead-in count so) or reads on from the first name or from a lead-in and a blank, and whether it
@@ -59,53 +61,12 @@ const std::vector<FileUse> Grade12Files = {
     {"Versetzung#", 1, 4, {{1, 4, Sentence}}},
 };
 
-const QSet<QString> Placeholders = {"<sie/er>",  "<Er/Sie>",   "<ihr/ihm>", "<Ihm/Ihr>",   "<ihr/sein>", "<Sein/Ihr>",
-                                    "<Vorname>", "<in>",       "<Schuljahr>", "<Nextschj>", "<Konferenz>"};
-const QStringList UpperPlaceholders = {"<Er/Sie>", "<Ihm/Ihr>", "<Sein/Ihr>", "<Vorname>"};
-const QStringList LowerPlaceholders = {"<sie/er>", "<ihr/ihm>", "<ihr/sein>"};
-
-bool startsUpper(const QString& text)
-{
-    for (const QString& p : UpperPlaceholders)
-        if (text.startsWith(p))
-            return true;
-    return !text.isEmpty() && text.at(0).isUpper();
-}
-
-bool startsLower(const QString& text)
-{
-    for (const QString& p : LowerPlaceholders)
-        if (text.startsWith(p))
-            return true;
-    return !text.isEmpty() && text.at(0).isLower();
-}
-
-// Trimmed, single blanks, placeholders of the full set only, and the start and end its use needs.
+// Clean, with the start and the end its use needs.
 void expectFit(const QString& text, Use use)
 {
-    EXPECT_FALSE(text.isEmpty());
-    EXPECT_EQ(text, text.trimmed());
-    EXPECT_FALSE(text.contains(QStringLiteral("  ")));
-    EXPECT_FALSE(text.endsWith(QLatin1Char(',')));
-    static const QRegularExpression token(QStringLiteral("<[^>]*>"));
-    for (const QRegularExpressionMatch& m : token.globalMatch(text))
-        EXPECT_TRUE(Placeholders.contains(m.captured())) << m.captured().toStdString();
+    expectClean(text);
     EXPECT_EQ(text.endsWith(QLatin1Char('.')), use.bringsFullStop);
     EXPECT_TRUE(use.opensSentence ? startsUpper(text) : startsLower(text));
-}
-
-// The cells of a file by column and row, counted from 1; the record numbers checked on the way.
-std::vector<QStringList> cellsOf(const QString& name, int columns, int records)
-{
-    const auto recs = zt::test::records(name, QStringLiteral("(\\d+)") + QStringLiteral(",\"([^\"]*)\"").repeated(columns));
-    EXPECT_EQ(static_cast<int>(recs.size()), records) << name.toStdString();
-    std::vector<QStringList> cells(columns + 1);
-    for (int k = 0; k < static_cast<int>(recs.size()); ++k) {
-        EXPECT_EQ(recs[k].value(0), QString::number(k + 1)) << name.toStdString();
-        for (int c = 1; c <= columns; ++c)
-            cells[c] << recs[k].value(c);
-    }
-    return cells;
 }
 
 QString fileName(const FileUse& f, int grade)

@@ -1,6 +1,9 @@
 #pragma once
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
+#include "core/ProgramFolder.h"
+#include "core/RecordFile.h"
+#include "core/TextBlockFiles.h"
 #include "platform/ControlArray.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
@@ -8,17 +11,60 @@
 #include "TestProgram.h"
 #include "User.h"
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <set>
+#include <tuple>
 #include <vector>
 
 namespace zt::test {
 
 inline const QString LoadWarning = QStringLiteral("Wollen Sie fortfahren ?");
 inline const QString PasswordQuestion = QStringLiteral("Die Standardformulierungen werden unwiederbringlich gelöscht");
+
+// A file of a grade set: columns, records the editor writes, and records in a fixture (more than
+// it writes, so that the lines beyond must stay unwritten). "#" stands for the grade.
+struct SetFileLayout {
+    QString stem;
+    int columns;
+    int written;
+    int fixtureRecords;
+};
+
+// Boxes `first` to `last` of array TextN show the lines from `line` on of a column of a file; an
+// editor's table says what a 0 in column or line stands for.
+struct Mapped {
+    int array;
+    int first;
+    int last;
+    const char* file;
+    int column;
+    int line;
+};
+
+// A cell that names itself: "Mathe1 s3 z5" is line 5 of column 3.
+inline QString cellName(const QString& file, int column, int line)
+{
+    return QStringLiteral("%1 s%2 z%3").arg(file).arg(column).arg(line);
+}
+
+// The file text of `records` self-naming lines; the cells in `changed` carry a star.
+inline QString selfNamedText(const QString& file, int columns, int records,
+                             const std::set<std::tuple<QString, int, int>>& changed = {})
+{
+    RecordWriter w;
+    for (int line = 1; line <= records; ++line) {
+        w.integer(line);
+        for (int c = 1; c <= columns; ++c)
+            w.string(cellName(file, c, line) + (changed.count({file, c, line}) ? QStringLiteral("*") : QString()));
+        w.endRecord();
+    }
+    return w.text();
+}
 
 // A text-block editor opened on the shipped program folder, and what its tests do with it.
 template <class Editor>
@@ -73,8 +119,42 @@ protected:
 
     bool isOpen() { return registry.IsLoaded(windowName_); }
 
+    // Every pupil of the shipped class moves into the class `className`.
+    void setClass(const QString& className)
+    {
+        QString names = readFile(QStringLiteral("Daten/Namen.Txt"));
+        names.replace(QRegularExpression(QStringLiteral("^(\\d+),\"[^\"]*\""), QRegularExpression::MultilineOption),
+                      QStringLiteral("\\1,\"") + className + QLatin1Char('"'));
+        writeFile(QStringLiteral("Daten/Namen.Txt"), names);
+    }
+
     // The bytes of every current file of the editor's set.
     virtual std::map<QString, QByteArray> currentSet() const = 0;
+
+    // "TexteAV.txt" has the default "TexteAVStandard.txt" in Daten\Standard.
+    static QString defaultName(const QString& current) { return StandardFileName(current).section(QLatin1Char('\\'), 1); }
+    // The bytes of the default of every current file, by the default's name.
+    std::map<QString, QByteArray> defaultSet() const
+    {
+        QStringList names;
+        for (const auto& file : currentSet())
+            names << defaultName(file.first);
+        return filesIn(QStringLiteral("Daten/Standard/"), names);
+    }
+
+    // Yes and the right password put every current file, as it lies on disk, over its default.
+    void checkPasswordCopiesTheCurrentSet(Editor& w, std::size_t files)
+    {
+        const auto current = currentSet();
+        messages->expect(PasswordQuestion, vbYes);
+        inputs->answerNext(QStringLiteral("Wolkenbruch"));
+        User::dblClick(w.Label1);
+        messages->verifyDone();
+        ASSERT_EQ(current.size(), files);
+        const auto defaults = defaultSet();
+        for (const auto& [name, bytes] : current)
+            EXPECT_EQ(defaults.at(defaultName(name)), bytes) << name.toStdString();
+    }
 
     struct LeavingCase {
         const char* what;
@@ -84,9 +164,16 @@ protected:
         bool asks;
     };
     // "Beenden" after each case asks, and is answered No, exactly where the case says; it writes
-    // nothing and the window closes.
-    void checkLeaving(const std::vector<LeavingCase>& cases, const QString& closeQuestion)
+    // nothing and the window closes. The cases of every editor come first.
+    void checkLeaving(const std::vector<LeavingCase>& editorCases, const QString& closeQuestion)
     {
+        const auto nothing = [](Editor&) {};
+        std::vector<LeavingCase> cases = {
+            {"nothing loaded", false, false, nothing, false},
+            {"right after loading", true, false, nothing, true},
+            {"right after saving", true, true, nothing, false},
+        };
+        cases.insert(cases.end(), editorCases.begin(), editorCases.end());
         for (const LeavingCase& c : cases) {
             SCOPED_TRACE(c.what);
             Editor& w = c.load ? openLoaded() : open();
@@ -141,6 +228,32 @@ protected:
         closeMenuWindows();
     }
 
+    // An edit, then "Beenden": Yes writes it without the overwrite question, and the window and the
+    // insertion dialog close.
+    void checkYesToTheCloseQuestionWritesTheEdit(Editor& w, TextBox& box, const QString& text, const QString& file,
+                                                 const QString& closeQuestion)
+    {
+        retype(box, text);
+        messages->expect(closeQuestion, vbYes);
+        User::click(w.Command6);
+        EXPECT_FALSE(isOpen());
+        EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+        EXPECT_TRUE(readFile(QStringLiteral("Daten/") + file).contains(QLatin1Char('"') + text + QLatin1Char('"')));
+    }
+
+    // Saving with `file` in Daten that cannot be written: the file keeps its old content, and the
+    // set counts as not saved.
+    void saveWithAFileThatCannotBeWritten(Editor& w, const QString& file)
+    {
+        const QByteArray before = readBytes(QStringLiteral("Daten/") + file);
+        Files::setWriteFailure([file](const QString& target) { return target.endsWith(QLatin1Char('/') + file); });
+        messages->expect(saveQuestion_, vbYes);
+        messages->expect(QStringLiteral("Die Datei Daten\\%1 konnte nicht gespeichert werden.").arg(file));
+        User::click(w.Command5);
+        EXPECT_EQ(readBytes(QStringLiteral("Daten/") + file), before);
+        EXPECT_FALSE(w.saved());
+    }
+
     // With a file that cannot be written, Yes to the close question keeps the window, since leaving
     // would lose the edits; No lets it go.
     void checkLeavingAfterAFailedSave(Editor& w, const QString& failedFile, const QString& closeQuestion)
@@ -152,6 +265,33 @@ protected:
         messages->expect(closeQuestion, vbNo);
         User::click(w.Command6);
         EXPECT_FALSE(isOpen());
+    }
+
+    // An edit still in its box is taken over by leaving it and asked about by the main menu; Yes
+    // saves it before the entry goes on. The end of the program asks too, and a save that fails
+    // keeps the program and the window.
+    void checkMenuAndEndAskAboutAnEdit(GsStart& start, const std::function<TextBox&(Editor&)>& box, const QString& file,
+                                       const QString& closeQuestion)
+    {
+        Editor& edited = openLoaded();
+        User::focus(box(edited));
+        User::typeText(box(edited), QStringLiteral(" und liest gern"));
+        messages->expect(closeQuestion, vbYes);
+        User::click(start.Command1(BehaviourEntry));
+        EXPECT_FALSE(isOpen());
+        EXPECT_TRUE(readFile(QStringLiteral("Daten/") + file).contains(QStringLiteral(" und liest gern\"")));
+        EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
+        closeMenuWindows();
+
+        Editor& ending = openLoaded();
+        User::focus(box(ending));
+        User::typeText(box(ending), QStringLiteral("!"));
+        Files::setWriteFailure([file](const QString& target) { return target.endsWith(QLatin1Char('/') + file); });
+        messages->expect(closeQuestion, vbYes);
+        messages->expect(QStringLiteral("Die Datei Daten\\%1 konnte nicht gespeichert werden.").arg(file));
+        EXPECT_FALSE(registry.EndProgram());
+        EXPECT_TRUE(isOpen());
+        EXPECT_EQ(application->quitCalls, 0);
     }
 
     // Gone again after a main-menu entry that opened the behaviour window.

@@ -1,7 +1,6 @@
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
 #include "core/ProgramFolder.h"
-#include "core/RecordFile.h"
 #include "core/Windows1252.h"
 #include "editors/GSAenderung12.h"
 #include "EditorTest.h"
@@ -10,10 +9,8 @@
 #include "registry/WindowRegistry.h"
 #include "TestProgram.h"
 #include "User.h"
-#include <QDir>
 #include <QFile>
 #include <QFont>
-#include <QRegularExpression>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -24,19 +21,14 @@ using namespace zt;
 
 namespace {
 
+using test::cellName;
 using test::LoadWarning;
-using test::PasswordQuestion;
+using test::Mapped;
+using test::selfNamedText;
+using test::SetFileLayout;
 const QString SaveQuestion = QStringLiteral("Im Programm für das 1. und 2. Schuljahr stehen dann nur die neuen");
 const QString CloseQuestion = QStringLiteral("Sie haben eventuelle Änderungen noch nicht gespeichert. Wollen Sie jetzt noch speichern ?");
 
-// A file of the set: columns, records the editor writes, records in a fixture (more than it
-// writes, so that the lines beyond must stay unwritten). "#" stands for the grade.
-struct SetFileLayout {
-    QString stem;
-    int columns;
-    int written;
-    int fixtureRecords;
-};
 const SetFileLayout Layouts[] = {
     {QStringLiteral("Interessen12"), 1, 16, 21}, {QStringLiteral("Sprechen#"), 3, 4, 11},
     {QStringLiteral("Lesen#"), 6, 7, 11},        {QStringLiteral("Schreiben#"), 6, 6, 11},
@@ -44,15 +36,7 @@ const SetFileLayout Layouts[] = {
     {QStringLiteral("Versetzung#"), 1, 4, 11},   {QStringLiteral("Zwischentexte"), 1, 0, 31},
 };
 
-// Boxes First to Last of array TextN show lines from Line on of a column.
-struct Mapped {
-    int array;
-    int first;
-    int last;
-    const char* file;
-    int column;
-    int line; // 0: the lead-in that depends on the grade
-};
+// Line 0: the lead-in that depends on the grade.
 const Mapped Mapping[] = {
     {1, 0, 15, "Interessen12", 1, 1},
     {2, 0, 3, "Sprechen#", 1, 1}, {2, 4, 7, "Sprechen#", 2, 1}, {2, 8, 11, "Sprechen#", 3, 1},
@@ -92,26 +76,6 @@ QStringList allCurrentFiles()
     return names;
 }
 
-QString standardName(const QString& current) { return QString(current).replace(QStringLiteral(".Txt"), QStringLiteral("Standard.Txt")); }
-
-// A cell that names itself: "Mathe1 s3 z5" is line 5 of column 3.
-QString cellName(const QString& file, int column, int line)
-{
-    return QStringLiteral("%1 s%2 z%3").arg(file).arg(column).arg(line);
-}
-
-// The file text of `records` self-naming lines; the cells in `changed` carry a star.
-QString selfNamedText(const QString& file, int columns, int records, const std::set<std::tuple<QString, int, int>>& changed = {})
-{
-    RecordWriter w;
-    for (int line = 1; line <= records; ++line) {
-        w.integer(line);
-        for (int c = 1; c <= columns; ++c)
-            w.string(cellName(file, c, line) + (changed.count({file, c, line}) ? QStringLiteral("*") : QString()));
-        w.endRecord();
-    }
-    return w.text();
-}
 
 class Grade12EditorTest : public test::EditorTest<GSAenderung12> {
 protected:
@@ -121,14 +85,6 @@ protected:
     {
         EditorTest::SetUp();
         setClass(QStringLiteral("1a"));
-    }
-
-    void setClass(const QString& className)
-    {
-        QString names = readFile(QStringLiteral("Daten/Namen.Txt"));
-        names.replace(QRegularExpression(QStringLiteral("^(\\d+),\"[^\"]*\""), QRegularExpression::MultilineOption),
-                      QStringLiteral("\\1,\"") + className + QLatin1Char('"'));
-        writeFile(QStringLiteral("Daten/Namen.Txt"), names);
     }
 
     // Both grade sets and the lead-ins, every cell naming itself.
@@ -149,13 +105,6 @@ protected:
     }
 
     std::map<QString, QByteArray> currentSet() const override { return filesIn(QStringLiteral("Daten/"), allCurrentFiles()); }
-    std::map<QString, QByteArray> defaultSet() const
-    {
-        QStringList names;
-        for (const QString& name : allCurrentFiles())
-            names << standardName(name);
-        return filesIn(QStringLiteral("Daten/Standard/"), names);
-    }
 };
 
 TEST_F(Grade12EditorTest, EveryBoxShowsAndStoresItsCellAndSavingWritesTheGradesFilesWhole)
@@ -252,9 +201,6 @@ TEST_F(Grade12EditorTest, GradeOneHidesTheSixthNumbersColumnAndSharesLeadIn22)
 TEST_F(Grade12EditorTest, TheCloseQuestionFollowsTheSavedState)
 {
     checkLeaving({
-        {"nothing loaded", false, false, [](GSAenderung12&) {}, false},
-        {"right after loading", true, false, [](GSAenderung12&) {}, true},
-        {"right after saving", true, true, [](GSAenderung12&) {}, false},
         {"an area button after saving", true, true, [](GSAenderung12& w) { User::click(w.Command1(4)); }, false},
         {"a box left after saving, unchanged", true, true, [](GSAenderung12& w) { User::click(w.Text1(3)); }, true},
     }, CloseQuestion);
@@ -265,13 +211,9 @@ TEST_F(Grade12EditorTest, YesToTheCloseQuestionSavesWithoutTheOverwriteQuestion)
     GSAenderung12& w = openLoaded();
     User::click(w.Command2(0));
     User::click(w.Command1(8));
-    retype(w.Text7(5), QStringLiteral("findet sich im Raum gut zurecht"));
-    messages->expect(CloseQuestion, vbYes);
-    User::click(w.Command6);
-    EXPECT_FALSE(isOpen());
-    EXPECT_FALSE(registry.IsLoaded(WindowNames::Insertion));
+    checkYesToTheCloseQuestionWritesTheEdit(w, w.Text7(5), QStringLiteral("findet sich im Raum gut zurecht"),
+                                            QStringLiteral("Mathe1.Txt"), CloseQuestion);
     EXPECT_TRUE(readFile(QStringLiteral("Daten/Mathe1.Txt")).startsWith(QStringLiteral("1,")));
-    EXPECT_TRUE(readFile(QStringLiteral("Daten/Mathe1.Txt")).contains(QStringLiteral("\"findet sich im Raum gut zurecht\"")));
 }
 
 TEST_F(Grade12EditorTest, TheTitleBarTheMainMenuAndTheEndOfTheProgramAskOnlyForUnsavedEdits)
@@ -279,43 +221,14 @@ TEST_F(Grade12EditorTest, TheTitleBarTheMainMenuAndTheEndOfTheProgramAskOnlyForU
     auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
     checkTitleBarAndUntouchedSet(start, CloseQuestion);
 
-    // An edit still in its box is taken over by leaving it and asked about; Yes saves it before the
-    // entry goes on.
-    GSAenderung12& edited = openLoaded();
-    User::focus(edited.Text1(4));
-    User::typeText(edited.Text1(4), QStringLiteral(" und liest gern"));
-    messages->expect(CloseQuestion, vbYes);
-    User::click(start.Command1(0));
-    EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(readFile(QStringLiteral("Daten/Interessen12.Txt")).contains(QStringLiteral(" und liest gern\"")));
-    EXPECT_EQ(readBytes(QStringLiteral("Daten/AktivForm.txt")), QByteArray("0\r\n"));
-    closeMenuWindows();
-
-    // The end of the program asks too; a save that fails keeps the program and the window.
-    GSAenderung12& ending = openLoaded();
-    User::focus(ending.Text1(5));
-    User::typeText(ending.Text1(5), QStringLiteral("!"));
-    Files::setWriteFailure([](const QString& target) { return target.endsWith(QStringLiteral("/Interessen12.Txt")); });
-    messages->expect(CloseQuestion, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\Interessen12.Txt konnte nicht gespeichert werden."));
-    EXPECT_FALSE(registry.EndProgram());
-    EXPECT_TRUE(isOpen());
-    EXPECT_EQ(application->quitCalls, 0);
+    checkMenuAndEndAskAboutAnEdit(start, [](GSAenderung12& w) -> TextBox& { return w.Text1(4); },
+                                  QStringLiteral("Interessen12.Txt"), CloseQuestion);
 }
 
 TEST_F(Grade12EditorTest, ThePasswordCopiesAllFourteenFilesOfBothGrades)
 {
     installSelfNamedSet();
-    const auto current = currentSet();
-    GSAenderung12& w = openLoaded();
-    messages->expect(PasswordQuestion, vbYes);
-    inputs->answerNext(QStringLiteral("Wolkenbruch"));
-    User::dblClick(w.Label1);
-    messages->verifyDone();
-    const auto defaults = defaultSet();
-    ASSERT_EQ(current.size(), 14u);
-    for (const auto& [name, bytes] : current)
-        EXPECT_EQ(defaults.at(standardName(name)), bytes) << name.toStdString();
+    checkPasswordCopiesTheCurrentSet(openLoaded(), 14);
 }
 
 TEST_F(Grade12EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
@@ -332,14 +245,8 @@ TEST_F(Grade12EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
 
     // A file that cannot be written keeps its old content; the others are written, and leaving
     // does not drop the edits.
-    const QByteArray mathe = readBytes(QStringLiteral("Daten/Mathe1.Txt"));
-    Files::setWriteFailure([](const QString& target) { return target.endsWith(QStringLiteral("/Mathe1.Txt")); });
-    messages->expect(SaveQuestion, vbYes);
-    messages->expect(QStringLiteral("Die Datei Daten\\Mathe1.Txt konnte nicht gespeichert werden."));
-    User::click(w.Command5);
-    EXPECT_EQ(readBytes(QStringLiteral("Daten/Mathe1.Txt")), mathe);
+    saveWithAFileThatCannotBeWritten(w, QStringLiteral("Mathe1.Txt"));
     EXPECT_EQ(readFile(QStringLiteral("Daten/Lesen1.Txt")).count(QStringLiteral("\r\n")), 7);
-    EXPECT_FALSE(w.saved());
     checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\Mathe1.Txt"), CloseQuestion);
 }
 
