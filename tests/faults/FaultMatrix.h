@@ -58,8 +58,9 @@ struct WindowRow {
     // Acts a little as the teacher would and checks that the main controls respond, saves where
     // the window saves, and leaves it.
     std::function<void(Form&, ScriptedInputBox&)> visit;
-    // Without pupils the window says so and closes at once.
-    bool closesWithoutPupils = false;
+    // Part of the message with which the window closes at once when it has nothing to work on;
+    // empty for a window that always stays.
+    QString closesWith = {};
 };
 
 // Opens the row's window once per fault of each of its paths, on a fresh copy of the shipped

@@ -228,7 +228,7 @@ const WindowRow Rows[] = {
             data(QStringLiteral("Versetzung2.Txt"), Reads, 11), data(QStringLiteral("Sportusw.Txt"), Reads, 11),
             data(QStringLiteral("Zwischentexte.Txt"), Reads, 26), DataFolder, BackupFolder, PictureFolder},
            store(QStringLiteral("12Speicher")), store(QStringLiteral("12Sperre"))}),
-     visitCompetences, true},
+     visitCompetences, QStringLiteral("enthält keine Kinder")},
     {"BehaviourBlocks", WindowNames::BehaviourEditor, QStringLiteral("2a"), BehaviourBlocksEditor,
      {data(QStringLiteral("AVKategorien.txt"), ReadsAndWrites, 8), data(QStringLiteral("TexteAV.txt"), ReadsAndWrites, 11),
       data(QStringLiteral("SVKategorien.txt"), ReadsAndWrites, 8), data(QStringLiteral("TexteSV.txt"), ReadsAndWrites, 11),
