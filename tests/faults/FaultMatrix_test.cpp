@@ -100,34 +100,33 @@ void visitCompetences(Form& form, ScriptedInputBox&)
     User::click(w.Command3);
 }
 
-// Loads the current set or the defaults, changes a line and saves it as the current set; the
-// defaults are then replaced by the current files behind the password.
-void visitBehaviourEditor(GSAVSVAenderung& w, int set, ScriptedInputBox& inputs)
+// Loads a set, changes a line and saves the set as the current one; after the defaults, the
+// password copy puts the current files over them.
+void visitEditor(TextBlockEditor& w, CommandButton& load, CommandButton& area, TextBox& line, bool defaults,
+                 ScriptedInputBox& inputs)
 {
-    User::click(w.Command1(set));
+    User::click(load);
     ASSERT_TRUE(w.Command5.visible());
-    User::click(w.Command4(1));
-    User::typeText(w.Text2(1), QStringLiteral(" neu"));
+    User::click(area);
+    User::typeText(line, QStringLiteral(" neu"));
     User::click(w.Command5);
-    if (set == 0) {
+    if (defaults) {
         inputs.answerNext(Password);
         User::dblClick(w.Label1);
     }
     User::click(w.Command6);
 }
 
-void visitGradeEditor(GSAenderung12& w, int set, ScriptedInputBox& inputs)
+void visitBehaviourEditor(Form& form, bool defaults, ScriptedInputBox& inputs)
 {
-    User::click(w.Command3(set));
-    ASSERT_TRUE(w.Command5.visible());
-    User::click(w.Command1(3));
-    User::typeText(w.Text2(1), QStringLiteral(" neu"));
-    User::click(w.Command5);
-    if (set == 0) {
-        inputs.answerNext(Password);
-        User::dblClick(w.Label1);
-    }
-    User::click(w.Command6);
+    auto& w = as<GSAVSVAenderung>(form);
+    visitEditor(w, w.Command1(defaults ? 0 : 1), w.Command4(1), w.Text2(1), defaults, inputs);
+}
+
+void visitGradeEditor(Form& form, bool defaults, ScriptedInputBox& inputs)
+{
+    auto& w = as<GSAenderung12>(form);
+    visitEditor(w, w.Command3(defaults ? 0 : 1), w.Command1(3), w.Text2(1), defaults, inputs);
 }
 
 void visitInsertion(Form& form, ScriptedInputBox& inputs)
@@ -233,7 +232,7 @@ const WindowRow Rows[] = {
      {data(QStringLiteral("AVKategorien.txt"), ReadsAndWrites, 8), data(QStringLiteral("TexteAV.txt"), ReadsAndWrites, 11),
       data(QStringLiteral("SVKategorien.txt"), ReadsAndWrites, 8), data(QStringLiteral("TexteSV.txt"), ReadsAndWrites, 11),
       DataFolder},
-     [](Form& f, ScriptedInputBox& inputs) { visitBehaviourEditor(as<GSAVSVAenderung>(f), 1, inputs); }},
+     [](Form& f, ScriptedInputBox& inputs) { visitBehaviourEditor(f, false, inputs); }},
     {"BehaviourBlockDefaults", WindowNames::BehaviourEditor, QStringLiteral("2a"), BehaviourBlocksEditor,
      {data(QStringLiteral("Standard\\AVKategorienStandard.txt"), ReadsAndWrites, 8),
       data(QStringLiteral("Standard\\TexteAVStandard.txt"), ReadsAndWrites, 11),
@@ -241,13 +240,13 @@ const WindowRow Rows[] = {
       data(QStringLiteral("Standard\\TexteSVStandard.txt"), ReadsAndWrites, 11), data(QStringLiteral("AVKategorien.txt"), Writes),
       data(QStringLiteral("TexteAV.txt"), Writes), data(QStringLiteral("SVKategorien.txt"), Writes),
       data(QStringLiteral("TexteSV.txt"), Writes), PathUse{QStringLiteral("Daten\\Standard"), Folder}},
-     [](Form& f, ScriptedInputBox& inputs) { visitBehaviourEditor(as<GSAVSVAenderung>(f), 0, inputs); }},
+     [](Form& f, ScriptedInputBox& inputs) { visitBehaviourEditor(f, true, inputs); }},
     {"GradeBlocks", WindowNames::Grade12Editor, QStringLiteral("2a"), GradeBlocksEditor,
      join({{data(QStringLiteral("Namen.Txt")), data(QStringLiteral("Basisdaten.txt")),
             data(QStringLiteral("Interessen12.Txt"), ReadsAndWrites, 21), data(QStringLiteral("Zwischentexte.Txt"), Reads, 31),
             DataFolder},
            gradeBlocks(QStringLiteral("2"), false, ReadsAndWrites)}),
-     [](Form& f, ScriptedInputBox& inputs) { visitGradeEditor(as<GSAenderung12>(f), 1, inputs); }},
+     [](Form& f, ScriptedInputBox& inputs) { visitGradeEditor(f, false, inputs); }},
     // The defaults of the class's grade are loaded and saved as its current files; the password
     // copy then puts the current files of both grades over their defaults.
     {"GradeBlockDefaults", WindowNames::Grade12Editor, QStringLiteral("2a"), GradeBlocksEditor,
@@ -257,7 +256,7 @@ const WindowRow Rows[] = {
             PathUse{QStringLiteral("Daten\\Standard"), Folder}},
            gradeBlocks(QStringLiteral("2"), true, ReadsAndWrites), gradeBlocks(QStringLiteral("2"), false, Writes),
            gradeBlocks(QStringLiteral("1"), false, CopiesFrom), gradeBlocks(QStringLiteral("1"), true, Writes)}),
-     [](Form& f, ScriptedInputBox& inputs) { visitGradeEditor(as<GSAenderung12>(f), 0, inputs); }},
+     [](Form& f, ScriptedInputBox& inputs) { visitGradeEditor(f, true, inputs); }},
     insertionRow("InsertionForBehaviour", BehaviourEntry, {snippets(QStringLiteral("Einfügungen1.txt"))}),
     insertionRow("InsertionForCompetences", CompetencesEntry, {snippets(QStringLiteral("Einfügungen2.txt"))}),
     insertionRow("InsertionForSupportAndClubs", SupportClubsEntry, {snippets(QStringLiteral("Einfügungen2.txt"))}),
