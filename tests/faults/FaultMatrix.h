@@ -73,7 +73,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
     void runCells();
-    void answerQuestions(int answer);
 
 private:
     struct Stamp {
@@ -84,6 +83,7 @@ private:
         bool operator==(const Stamp&) const = default;
     };
     using Stamps = std::map<QString, Stamp>;
+    void answerQuestions(int answer);
     void prepare(const WindowRow& row);
     void restore();
     Stamps stamps() const;
@@ -97,7 +97,7 @@ private:
     void checkFiles(const Stamps& before) const;
     QString absolute(const QString& relativePath) const;
 
-    // Beside memory where there is a memory file system: the program syncs every write.
+    // In memory where the system has a memory file system, since the program syncs every write.
     std::unique_ptr<QTemporaryDir> folder_;
     std::map<QString, QByteArray> prepared_;
     // The files as the last restore left them.
