@@ -133,14 +133,14 @@ QString RecordReader::rawField()
 
 QString RecordReader::string() { return rawField(); }
 
-qint16 RecordReader::integer()
+qint16 RecordReader::integer(qint16 fallback)
 {
     const QString field = rawField();
     bool ok = false;
     const int value = field.toInt(&ok);
     if (!ok || value < -32768 || value > 32767) {
         damaged_ = true;
-        return 0;
+        return fallback;
     }
     return static_cast<qint16>(value);
 }

@@ -28,7 +28,8 @@ public:
     explicit RecordReader(QString text);
 
     QString string();
-    qint16 integer();
+    // A field that holds no number gives the fallback.
+    qint16 integer(qint16 fallback = 0);
     // True once nothing but blanks and line ends is left.
     bool atEnd() const;
     // True when a field was asked for beyond the end, an integer field held no number, a quote
@@ -72,7 +73,9 @@ NumberedResult readNumbered(RecordReader& reader, int limit, ReadRest readRest)
             break;
         }
         const int slot = result.count;
-        result.count = reader.integer();
+        // An unreadable number is taken for the next one: the records after it keep their slots
+        // instead of starting again at slot 0.
+        result.count = reader.integer(static_cast<qint16>(slot + 1));
         readRest(slot);
         ++records;
     }

@@ -91,6 +91,8 @@ TEST(RecordFile, NumberedRecordsLandInTheSlotOfThePreviousNumber)
         {QStringLiteral("1,\"a\"\r\n"), {QStringLiteral("a")}, 1},
         {QStringLiteral("3,\"a\"\r\n1,\"b\"\r\n2,\"c\"\r\n"), {QStringLiteral("a"), QStringLiteral("c"), QString(), QStringLiteral("b")}, 2},
         {QString(), {}, 0},
+        // An unreadable number counts as the next one, so the records after it keep their slots.
+        {QStringLiteral("1,\"a\"\r\nzwei,\"b\"\r\n3,\"c\"\r\n"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 3},
     };
     for (const Case& c : cases) {
         RecordReader r(c.file);
