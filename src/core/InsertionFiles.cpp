@@ -30,6 +30,8 @@ PlaceholderList readPlaceholderFile()
         reportMissingFile(PlaceholderFile);
         return list;
     }
+    // The shipped list is never written: empty, it has lost its placeholders.
+    const bool empty = reader->atEnd();
     const NumberedResult read = readNumbered(*reader, PlaceholderSlots, [&](int slot) {
         const QString token = reader->string();
         const QString description = reader->string();
@@ -39,7 +41,7 @@ PlaceholderList readPlaceholderFile()
         }
     });
     list.count = std::clamp(read.count, 0, PlaceholderSlots);
-    if (reader->damaged())
+    if (empty || reader->damaged())
         reportDamagedFile(PlaceholderFile);
     if (read.truncated)
         reportTooManyRecords(PlaceholderFile, PlaceholderSlots);

@@ -193,6 +193,8 @@ StudentList loadStudents()
         reportMissingFile(StudentsFile);
         return list;
     }
+    // The master data always write at least one pupil: an empty list has lost its pupils.
+    const bool empty = reader->atEnd();
     const NumberedResult result = readNumbered(*reader, PupilSlots, [&](int slot) {
         StudentRecord scratch;
         StudentRecord& target = slot >= 0 && slot < PupilSlots ? list.Slots[slot] : scratch;
@@ -202,7 +204,7 @@ StudentList loadStudents()
     list.Count = std::clamp(result.count, 0, PupilSlots);
     if (result.truncated)
         reportTooManyRecords(StudentsFile, PupilSlots);
-    list.Damaged = reader->damaged();
+    list.Damaged = empty || reader->damaged();
     if (list.Damaged)
         reportDamagedFile(StudentsFile);
     return list;
@@ -216,13 +218,14 @@ std::optional<QString> loadClassName()
         return std::nullopt;
     }
     QString className;
+    const bool empty = reader->atEnd();
     while (!reader->atEnd()) {
         reader->integer();
         StudentRecord s;
         readStudent(*reader, s);
         className = s.ClassName;
     }
-    if (reader->damaged())
+    if (empty || reader->damaged())
         reportDamagedFile(StudentsFile);
     return className;
 }

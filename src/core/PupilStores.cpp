@@ -5,10 +5,10 @@
 
 namespace zt {
 
-StudentKey StudentKey::read(RecordReader& reader)
+StudentKey StudentKey::read(RecordReader& reader, int expectedNumber)
 {
     StudentKey key;
-    key.Number = reader.integer();
+    key.Number = reader.integer(static_cast<qint16>(expectedNumber));
     key.ClassName = reader.string();
     key.Surname = reader.string();
     key.FirstName = reader.string();
@@ -48,7 +48,8 @@ StoreReading ReadStore(const PupilStore& store, const StudentList& pupils, SlotR
             break;
         }
         const int slot = rule == SlotRule::ByNumber ? previousNumber : records;
-        const StudentKey key = StudentKey::read(*reader);
+        // A damaged number must not move the records after it to slot 0.
+        const StudentKey key = StudentKey::read(*reader, previousNumber + 1);
         readFields(*reader, slot);
         ++records;
         previousNumber = key.Number;

@@ -18,7 +18,8 @@ struct StudentKey {
     QString Surname;
     QString FirstName;
 
-    static StudentKey read(RecordReader& reader);
+    // A number that cannot be read is taken to be the expected one.
+    static StudentKey read(RecordReader& reader, int expectedNumber = 0);
     void write(RecordWriter& writer) const;
 };
 

@@ -3,6 +3,20 @@
 
 namespace zt {
 
+namespace {
+// Control codes and the bytes that Windows-1252 leaves unassigned belong to no text the program
+// writes: the file was damaged or is no text file.
+bool isText(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x20)
+        return u == u'\t' || u == u'\r' || u == u'\n';
+    return u < 0x7F || u > 0x9F;
+}
+
+bool isSeparator(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+} // namespace
+
 void RecordWriter::separate()
 {
     if (fieldInRecord_)
@@ -13,8 +27,10 @@ void RecordWriter::separate()
 RecordWriter& RecordWriter::string(const QString& text)
 {
     separate();
+    QString field = QString(text).replace(QLatin1Char('"'), QLatin1Char('\''));
+    field.removeIf([](QChar c) { return !isText(c); });
     text_ += QLatin1Char('"');
-    text_ += QString(text).replace(QLatin1Char('"'), QLatin1Char('\''));
+    text_ += field;
     text_ += QLatin1Char('"');
     return *this;
 }
@@ -33,7 +49,12 @@ RecordWriter& RecordWriter::endRecord()
     return *this;
 }
 
-RecordReader::RecordReader(QString text) : text_(std::move(text)) {}
+RecordReader::RecordReader(QString text) : text_(std::move(text))
+{
+    const qsizetype size = text_.size();
+    text_.removeIf([](QChar c) { return !isText(c); });
+    damaged_ = text_.size() != size;
+}
 
 void RecordReader::skipBlanks()
 {
@@ -58,10 +79,6 @@ void RecordReader::passSeparator()
         ++pos_;
     }
 }
-
-namespace {
-bool isSeparator(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
-} // namespace
 
 qsizetype RecordReader::nextSeparator(qsizetype from) const
 {
@@ -116,14 +133,14 @@ QString RecordReader::rawField()
 
 QString RecordReader::string() { return rawField(); }
 
-qint16 RecordReader::integer()
+qint16 RecordReader::integer(qint16 fallback)
 {
     const QString field = rawField();
     bool ok = false;
     const int value = field.toInt(&ok);
     if (!ok || value < -32768 || value > 32767) {
         damaged_ = true;
-        return 0;
+        return fallback;
     }
     return static_cast<qint16>(value);
 }

@@ -8,7 +8,8 @@ namespace zt {
 // integers bare, every record ended by CR LF.
 class RecordWriter {
 public:
-    // A double quote cannot be stored (there is no escape): it is written as an apostrophe.
+    // A double quote cannot be stored (there is no escape): it is written as an apostrophe. Control
+    // codes, which a reader takes for damage, are left out.
     RecordWriter& string(const QString& text);
     RecordWriter& integer(int value);
     RecordWriter& endRecord();
@@ -27,11 +28,13 @@ public:
     explicit RecordReader(QString text);
 
     QString string();
-    qint16 integer();
+    // A field that holds no number gives the fallback.
+    qint16 integer(qint16 fallback = 0);
     // True once nothing but blanks and line ends is left.
     bool atEnd() const;
-    // True when a field was asked for beyond the end, an integer field held no number, or a quote
-    // stood where none belongs (in an unquoted field, or a quoted field without its closing quote).
+    // True when a field was asked for beyond the end, an integer field held no number, a quote
+    // stood where none belongs (in an unquoted field, or a quoted field without its closing quote),
+    // or the text held characters that are no text (control codes), which the reader drops.
     bool damaged() const { return damaged_; }
 
 private:
@@ -70,7 +73,9 @@ NumberedResult readNumbered(RecordReader& reader, int limit, ReadRest readRest)
             break;
         }
         const int slot = result.count;
-        result.count = reader.integer();
+        // An unreadable number is taken for the next one: the records after it keep their slots
+        // instead of starting again at slot 0.
+        result.count = reader.integer(static_cast<qint16>(slot + 1));
         readRest(slot);
         ++records;
     }

@@ -17,12 +17,15 @@ FileRead readFile(const QString& nameInDaten, int slotLimit, ReadRecord readReco
         reportMissingFile(path);
         return {};
     }
+    // Every block file the program writes holds records: an empty one has lost them.
+    const bool empty = reader->atEnd();
     const NumberedResult result = readNumbered(*reader, slotLimit, [&](int slot) { readRecord(*reader, slot); });
     if (result.truncated)
         reportTooManyRecords(path, slotLimit);
-    if (reader->damaged())
+    const bool damaged = empty || reader->damaged();
+    if (damaged)
         reportDamagedFile(path);
-    return {true, reader->damaged()};
+    return {true, damaged};
 }
 } // namespace
 

@@ -81,6 +81,14 @@ TEST_F(PupilStoresTest, OverlongAndDamagedStoresAreReported)
     writeFile(QStringLiteral("Daten/12Speicher.txt"), QStringLiteral("1,\"1a\",\"Meier\""));
     read(SlotRule::ByOrder, KeyCheck::None, result);
     expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\12Speicher.txt"));
+
+    // A number that cannot be read moves no text to another pupil: the next record keeps its slot.
+    writeFile(QStringLiteral("Daten/12Speicher.txt"), QStringLiteral("x,\"1a\",\"Meier\",\"Anna\",\"a\"\r\n"
+                                                                     "2,\"1a\",\"Kaya\",\"Emre\",\"b\"\r\n"));
+    EXPECT_EQ(read(SlotRule::ByNumber, KeyCheck::Surname, result),
+              (std::map<int, QString>{{0, QStringLiteral("a")}, {1, QStringLiteral("b")}}));
+    EXPECT_EQ(result, StoreReading::Read);
+    expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\12Speicher.txt"));
 }
 
 TEST_F(PupilStoresTest, WritingTakesTheKeysFromTheListAndCopiesByDay)

@@ -1,5 +1,6 @@
 #include "core/MasterData.h"
 #include "core/RecordFile.h"
+#include "core/Windows1252.h"
 #include "ProgramFolderTest.h"
 
 using namespace zt;
@@ -65,6 +66,23 @@ TEST(RecordFile, AStrayOrMissingQuoteMarksTheFileDamagedAndCostsNoOtherField)
     }
 }
 
+// No text the program writes holds a control code or a byte Windows-1252 leaves unassigned: a file
+// with one was damaged or is no text file. The reader drops them, the writer never writes them.
+TEST(RecordFile, CharactersThatAreNoTextMarkTheFileDamagedAndAreDropped)
+{
+    QByteArray bytes("1,\"Mei\x81");
+    bytes.append('\0').append("er\x9D\"\r\n2,\"Tab\tund \x80\"\r\n");
+    RecordReader r(decodeWindows1252(bytes));
+    EXPECT_EQ(r.integer(), 1);
+    EXPECT_EQ(r.string(), QStringLiteral("Meier"));
+    EXPECT_EQ(r.integer(), 2);
+    EXPECT_EQ(r.string(), QStringLiteral("Tab\tund €"));
+    EXPECT_TRUE(r.damaged());
+    RecordWriter w;
+    w.string(QStringLiteral("Zeile\x0B mit\u0081 Steuerzeichen\r\nund Umbruch")).endRecord();
+    EXPECT_EQ(w.text(), QStringLiteral("\"Zeile mit Steuerzeichen\r\nund Umbruch\"\r\n"));
+}
+
 TEST(RecordFile, NumberedRecordsLandInTheSlotOfThePreviousNumber)
 {
     struct Case { QString file; std::vector<QString> expected; int count; };
@@ -73,6 +91,8 @@ TEST(RecordFile, NumberedRecordsLandInTheSlotOfThePreviousNumber)
         {QStringLiteral("1,\"a\"\r\n"), {QStringLiteral("a")}, 1},
         {QStringLiteral("3,\"a\"\r\n1,\"b\"\r\n2,\"c\"\r\n"), {QStringLiteral("a"), QStringLiteral("c"), QString(), QStringLiteral("b")}, 2},
         {QString(), {}, 0},
+        // An unreadable number counts as the next one, so the records after it keep their slots.
+        {QStringLiteral("1,\"a\"\r\nzwei,\"b\"\r\n3,\"c\"\r\n"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 3},
     };
     for (const Case& c : cases) {
         RecordReader r(c.file);
@@ -156,6 +176,18 @@ TEST_F(MasterDataFiles, MissingAndOverlongFilesAreReportedAndReadAsFarAsTheyGo)
     expectProblem(FileProblem::TooManyRecords, QStringLiteral("Daten\\Namen.Txt"));
     EXPECT_EQ(list.Count, 36);
     EXPECT_EQ(list.Slots[35].Surname, QStringLiteral("N36"));
+}
+
+// The master data always write a pupil, so a pupil list without records has lost them.
+TEST_F(MasterDataFiles, AnEmptyPupilListIsDamaged)
+{
+    writeFile(QStringLiteral("Daten/Namen.Txt"), QStringLiteral("\r\n"));
+    const StudentList list = loadStudents();
+    expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\Namen.Txt"));
+    EXPECT_TRUE(list.Damaged);
+    EXPECT_EQ(list.Count, 0);
+    EXPECT_EQ(loadClassName(), QString());
+    expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\Namen.Txt"));
 }
 
 TEST_F(MasterDataFiles, BaseDataRoundTripAsWindows1252)

@@ -8,6 +8,8 @@ void ScriptedMessageBox::expect(const QString& promptPart, int answer) { script_
 int ScriptedMessageBox::show(const QString& prompt, int style, const QString& title)
 {
     shown_.push_back({prompt, style, title});
+    if (script_.empty() && unscripted_)
+        return unscripted_(shown_.back());
     if (script_.empty()) {
         ADD_FAILURE() << "Unexpected message box: " << prompt.toStdString();
         return vbCancel;

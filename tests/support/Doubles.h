@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace zt::test {
@@ -22,6 +23,8 @@ public:
     int show(const QString& prompt, int style, const QString& title) override;
     // Fails the test for every expected message that never came.
     void verifyDone();
+    // Once set, a message beyond the script is answered by the rule instead of failing the test.
+    void answerUnscripted(std::function<int(const ShownMessage&)> rule) { unscripted_ = std::move(rule); }
     const std::vector<ShownMessage>& shown() const { return shown_; }
     void clearShown() { shown_.clear(); }
 
@@ -29,6 +32,7 @@ private:
     struct Expected { QString promptPart; int answer; };
     std::deque<Expected> script_;
     std::vector<ShownMessage> shown_;
+    std::function<int(const ShownMessage&)> unscripted_;
 };
 
 class ScriptedInputBox : public InputBoxService {
