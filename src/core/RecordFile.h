@@ -36,6 +36,7 @@ public:
     // stood where none belongs (in an unquoted field, or a quoted field without its closing quote),
     // or the text held characters that are no text (control codes), which the reader drops.
     bool damaged() const { return damaged_; }
+    void markDamaged() { damaged_ = true; }
 
 private:
     void skipBlanks();
@@ -76,6 +77,9 @@ NumberedResult readNumbered(RecordReader& reader, int limit, ReadRest readRest)
         // An unreadable number is taken for the next one: the records after it keep their slots
         // instead of starting again at slot 0.
         result.count = reader.integer(static_cast<qint16>(slot + 1));
+        // A record that has no slot is lost to the reader: the file counts as damaged.
+        if (slot < 0 || slot >= limit || result.count > limit)
+            reader.markDamaged();
         readRest(slot);
         ++records;
     }

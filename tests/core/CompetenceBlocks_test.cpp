@@ -19,9 +19,11 @@ TEST_F(CompetenceBlocksTest, RecordsLandInTheRowOfTheirNumberWithinTheRowsKept)
     const BlockTable table = readBlockTable(QStringLiteral("Lesen1.Txt"), 2, 3);
     EXPECT_EQ(table.cell(0, 1), QStringLiteral("a"));
     EXPECT_EQ(table.cell(1, 2), QStringLiteral("d"));
-    // Record 3 names row 2 for the next one; row 4 lies beyond the rows kept.
+    // Record 3 names row 2 for the next one; row 4 lies beyond the rows kept, so the file is
+    // told as damaged: saving it again would lose that record.
     EXPECT_EQ(table.cell(3, 1), QString());
     EXPECT_EQ(table.cell(0, 3), QString());
+    expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\Lesen1.Txt"));
 
     writeFile(QStringLiteral("Daten/Lesen1.Txt"), QStringLiteral("1,\"a\"\r\n2,\"b\"\r\n3,\"c\"\r\n4,\"d\"\r\n"));
     EXPECT_EQ(readBlockTable(QStringLiteral("Lesen1.Txt"), 1, 3).cell(2, 1), QStringLiteral("c"));

@@ -190,6 +190,18 @@ TEST_F(MasterDataFiles, AnEmptyPupilListIsDamaged)
     expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\Namen.Txt"));
 }
 
+TEST_F(MasterDataFiles, ARecordNumberedBeyondTheSlotsMarksTheListDamaged)
+{
+    writeFile(QStringLiteral("Daten/Namen.Txt"),
+              QStringLiteral("1,\"3a\",\"A\",\"a\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                             "40,\"3a\",\"B\",\"b\",\"m\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                             "41,\"3a\",\"C\",\"c\",\"m\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+    const StudentList list = loadStudents();
+    expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\Namen.Txt"));
+    EXPECT_TRUE(list.Damaged);
+    EXPECT_EQ(list.Slots[1].Surname, QStringLiteral("B"));
+}
+
 TEST_F(MasterDataFiles, BaseDataRoundTripAsWindows1252)
 {
     BaseDataRecord b;
