@@ -1,11 +1,13 @@
 // Every window against every fault of the files it reads or writes. A window is one row.
 #include "FaultMatrix.h"
 #include "app/GsStart.h"
+#include "composition/GSAGFI.h"
 #include "composition/GsArbeitsverhalten.h"
 #include "composition/Kompetenzen.h"
 #include "core/ActiveForm.h"
 #include "editors/GSAVSVAenderung.h"
 #include "editors/GSAenderung12.h"
+#include "editors/GSAenderung34.h"
 #include "insertion/Einfuegungen.h"
 #include "masterdata/GsBasis.h"
 #include "registry/WindowNames.h"
@@ -100,6 +102,18 @@ void visitCompetences(Form& form, ScriptedInputBox&)
     User::click(w.Command3);
 }
 
+void visitSupportClubs(Form& form, ScriptedInputBox&)
+{
+    auto& w = as<GSAGFI>(form);
+    User::chooseItem(w.Combo1, 0);
+    User::click(w.Command2(0));
+    if (w.Check1(0).widget()->isEnabled())
+        User::click(w.Check1(0));
+    if (w.Command1(0).enabled())
+        User::click(w.Command1(0));
+    User::click(w.Command1(1));
+}
+
 // Loads a set, changes a line and saves the set as the current one; after the defaults, the
 // password copy puts the current files over them.
 void visitEditor(TextBlockEditor& w, CommandButton& load, CommandButton& area, TextBox& line, bool defaults,
@@ -127,6 +141,12 @@ void visitGradeEditor(Form& form, bool defaults, ScriptedInputBox& inputs)
 {
     auto& w = as<GSAenderung12>(form);
     visitEditor(w, w.Command3(defaults ? 0 : 1), w.Command1(3), w.Text2(1), defaults, inputs);
+}
+
+void visitGrade34Editor(Form& form, bool defaults, ScriptedInputBox& inputs)
+{
+    auto& w = as<GSAenderung34>(form);
+    visitEditor(w, w.Command1(defaults ? 0 : 1), w.Command2(0), w.Text1(1), defaults, inputs);
 }
 
 void visitInsertion(Form& form, ScriptedInputBox& inputs)
@@ -195,6 +215,25 @@ std::vector<PathUse> gradeBlocks(const QString& grade, bool defaults, int use)
     return files;
 }
 
+// The grade 3/4 block files with the records a window keeps of each: the editor's arrays, or
+// the composition window's rows.
+enum class Keeper { Editor, Composition };
+
+std::vector<PathUse> grade34Blocks(Keeper keeper, bool defaults, int use)
+{
+    const bool editor = keeper == Keeper::Editor;
+    const std::pair<const char*, int> files[] = {{"Förder34", editor ? 11 : 9},    {"Zensurabweichung", editor ? 11 : 8},
+                                                 {"Interessen34", 16},              {"Versetzung3", editor ? 11 : 5},
+                                                 {"Bemerkungen34", editor ? 6 : 9}, {"AG", 3}};
+    std::vector<PathUse> paths;
+    for (const auto& [stem, records] : files) {
+        const QString name = QString::fromUtf8(stem);
+        paths.push_back(defaults ? data(QStringLiteral("Standard\\") + name + QStringLiteral("Standard.Txt"), use, records)
+                                 : data(name + QStringLiteral(".Txt"), use, records));
+    }
+    return paths;
+}
+
 PathUse snippets(const QString& name) { return data(name, ReadsAndWrites, 0, {F::EmptyFile}); }
 
 WindowRow insertionRow(const char* name, int entry, std::vector<PathUse> snippetFiles)
@@ -257,6 +296,22 @@ const WindowRow Rows[] = {
            gradeBlocks(QStringLiteral("2"), true, ReadsAndWrites), gradeBlocks(QStringLiteral("2"), false, Writes),
            gradeBlocks(QStringLiteral("1"), false, CopiesFrom), gradeBlocks(QStringLiteral("1"), true, Writes)}),
      [](Form& f, ScriptedInputBox& inputs) { visitGradeEditor(f, true, inputs); }},
+    {"SupportClubs", WindowNames::SupportClubs, QStringLiteral("3a"), SupportClubsEntry,
+     join({{data(QStringLiteral("Namen.Txt"), Reads, 36), data(QStringLiteral("Basisdaten.txt")),
+            data(QStringLiteral("Sportusw.Txt"), Reads, 16), DataFolder, BackupFolder, PictureFolder},
+           grade34Blocks(Keeper::Composition, false, Reads), store(QStringLiteral("34Speicher")),
+           store(QStringLiteral("34Sperre"))}),
+     visitSupportClubs, QStringLiteral("enthält keine Kinder")},
+    {"Grade34Blocks", WindowNames::Grade34Editor, QStringLiteral("3a"), GradeBlocksEditor,
+     join({{data(QStringLiteral("Namen.Txt")), data(QStringLiteral("Basisdaten.txt")), DataFolder},
+           grade34Blocks(Keeper::Editor, false, ReadsAndWrites)}),
+     [](Form& f, ScriptedInputBox& inputs) { visitGrade34Editor(f, false, inputs); }},
+    // The password copy puts both promotion files over their defaults, whatever the grade.
+    {"Grade34BlockDefaults", WindowNames::Grade34Editor, QStringLiteral("3a"), GradeBlocksEditor,
+     join({{data(QStringLiteral("Versetzung4.Txt"), CopiesFrom), data(QStringLiteral("Standard\\Versetzung4Standard.Txt"), Writes),
+            PathUse{QStringLiteral("Daten\\Standard"), Folder}},
+           grade34Blocks(Keeper::Editor, true, ReadsAndWrites), grade34Blocks(Keeper::Editor, false, Writes)}),
+     [](Form& f, ScriptedInputBox& inputs) { visitGrade34Editor(f, true, inputs); }},
     insertionRow("InsertionForBehaviour", BehaviourEntry, {snippets(QStringLiteral("Einfügungen1.txt"))}),
     insertionRow("InsertionForCompetences", CompetencesEntry, {snippets(QStringLiteral("Einfügungen2.txt"))}),
     insertionRow("InsertionForSupportAndClubs", SupportClubsEntry, {snippets(QStringLiteral("Einfügungen2.txt"))}),
