@@ -283,6 +283,8 @@ QString CompositionWindow::SubstitutePlaceholders(const QString& WorkText) const
                                        BaseData.ConferenceDate});
 }
 
+// A text typed by hand locks its area at once, as a click into the box would: the next click on
+// a formulation must not compose it away.
 void CompositionWindow::AreaBox_LostFocus(int area)
 {
     QString& stored = AreaText[area][CurrentPupil];
@@ -290,6 +292,8 @@ void CompositionWindow::AreaBox_LostFocus(int area)
         return;
     stored = AreaBox(area).text();
     Saved = 0;
+    Locked[area][CurrentPupil] = stored.isEmpty() ? 0 : 1;
+    ShowAreaOrLock();
 }
 
 void CompositionWindow::AreaBox_DblClick(int area)

@@ -52,7 +52,9 @@ protected:
     // Gives the box the events every area box shares; its click is the window's own.
     void ConnectAreaBox(TextBox& box, int area);
     // The hand edit reaches the area's text when the box is left.
-    virtual void AreaBox_LostFocus(int area);
+    void AreaBox_LostFocus(int area);
+    // Covers the formulations of the current area while it is locked, and uncovers them.
+    virtual void ShowAreaOrLock() = 0;
     void AreaBox_DblClick(int area);
     void AreaBox_KeyPress(int area, int& KeyAscii);
     void AreaBox_Change(int area);

@@ -173,14 +173,6 @@ void GSAGFI::TextBoxClicked(int area)
     OfferInsertion();
 }
 
-// The lock is shown at once: the click that took the focus must not compose the typed text away.
-void GSAGFI::AreaBox_LostFocus(int area)
-{
-    CompositionWindow::AreaBox_LostFocus(area);
-    Locked[area][CurrentPupil] = AreaText[area][CurrentPupil].isEmpty() ? 0 : 1;
-    ShowAreaOrLock();
-}
-
 void GSAGFI::Command1_Click(int Index)
 {
     switch (Index) {

@@ -86,10 +86,9 @@ private:
     void LoadStore() override;
     bool SaveAll() override;
     void ShowTexts();
-    void ShowAreaOrLock();
+    void ShowAreaOrLock() override;
     void UpdateNewButton();
     void TextBoxClicked(int area);
-    void AreaBox_LostFocus(int area) override;
     void ClearAllControls();
     static void ClearChoices(std::initializer_list<ControlArray<OptionButton>*> groups,
                              std::initializer_list<ControlArray<CheckBox>*> boxes);

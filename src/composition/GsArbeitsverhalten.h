@@ -46,7 +46,7 @@ private:
     void LoadStore() override;
     void ClearStoredChoices() override;
     void WriteChoiceFields(RecordWriter& w, int slot) const;
-    void ShowAreaOrLock();
+    void ShowAreaOrLock() override;
     void UpdateTextPresentFlags();
     void ResetAvChoices();
     void ResetSvChoices();

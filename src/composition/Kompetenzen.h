@@ -95,7 +95,7 @@ private:
     void SetAreaLabels();
     void ResetAreaButtons();
     void ShowAreaFrame();
-    void ShowAreaOrLock();
+    void ShowAreaOrLock() override;
     void ClearCurrentEntry();
     void ClearGroup(int group);
     void BuildAgSentence();

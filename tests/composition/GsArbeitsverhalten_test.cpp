@@ -377,6 +377,23 @@ TEST_F(GsArbeitsverhaltenTest, AHandEditStaysWithThePupilItWasTypedFor)
     EXPECT_TRUE(readFile(ChoiceStore).startsWith(QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",0,0,")));
 }
 
+// A text typed into a box reached without a click is locked when the box is left, as a click into
+// it would have locked it: no formulation click composes it away.
+TEST_F(GsArbeitsverhaltenTest, TypedTextLocksItsAreaWhenTheBoxIsLeft)
+{
+    useSmallClass();
+    GsArbeitsverhalten& w = open();
+    User::chooseItem(w.Combo1, 0);
+    User::click(w.Command1);
+    ASSERT_TRUE(w.Frame1.enabled());
+    User::focus(w.Text1(0));
+    User::typeText(w.Text1(0), QStringLiteral("Arbeitet gern mit."));
+    User::focus(w.Combo1);
+    EXPECT_FALSE(w.Frame1.enabled());
+    EXPECT_TRUE(w.Picture4.visible());
+    EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Arbeitet gern mit."));
+}
+
 TEST_F(GsArbeitsverhaltenTest, ADoubleClickInsertsTheClipboardAndReplacesPlaceholders)
 {
     useSmallClass();

@@ -205,6 +205,20 @@ TEST_F(KompetenzenTest, ClicksComposeTheirAreas)
     EXPECT_EQ(w.Text1(0).text(), QStringLiteral("sport0. sport4. "));
 }
 
+// A text typed into a box reached without a click is the teacher's own: leaving the box locks the
+// area, so that no formulation can compose it away.
+TEST_F(KompetenzenTest, TypedTextLocksItsAreaWhenTheBoxIsLeft)
+{
+    useSmallClass(QStringLiteral("2b"), QStringLiteral("2"));
+    Kompetenzen& w = openAt(1, 1);
+    User::focus(w.Text1(1));
+    User::typeText(w.Text1(1), QStringLiteral("Spricht frei vor der Klasse."));
+    User::focus(w.Combo1);
+    EXPECT_FALSE(w.Frame1(1).enabled());
+    EXPECT_TRUE(w.Picture2.visible());
+    EXPECT_EQ(w.Text1(1).text(), QStringLiteral("Spricht frei vor der Klasse."));
+}
+
 TEST_F(KompetenzenTest, RemarksByHalfYear)
 {
     struct Case { const char* halfYear; const char* phrases; const char* closed; const char* promoted; };
