@@ -299,7 +299,12 @@ QString TextBox::text() const
 void TextBox::setText(const QString& text)
 {
     if (line_) {
-        line_->setText(text);
+        // The caret goes to the start, as a box set by the program shows the beginning of a text
+        // longer than the box.
+        if (text != line_->text()) {
+            line_->setText(text);
+            line_->setCursorPosition(0);
+        }
         return;
     }
     const QString t = toDocument(text);

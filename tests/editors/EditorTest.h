@@ -275,6 +275,7 @@ protected:
     {
         Editor& edited = openLoaded();
         User::focus(box(edited));
+        box(edited).setSelection(static_cast<int>(box(edited).text().size()), 0);
         User::typeText(box(edited), QStringLiteral(" und liest gern"));
         messages->expect(closeQuestion, vbYes);
         User::click(start.Command1(BehaviourEntry));
@@ -285,6 +286,7 @@ protected:
 
         Editor& ending = openLoaded();
         User::focus(box(ending));
+        box(ending).setSelection(static_cast<int>(box(ending).text().size()), 0);
         User::typeText(box(ending), QStringLiteral("!"));
         Files::setWriteFailure([file](const QString& target) { return target.endsWith(QLatin1Char('/') + file); });
         messages->expect(closeQuestion, vbYes);

@@ -491,10 +491,10 @@ TEST_F(BehaviourEditorTest, QuotesBecomeApostrophesWithANotice)
     GSAVSVAenderung& w = openLoaded();
     messages->expect(QStringLiteral("Doppelte Anführungszeichen werden zur Programmsteuerung benötigt."));
     User::typeKey(w.Text1, QLatin1Char('"'));
-    EXPECT_TRUE(w.Text1.text().endsWith(QLatin1Char('\'')));
+    EXPECT_TRUE(w.Text1.text().contains(QLatin1Char('\'')));
     messages->expect(QStringLiteral("Anführungszeichen, die Sie einfügen wollen"));
     User::paste(w.Text2(3), QStringLiteral("\"so\""));
-    EXPECT_TRUE(w.Text2(3).text().endsWith(QStringLiteral("'so'")));
+    EXPECT_TRUE(w.Text2(3).text().contains(QStringLiteral("'so'")));
 }
 
 TEST_F(BehaviourEditorTest, PlaceholderListAndHelp)

@@ -378,10 +378,10 @@ TEST_F(Grade12EditorTest, PlaceholderListHelpInsertionAndQuotes)
     EXPECT_EQ(w->Text2(5).text(), QStringLiteral("als Helfer<in> der Klasse"));
     messages->expect(QStringLiteral("Doppelte Anführungszeichen werden zur Programmsteuerung benötigt."));
     User::typeKey(w->Text2(5), QLatin1Char('"'));
-    EXPECT_TRUE(w->Text2(5).text().endsWith(QLatin1Char('\'')));
+    EXPECT_TRUE(w->Text2(5).text().contains(QLatin1Char('\'')));
     messages->expect(QStringLiteral("Anführungszeichen, die Sie einfügen wollen"));
     User::paste(w->Text2(6), QStringLiteral("\"so\""));
-    EXPECT_TRUE(w->Text2(6).text().endsWith(QStringLiteral("'so'")));
+    EXPECT_TRUE(w->Text2(6).text().contains(QStringLiteral("'so'")));
 
     // Hiding keeps the dialog loaded and empties the clipboard.
     User::click(w->Command2(1));

@@ -382,10 +382,10 @@ TEST_F(Grade34EditorTest, MainMenuEntryFiveOpensItWithThePlaceholderListHelpInse
     EXPECT_EQ(w->Text3(5).text(), QStringLiteral("spielt als Torwart<in> im Verein"));
     messages->expect(QStringLiteral("Doppelte Anführungszeichen werden zur Programmsteuerung benötigt."));
     User::typeKey(w->Text3(5), QLatin1Char('"'));
-    EXPECT_TRUE(w->Text3(5).text().endsWith(QLatin1Char('\'')));
+    EXPECT_TRUE(w->Text3(5).text().contains(QLatin1Char('\'')));
     messages->expect(QStringLiteral("Anführungszeichen, die Sie einfügen wollen"));
     User::paste(w->Text3(6), QStringLiteral("\"Jugend forscht\""));
-    EXPECT_TRUE(w->Text3(6).text().endsWith(QStringLiteral("'Jugend forscht'")));
+    EXPECT_TRUE(w->Text3(6).text().contains(QStringLiteral("'Jugend forscht'")));
     // The fixed box takes no insertion either.
     const QString fixed = w->Text4(0).text();
     User::dblClickAt(w->Text4(0), 5);

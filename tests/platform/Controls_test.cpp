@@ -70,6 +70,15 @@ TEST_F(ControlsTest, ChangeOnEveryTextChangeButOnlyWhenTheTextDiffers)
     EXPECT_EQ(form.Text2.text(), QStringLiteral("a\r\nb"));
 }
 
+TEST_F(ControlsTest, AOneLineBoxSetByTheProgramShowsTheStartOfItsText)
+{
+    form.window()->show();
+    const QString longText = QStringLiteral("Die Versetzung in die Klasse 4 ist nach dem derzeitigen Leistungsstand gefährdet");
+    User::focus(form.Text1);
+    form.Text1.setText(longText);
+    EXPECT_EQ(form.Text1.selStart(), 0);
+}
+
 TEST_F(ControlsTest, OptionAndCheckClickOnlyOnTheUsersClick)
 {
     std::vector<int> clicked;
