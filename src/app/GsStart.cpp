@@ -6,8 +6,7 @@
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include <QApplication>
-#include <QStyle>
+#include "platform/Pictures.h"
 
 namespace zt {
 
@@ -102,8 +101,8 @@ void GsStart::createControls()
     Command3.move(Command1(3).left(), Command1(3).top(), Command1(3).width(), Command1(3).height());
     Command3.Click = [this] { Command3_Click(); };
 
-    const QIcon document = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
-    const QIcon help = QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion);
+    const QIcon& document = Pictures::Document();
+    const QIcon& help = Pictures::Help();
     Command4.setCaption(QStringLiteral("Zeugnisse mit  WinWord®  schreiben"));
     Command4.setToolTip(QStringLiteral("Die Zeugnisse werden mit den bisherigen Eingaben erstellt"));
     Command4.setPicture(document);

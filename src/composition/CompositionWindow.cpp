@@ -8,8 +8,7 @@
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include <QApplication>
-#include <QStyle>
+#include "platform/Pictures.h"
 
 namespace zt {
 
@@ -25,7 +24,7 @@ CompositionWindow::CompositionWindow(const QString& name, CompositionDesign desi
     }
     Command7.Click = [this](int i) { Command7_Click(i); };
 
-    Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    Command8.setPicture(Pictures::Help());
     Command8.Click = [this] { Command8_Click(); };
 
     for (auto& locks : Locked)
@@ -259,12 +258,6 @@ void CompositionWindow::LayHeading(Label& heading, int headingWidth, Label& clas
     classLabel.move(240 + headingWidth + 60, 120, 1800, 320);
     for (Label* label : {&heading, &classLabel})
         label->setFontBold(true);
-}
-
-void CompositionWindow::Paint(Control& control, Colour colour)
-{
-    if (control.backColor() != colour)
-        control.setBackColor(colour);
 }
 
 void CompositionWindow::LayCover(PictureBox& cover, const Control& choices)

@@ -108,8 +108,6 @@ protected:
     void EnableSaving(CommandButton& saveButton);
     // The heading at the top of the window in bold, the class beside it.
     static void LayHeading(Label& heading, int headingWidth, Label& classLabel);
-    // Every click repaints the marks of many controls; only those whose colour changes are touched.
-    static void Paint(Control& control, Colour colour);
     // A grey cover laid over the choices while an area is locked.
     static void LayCover(PictureBox& cover, const Control& choices);
     QString SubstitutePlaceholders(const QString& WorkText) const;

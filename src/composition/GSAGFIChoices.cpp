@@ -160,7 +160,7 @@ void GSAGFI::ColourSelections()
 {
     const Colour green = ColourTable[5];
     const Colour white = ColourTable[8];
-    auto mark = [&](Control& c, bool chosen) { Paint(c, chosen ? green : white); };
+    auto mark = [&](Control& c, bool chosen) { c.setBackColor(chosen ? green : white); };
     auto markTicked = [&](const ControlArray<CheckBox>& boxes) {
         bool any = false;
         boxes.forEach([&](int, CheckBox& b) {

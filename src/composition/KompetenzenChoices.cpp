@@ -173,14 +173,14 @@ void Kompetenzen::ResetColours()
 {
     const Colour white = ColourTable[8];
     for (auto& [number, group] : OptionGroups)
-        group->forEach([white](int, OptionButton& b) { Paint(b, white); });
+        group->forEach([white](int, OptionButton& b) { b.setBackColor(white); });
     for (ControlArray<CheckBox>* boxes : {&Check2, &Check3})
-        boxes->forEach([white](int, CheckBox& b) { Paint(b, white); });
-    Paint(Label1, white);
-    Paint(Label2, white);
+        boxes->forEach([white](int, CheckBox& b) { b.setBackColor(white); });
+    Label1.setBackColor(white);
+    Label2.setBackColor(white);
     for (auto& [number, label] : LeadLabels)
         if (number != 3)
-            Paint(*label, white);
+            label->setBackColor(white);
     Option25.forEach([](int, OptionButton& b) { b.setValue(false); });
 }
 

@@ -6,8 +6,7 @@
 #include "platform/Colour.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
-#include <QApplication>
-#include <QStyle>
+#include "platform/Pictures.h"
 #include <QWidget>
 
 namespace zt {
@@ -99,7 +98,7 @@ void GSAVSVAenderung::createControls()
     for (int i = 0; i < 2; ++i)
         Command8.add(i, *this, placeholderCaptions[i]).move(240 + i * 4920, 720, 4800, 420);
     Command8.add(2, *this).move(10000, 120, 660, 500);
-    Command8(2).setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    Command8(2).setPicture(Pictures::Help());
     Command8.Click = [this](int i) { Command8_Click(i); };
     Command6.move(10740, 120, 1200, 500);
 

@@ -3,9 +3,8 @@
 #include "common/WordLauncher.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
-#include <QApplication>
+#include "platform/Pictures.h"
 #include <QFont>
-#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -120,7 +119,7 @@ void GSAenderung12::createControls()
     Label1.move(240, 150, 6900, 450);
     AddClassHeader(Text29);
     Command8.move(11100, 120, 600, 500);
-    Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    Command8.setPicture(Pictures::Help());
     Command8.Click = [this] { Command8_Click(); };
     Command6.move(13760, 120, 1360, 500);
 

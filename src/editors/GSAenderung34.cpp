@@ -3,8 +3,7 @@
 #include "common/WordLauncher.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
-#include <QApplication>
-#include <QStyle>
+#include "platform/Pictures.h"
 #include <set>
 
 namespace zt {
@@ -74,7 +73,7 @@ void GSAenderung34::createControls()
         box.setBackColor(LightBlue);
     });
     Command8.move(11100, 120, 600, 500);
-    Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    Command8.setPicture(Pictures::Help());
     Command8.Click = [this] { Command8_Click(); };
     Command6.setToolTip(QStringLiteral("Zurück zum Startmenü"));
     Command6.move(13760, 120, 1360, 500);

@@ -5,8 +5,7 @@
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include <QApplication>
-#include <QStyle>
+#include "platform/Pictures.h"
 
 namespace zt {
 
@@ -68,7 +67,7 @@ void GsBasis::createSchoolControls()
     }
     Command1(0).setEnabled(false);
     Command1.Click = [this](int i) { Command1_Click(i); };
-    Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    Command8.setPicture(Pictures::Help());
     Command8.move(5760, 6960, 540, 540);
     Command8.Click = [this] { Command8_Click(); };
 }

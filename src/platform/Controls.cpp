@@ -2,6 +2,7 @@
 #include "Colour.h"
 #include "HookedWidget.h"
 #include "Twips.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -18,6 +19,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <map>
 
 namespace zt {
 
@@ -35,7 +37,10 @@ Control::Control(QWidget* widget, Colour backColor, Colour foreColor)
 {
     widget_->setProperty(OwnerProperty, QVariant::fromValue(static_cast<void*>(this)));
     applyColours();
-    widget_->setVisible(true);
+    // A control made in a window not yet on screen appears with it; showing it at once would
+    // measure its text for a size that its placement replaces anyway.
+    if (widget_->parentWidget() && widget_->parentWidget()->isVisible())
+        widget_->setVisible(true);
     const QRect g = widget_->geometry();
     left_ = toTwips(g.x());
     top_ = toTwips(g.y());
@@ -72,8 +77,11 @@ void Control::setVisible(bool on)
     widget_->setVisible(on);
 }
 
+// A colour set again changes nothing on screen and is no reason to repaint.
 void Control::setBackColor(Colour colour)
 {
+    if (backColourGiven_ && colour == backColor_)
+        return;
     backColor_ = colour;
     backColourGiven_ = true;
     applyColours();
@@ -81,22 +89,35 @@ void Control::setBackColor(Colour colour)
 
 void Control::setForeColor(Colour colour)
 {
+    if (colour == foreColor_)
+        return;
     foreColor_ = colour;
     applyColours();
 }
 
+namespace {
+// The palette of a back and a fore colour, made once: windows build hundreds of controls from a
+// handful of colour pairs.
+const QPalette& paletteOf(Colour back, Colour fore)
+{
+    static std::map<std::pair<int, int>, QPalette> made;
+    auto [it, added] = made.try_emplace({back.bgr(), fore.bgr()}, QApplication::palette());
+    if (added) {
+        QPalette& p = it->second;
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            p.setColor(role, back.toQColor());
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            p.setColor(role, fore.toQColor());
+            p.setColor(QPalette::Disabled, role, GrayText.toQColor());
+        }
+    }
+    return it->second;
+}
+} // namespace
+
 void Control::applyColours()
 {
-    QPalette p = widget_->palette();
-    const QColor back = backColor_.toQColor();
-    const QColor fore = foreColor_.toQColor();
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        p.setColor(role, back);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        p.setColor(role, fore);
-        p.setColor(QPalette::Disabled, role, GrayText.toQColor());
-    }
-    widget_->setPalette(p);
+    widget_->setPalette(paletteOf(backColor_, foreColor_));
     // Until a colour is given, a control shows the window's background.
     widget_->setAutoFillBackground(backColourGiven_);
 }

@@ -5,8 +5,7 @@
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include <QApplication>
-#include <QStyle>
+#include "platform/Pictures.h"
 #include <algorithm>
 
 namespace zt {
@@ -74,7 +73,7 @@ void GsAnzeige::createControls()
     Command1(2).setBackColor(Colours::Red);
     Command1.Click = [this](int i) { Command1_Click(i); };
 
-    Command8.setPicture(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    Command8.setPicture(Pictures::Help());
     Command8.move(240, 7000, 480, 480);
     Command8.Click = [this] { Command8_Click(); };
 
