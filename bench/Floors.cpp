@@ -4,6 +4,7 @@
 #include "core/Windows1252.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QComboBox>
@@ -127,20 +128,28 @@ void ChangedControls::before(const Form& form)
     looks_.clear();
     for (QWidget* w : controlsOf(form))
         looks_.emplace_back(w, lookOf(w));
+    focusBefore_ = QApplication::focusWidget();
 }
 
+// A control whose look changed, and the two between which the focus moved (their focus frames).
 void ChangedControls::after(const Form&)
 {
     changed_.clear();
     for (const auto& [w, look] : looks_)
-        if (lookOf(w) != look)
+        if (lookOf(w) != look || ((w == focusBefore_ || w == QApplication::focusWidget()) && focusBefore_ != QApplication::focusWidget()))
             changed_.push_back(w);
 }
 
+// Showing a changed text means laying it out anew; every other control is only drawn again.
 void ChangedControls::repaint() const
 {
-    for (QWidget* w : changed_)
+    for (QWidget* w : changed_) {
+        if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+            const QString shown = text->toPlainText();
+            text->setPlainText(shown);
+        }
         w->repaint();
+    }
 }
 
 void actAndPaint(const std::function<void()>& act)

@@ -47,6 +47,7 @@ public:
 
 private:
     std::vector<std::pair<QWidget*, QString>> looks_;
+    QWidget* focusBefore_ = nullptr;
     std::vector<QWidget*> changed_;
 };
 

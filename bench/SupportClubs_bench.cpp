@@ -72,7 +72,8 @@ std::unique_ptr<GSAGFI> readyToCompose()
     w->window()->show();
     User::chooseItem(w->Combo1, 0);
     User::click(w->Command2(2));
-    User::click(w->Command1(2));
+    if (w->Command1(2).enabled())
+        User::click(w->Command1(2));
     User::click(w->Check2(0));
     User::click(w->Option2(0));
     User::click(w->Check5(0));

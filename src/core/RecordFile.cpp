@@ -1,5 +1,6 @@
 #include "RecordFile.h"
 #include "ProgramFolder.h"
+#include <algorithm>
 
 namespace zt {
 
@@ -27,10 +28,15 @@ void RecordWriter::separate()
 RecordWriter& RecordWriter::string(const QString& text)
 {
     separate();
-    QString field = QString(text).replace(QLatin1Char('"'), QLatin1Char('\''));
-    field.removeIf([](QChar c) { return !isText(c); });
     text_ += QLatin1Char('"');
-    text_ += field;
+    // Nearly every text is clean and goes in as it is.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c != QLatin1Char('"') && isText(c); })) {
+        text_ += text;
+    } else {
+        QString field = QString(text).replace(QLatin1Char('"'), QLatin1Char('\''));
+        field.removeIf([](QChar c) { return !isText(c); });
+        text_ += field;
+    }
     text_ += QLatin1Char('"');
     return *this;
 }
@@ -135,9 +141,26 @@ QString RecordReader::string() { return rawField(); }
 
 qint16 RecordReader::integer(qint16 fallback)
 {
+    // The usual field: bare digits up to the separator, read where they stand.
+    qsizetype at = pos_;
+    while (at < text_.size() && (text_.at(at) == QLatin1Char(' ') || text_.at(at) == QLatin1Char('\t')
+                                 || text_.at(at) == QLatin1Char('\r') || text_.at(at) == QLatin1Char('\n')))
+        ++at;
+    const qsizetype start = at;
+    int value = 0;
+    while (at < text_.size() && at - start < 5 && text_.at(at).isDigit() && text_.at(at).unicode() < 0x80)
+        value = value * 10 + (text_.at(at++).unicode() - '0');
+    if (at > start && (at >= text_.size() || isSeparator(text_.at(at)))) {
+        pos_ = at;
+        passSeparator();
+        if (value <= 32767)
+            return static_cast<qint16>(value);
+        damaged_ = true;
+        return fallback;
+    }
     const QString field = rawField();
     bool ok = false;
-    const int value = field.toInt(&ok);
+    value = field.toInt(&ok);
     if (!ok || value < -32768 || value > 32767) {
         damaged_ = true;
         return fallback;

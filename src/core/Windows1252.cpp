@@ -40,14 +40,12 @@ QByteArray encodeWindows1252(const QString& text)
 
 QString decodeWindows1252(const QByteArray& bytes)
 {
-    QString out;
-    out.reserve(bytes.size());
+    // Every byte is one character: the text is written in place, a whole file at a time.
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80 && b <= 0x9F && HighControls[b - 0x80] != 0)
-            out.append(QChar(HighControls[b - 0x80]));
-        else
-            out.append(QChar(b));
+        *to++ = b >= 0x80 && b <= 0x9F && HighControls[b - 0x80] != 0 ? HighControls[b - 0x80] : char16_t(b);
     }
     return out;
 }
