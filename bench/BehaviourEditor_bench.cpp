@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
-#include "Floors.h"
 #include "editors/GSAVSVAenderung.h"
+#include "Floors.h"
 #include <benchmark/benchmark.h>
 #include <memory>
 

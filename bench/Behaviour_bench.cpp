@@ -1,8 +1,8 @@
 #include "BenchSupport.h"
-#include "Floors.h"
-#include "User.h"
 #include "composition/GsArbeitsverhalten.h"
+#include "Floors.h"
 #include "platform/Services.h"
+#include "User.h"
 #include <benchmark/benchmark.h>
 #include <memory>
 

@@ -1,10 +1,10 @@
 // The benchmarks of the windows: each runs on the shipped folder with a class of the largest size
 // and is printed beside the bare work it cannot avoid.
 #include "BenchSupport.h"
-#include "Doubles.h"
 #include "common/FileMessages.h"
 #include "core/ProgramFolder.h"
 #include "core/Windows1252.h"
+#include "Doubles.h"
 #include "platform/Services.h"
 #include <QApplication>
 #include <QDir>

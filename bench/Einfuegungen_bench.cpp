@@ -1,7 +1,7 @@
 #include "BenchSupport.h"
-#include "Floors.h"
 #include "core/ActiveForm.h"
 #include "core/Windows1252.h"
+#include "Floors.h"
 #include "insertion/Einfuegungen.h"
 #include <benchmark/benchmark.h>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
-#include "Floors.h"
 #include "editors/GSAenderung34.h"
+#include "Floors.h"
 #include <benchmark/benchmark.h>
 #include <memory>
 

@@ -1,9 +1,9 @@
 #include "BenchSupport.h"
-#include "Floors.h"
-#include "core/Windows1252.h"
 #include "core/ProgramFolder.h"
 #include "core/StoreReset.h"
 #include "core/StudentSort.h"
+#include "core/Windows1252.h"
+#include "Floors.h"
 #include "masterdata/GsBasis.h"
 #include <QFile>
 #include <benchmark/benchmark.h>

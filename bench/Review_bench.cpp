@@ -1,7 +1,7 @@
 #include "BenchSupport.h"
-#include "Floors.h"
-#include "core/ReviewData.h"
 #include "core/MasterData.h"
+#include "core/ReviewData.h"
+#include "Floors.h"
 #include "review/GsAnzeige.h"
 #include <QCoreApplication>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
-#include "BenchSupport.h"
-#include "Floors.h"
 #include "app/GsStart.h"
+#include "BenchSupport.h"
 #include "core/ProgramFolder.h"
+#include "Floors.h"
 #include <QPixmap>
 #include <benchmark/benchmark.h>
 #include <memory>

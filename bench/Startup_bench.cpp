@@ -1,5 +1,5 @@
-#include "BenchSupport.h"
 #include "app/GsStart.h"
+#include "BenchSupport.h"
 #include "core/ProgramFolder.h"
 #include <QProcess>
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 #include "BenchSupport.h"
-#include "Floors.h"
-#include "User.h"
 #include "composition/GSAGFI.h"
 #include "core/Windows1252.h"
+#include "Floors.h"
 #include "platform/Services.h"
+#include "User.h"
 #include <benchmark/benchmark.h>
 #include <memory>
 

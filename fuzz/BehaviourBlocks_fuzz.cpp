@@ -1,6 +1,6 @@
 // The work and social behaviour text blocks and their categories.
-#include "FuzzFolder.h"
 #include "core/TextBlockFiles.h"
+#include "FuzzFolder.h"
 #include <cstddef>
 #include <cstdint>
 

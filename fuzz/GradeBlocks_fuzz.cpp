@@ -1,8 +1,8 @@
 // The grade text blocks as the competences window and the grade editors read them, for the table
 // sizes they keep.
-#include "FuzzFolder.h"
 #include "core/CompetenceBlocks.h"
 #include "core/TextBlockFiles.h"
+#include "FuzzFolder.h"
 #include <cstddef>
 #include <cstdint>
 

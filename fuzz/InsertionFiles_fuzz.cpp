@@ -1,6 +1,6 @@
 // The insertion dialog's snippet file and placeholder list.
-#include "FuzzFolder.h"
 #include "core/InsertionFiles.h"
+#include "FuzzFolder.h"
 #include <cstddef>
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The master-data files as the windows read them: school data, pupil list and class, club list,
 // the paths of the administration export.
-#include "FuzzFolder.h"
 #include "core/MasterData.h"
+#include "FuzzFolder.h"
 #include <cstddef>
 #include <cstdint>
 

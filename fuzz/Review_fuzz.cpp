@@ -1,9 +1,9 @@
 // The review's reading of the class: the input stands for each of its files in turn, beside
 // well-formed others.
-#include "FuzzFolder.h"
 #include "core/MasterData.h"
 #include "core/PupilStores.h"
 #include "core/ReviewData.h"
+#include "FuzzFolder.h"
 #include <cstddef>
 #include <cstdint>
 

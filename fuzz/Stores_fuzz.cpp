@@ -1,6 +1,6 @@
 // The six per-pupil stores with their field layouts, read by number and by order.
-#include "FuzzFolder.h"
 #include "core/PupilStores.h"
+#include "FuzzFolder.h"
 #include <cstddef>
 #include <cstdint>
 

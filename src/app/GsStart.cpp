@@ -3,10 +3,10 @@
 #include "core/ActiveForm.h"
 #include "core/ProgramFolder.h"
 #include "platform/Colour.h"
+#include "platform/Pictures.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include "platform/Pictures.h"
 
 namespace zt {
 

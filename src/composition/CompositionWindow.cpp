@@ -5,10 +5,10 @@
 #include "common/WordLauncher.h"
 #include "core/ClubSentence.h"
 #include "platform/Colour.h"
+#include "platform/Pictures.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include "platform/Pictures.h"
 
 namespace zt {
 

@@ -4,9 +4,9 @@
 #include "common/WordLauncher.h"
 #include "core/CollapseDoubleSpace.h"
 #include "platform/Colour.h"
+#include "platform/Pictures.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
-#include "platform/Pictures.h"
 #include <QWidget>
 
 namespace zt {

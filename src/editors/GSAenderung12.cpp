@@ -2,8 +2,8 @@
 #include "common/ClipboardInsertion.h"
 #include "common/WordLauncher.h"
 #include "platform/Colour.h"
-#include "registry/WindowNames.h"
 #include "platform/Pictures.h"
+#include "registry/WindowNames.h"
 #include <QFont>
 #include <QWidget>
 #include <algorithm>

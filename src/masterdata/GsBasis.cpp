@@ -2,10 +2,10 @@
 #include "common/QuoteGuards.h"
 #include "common/WordLauncher.h"
 #include "core/StoreReset.h"
+#include "platform/Pictures.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include "platform/Pictures.h"
 
 namespace zt {
 

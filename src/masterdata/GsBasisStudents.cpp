@@ -1,9 +1,9 @@
 // The pupil list and the club list of the master-data window.
-#include "GsBasis.h"
 #include "common/QuoteGuards.h"
 #include "core/PhotoNames.h"
 #include "core/StoreReset.h"
 #include "core/StudentSort.h"
+#include "GsBasis.h"
 #include "platform/Services.h"
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
-#include <QIcon>
 #include "Colour.h"
+#include <QIcon>
 #include <QPointer>
 #include <QString>
 #include <QStringList>

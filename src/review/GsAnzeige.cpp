@@ -2,10 +2,10 @@
 #include "common/WordLauncher.h"
 #include "core/ReviewText.h"
 #include "platform/Colour.h"
+#include "platform/Pictures.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include "platform/Pictures.h"
 #include <algorithm>
 
 namespace zt {

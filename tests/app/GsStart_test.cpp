@@ -1,8 +1,8 @@
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
+#include "Looks.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QFile>

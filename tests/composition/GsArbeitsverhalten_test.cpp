@@ -1,9 +1,9 @@
 #include "app/GsStart.h"
 #include "composition/GsArbeitsverhalten.h"
+#include "Looks.h"
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
-#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "ProgramFolderTest.h"
 #include "core/ProgramFolder.h"
 #include "core/PupilStores.h"
 #include "core/RecordFile.h"
+#include "ProgramFolderTest.h"
 #include <QDir>
 #include <QFile>
 #include <array>

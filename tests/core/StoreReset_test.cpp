@@ -1,5 +1,5 @@
-#include "core/StoreReset.h"
 #include "core/ProgramFolder.h"
+#include "core/StoreReset.h"
 #include "ProgramFolderTest.h"
 #include <QDir>
 

@@ -1,5 +1,5 @@
-#include "core/TextBlockFiles.h"
 #include "core/ProgramFolder.h"
+#include "core/TextBlockFiles.h"
 #include "ProgramFolderTest.h"
 #include <QFile>
 

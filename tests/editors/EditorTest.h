@@ -11,8 +11,8 @@
 #include "TestProgram.h"
 #include "User.h"
 #include <QByteArray>
-#include <QRegularExpression>
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <functional>

@@ -1,14 +1,14 @@
 #pragma once
-#include "TestProgram.h"
 #include "platform/Form.h"
+#include "TestProgram.h"
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
 #include <memory>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <vector>
 

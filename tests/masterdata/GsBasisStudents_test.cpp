@@ -1,5 +1,5 @@
-#include "GsBasisTestSupport.h"
 #include "core/ProgramFolder.h"
+#include "GsBasisTestSupport.h"
 
 using namespace zt;
 using namespace zt::test;

@@ -1,7 +1,7 @@
-#include "GsBasisTestSupport.h"
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
 #include "core/ProgramFolder.h"
+#include "GsBasisTestSupport.h"
 #include "platform/Colour.h"
 
 using namespace zt;

@@ -1,6 +1,6 @@
+#include "Looks.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
-#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <QApplication>
