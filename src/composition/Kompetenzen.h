@@ -88,6 +88,7 @@ private:
     TextBox& AreaBox(int area) override { return Text1(area); }
     void createControls();
     void LayOutArea(int area);
+    int LayOutGroup(int area, int group, int left, int top, int width);
     void LoadTextBlocks();
     void LoadStore() override;
     void ShowTexts();

@@ -3,6 +3,7 @@
 #include "Kompetenzen.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
+#include <algorithm>
 
 namespace zt {
 
@@ -33,17 +34,23 @@ struct Column {
     std::vector<int> groups;
 };
 
+struct AreaLayout {
+    std::vector<Column> columns;
+    // Below all columns, as wide as they are together: lines too long for a column.
+    std::vector<int> across;
+};
+
 // The columns of each area, every group with its lead-in above it; groups of one sentence stand
 // together.
-const std::vector<Column> AreaColumns[Kompetenzen::Areas] = {
-    {{7500, {1}}, {7500, {Sports}}},
-    {{15000, {2, 3, 44}}},
-    {{7500, {4, 5, 6}}, {7500, {7, 8, 45}}},
-    {{7500, {9, 10, 11, 12}}, {7500, {13, 24}}},
-    {{7500, {14, 35, 15}}, {7500, {16, 20, 28, 25}}},
-    {{7500, {17, 18, 19, 26}}, {7500, {27}}},
-    {{7500, {29, 30, 31}}, {7500, {32, 33, 34}}},
-    {{10200, {RemarkBoxes, Phrases, 21}}, {4800, {23}}},
+const AreaLayout AreaLayouts[Kompetenzen::Areas] = {
+    {{{7500, {1}}, {7500, {Sports}}}, {}},
+    {{{15000, {2, 3, 44}}}, {}},
+    {{{7500, {4, 5, 6}}, {7500, {7, 8, 45}}}, {}},
+    {{{7500, {9, 10, 11, 12}}, {7500, {13, 24}}}, {}},
+    {{{7500, {14, 35, 15}}, {7500, {16, 20, 28, 25}}}, {}},
+    {{{7500, {17, 18, 19, 26}}, {7500, {27}}}, {}},
+    {{{7500, {29, 30, 31}}, {7500, {32, 33, 34}}}, {}},
+    {{{10200, {RemarkBoxes, Phrases}}, {4800, {23}}}, {21}},
 };
 
 const QString AreaCaptions[Kompetenzen::Areas][3] = {
@@ -117,6 +124,8 @@ void Kompetenzen::createControls()
     for (int area = 0; area < Areas; ++area) {
         CommandButton& b = Command1.add(area, *this, AreaCaptions[area][0]);
         b.move(240 + area * 1700, 1080, 1640, 540);
+        // Small enough for the longest caption to stand in the two lines the button holds.
+        b.setFontSize(ChoiceFontSize);
         b.setToolTip(AreaCaptions[area][2]);
     }
     Command1.Click = [this](int i) { Command1_Click(i); };
@@ -174,43 +183,50 @@ void Kompetenzen::createControls()
     Command3.Click = [this] { Command3_Click(); };
 }
 
-// Each group in a box in its column, below its lead-in; a lead-in shared by two groups stands
-// above the first of them.
 void Kompetenzen::LayOutArea(int area)
 {
-    Frame& frame = Frame1(area);
     int left = 60;
-    for (const Column& column : AreaColumns[area]) {
+    int bottom = FrameInnerTop;
+    for (const Column& column : AreaLayouts[area].columns) {
         int top = FrameInnerTop;
-        for (int group : column.groups) {
-            Label* lead = group == Phrases ? &Label5
-                          : group == 1     ? &Label3
-                          : group > 0      ? LeadLabel(OptionGroupRuleOf(group).leadLabel)
-                                           : nullptr;
-            if (lead && group != ContinuingGroup) {
-                lead->move(left + 60, top, column.width - 120, RowHeight);
-                lead->setFontSize(ChoiceFontSize);
-                top += RowHeight;
-            }
-            auto& box = *GroupBoxes.emplace_back(std::make_unique<Frame>(static_cast<ControlParent&>(frame)));
-            int rows = 0;
-            if (group == Sports)
-                rows = addRows(Check1, box, 0, 3, column.width);
-            else if (group == RemarkBoxes)
-                rows = addRows(Check2, box, 0, 1, column.width);
-            else if (group == Phrases)
-                rows = addRows(Check3, box, 0, 7, column.width);
-            else {
-                const OptionGroupRule& rule = OptionGroupRuleOf(group);
-                rows = addRows(OptionGroup(group), box, rule.first, rule.last, column.width);
-                GroupBoxOf[group] = &box;
-            }
-            const int height = rows * RowHeight + GroupPadding;
-            box.move(left, top, column.width - 60, height);
-            top += height + 60;
-        }
+        for (int group : column.groups)
+            top = LayOutGroup(area, group, left, top, column.width);
+        bottom = std::max(bottom, top);
         left += column.width;
     }
+    for (int group : AreaLayouts[area].across)
+        bottom = LayOutGroup(area, group, 60, bottom, left - 60);
+}
+
+// The group in a box below its lead-in; a lead-in shared by two groups stands above the first of
+// them. Returns where the next group goes.
+int Kompetenzen::LayOutGroup(int area, int group, int left, int top, int width)
+{
+    Label* lead = group == Phrases ? &Label5
+                  : group == 1     ? &Label3
+                  : group > 0      ? LeadLabel(OptionGroupRuleOf(group).leadLabel)
+                                   : nullptr;
+    if (lead && group != ContinuingGroup) {
+        lead->move(left + 60, top, width - 120, RowHeight);
+        lead->setFontSize(ChoiceFontSize);
+        top += RowHeight;
+    }
+    auto& box = *GroupBoxes.emplace_back(std::make_unique<Frame>(static_cast<ControlParent&>(Frame1(area))));
+    int rows = 0;
+    if (group == Sports)
+        rows = addRows(Check1, box, 0, 3, width);
+    else if (group == RemarkBoxes)
+        rows = addRows(Check2, box, 0, 1, width);
+    else if (group == Phrases)
+        rows = addRows(Check3, box, 0, 7, width);
+    else {
+        const OptionGroupRule& rule = OptionGroupRuleOf(group);
+        rows = addRows(OptionGroup(group), box, rule.first, rule.last, width);
+        GroupBoxOf[group] = &box;
+    }
+    const int height = rows * RowHeight + GroupPadding;
+    box.move(left, top, width - 60, height);
+    return top + height + 60;
 }
 
 ControlArray<OptionButton>& Kompetenzen::OptionGroup(int number) const { return *OptionGroups.at(number); }

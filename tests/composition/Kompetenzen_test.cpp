@@ -4,6 +4,7 @@
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <ostream>
@@ -562,6 +563,31 @@ TEST_F(KompetenzenTest, AllEightAreasFromTheShippedFormulations)
         quoted << QLatin1Char('"') + text + QLatin1Char('"');
     }
     EXPECT_TRUE(stored.startsWith(QStringLiteral("1,\"2a\",\"Becker\",\"Lea\",") + quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n")));
+}
+
+// The area buttons and the promotion sentences of half-year 2, the longest shipped lines, are
+// readable whole.
+TEST_F(KompetenzenTest, AreaButtonsAndPromotionSentencesShowTheirWholeCaptions)
+{
+    installShippedData();
+    writeFile(QStringLiteral("Daten/Basisdaten.txt"),
+              readFile(QStringLiteral("Daten/Basisdaten.txt")).replace(QStringLiteral("\"2026/2027\",\"1\""),
+                                                                       QStringLiteral("\"2026/2027\",\"2\"")));
+    const QString names = readFile(QStringLiteral("Daten/Namen.Txt"));
+    for (const char* className : {"\"1a\"", "\"2a\""}) {
+        writeFile(QStringLiteral("Daten/Namen.Txt"), QString(names).replace(QStringLiteral("\"3a\""), QLatin1String(className)));
+        Kompetenzen& w = openAt(0, 7);
+        // A caption wraps to the button's width; its lines must fit the height.
+        w.Command1.forEach([](int, CommandButton& b) {
+            const int lines = test::lookOf(b).inkLines;
+            EXPECT_LE(lines * b.widget()->fontMetrics().lineSpacing(), b.widget()->height()) << b.caption().toStdString();
+        });
+        w.Option21.forEach([&](int, OptionButton& b) {
+            EXPECT_LE(b.widget()->sizeHint().width(), b.widget()->width()) << b.caption().toStdString();
+        });
+        registry.UnloadAll();
+        settle();
+    }
 }
 
 } // namespace

@@ -102,13 +102,6 @@ protected:
         User::click(w.Command5);
     }
 
-    static void retype(TextBox& box, const QString& text)
-    {
-        User::focus(box);
-        box.setSelection(0, static_cast<int>(box.text().size()));
-        User::typeText(box, text);
-    }
-
     std::map<QString, QByteArray> filesIn(const QString& folder, const QStringList& names) const
     {
         std::map<QString, QByteArray> bytes;
@@ -233,7 +226,7 @@ protected:
     void checkYesToTheCloseQuestionWritesTheEdit(Editor& w, TextBox& box, const QString& text, const QString& file,
                                                  const QString& closeQuestion)
     {
-        retype(box, text);
+        User::retype(box, text);
         messages->expect(closeQuestion, vbYes);
         User::click(w.Command6);
         EXPECT_FALSE(isOpen());

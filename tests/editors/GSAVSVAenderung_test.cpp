@@ -123,8 +123,8 @@ TEST_F(BehaviourEditorTest, YesToTheCloseQuestionSavesTheBoxesOnScreen)
     User::click(w.Command8(0));
     clipboard->setText(QStringLiteral("<in>"));
     User::click(w.Command4(1));
-    retype(w.Text1, QStringLiteral("Beteiligung"));
-    retype(w.Text2(3), QStringLiteral("meldet sich  oft"));
+    User::retype(w.Text1, QStringLiteral("Beteiligung"));
+    User::retype(w.Text2(3), QStringLiteral("meldet sich  oft"));
     messages->expect(CloseQuestion, vbYes);
     User::click(w.Command6);
     EXPECT_EQ(messages->shown().back().style, 292);
@@ -143,7 +143,7 @@ TEST_F(BehaviourEditorTest, TheTitleBarAndTheMainMenuAskOnlyForEditsNotYetSaved)
 
     // An edit still in its box is taken over and asked about; Yes saves it before the entry goes on.
     GSAVSVAenderung& edited = openLoaded();
-    retype(edited.Text2(3), QStringLiteral("meldet sich oft"));
+    User::retype(edited.Text2(3), QStringLiteral("meldet sich oft"));
     messages->expect(CloseQuestion, vbYes);
     User::click(start.Command1(0));
     EXPECT_FALSE(isOpen());
@@ -157,7 +157,7 @@ TEST_F(BehaviourEditorTest, TheMainMenuAsksAboutANameTypedAfterSaving)
     GSAVSVAenderung& w = openLoaded();
     save(w);
     // "Beenden" would let it go, as the saved flag ignores the name box; the main menu compares.
-    retype(w.Text1, QStringLiteral("Lernwille"));
+    User::retype(w.Text1, QStringLiteral("Lernwille"));
     messages->expect(CloseQuestion, vbYes);
     User::click(start.Command1(0));
     EXPECT_FALSE(isOpen());
@@ -169,12 +169,12 @@ TEST_F(BehaviourEditorTest, SwitchingAreaStoresTheShownCategoryIntoItsOwnArea)
     GSAVSVAenderung& w = openLoaded();
     const BehaviourArea sv = w.svBlocks();
     User::click(w.Command4(2));
-    retype(w.Text2(5), QStringLiteral("AV geändert"));
+    User::retype(w.Text2(5), QStringLiteral("AV geändert"));
     User::click(w.Command3);
     EXPECT_EQ(w.avBlocks().line(3, 5), QStringLiteral("AV geändert"));
     EXPECT_EQ(w.svBlocks().lines, sv.lines);
     EXPECT_EQ(w.Text1.text(), QStringLiteral("Umgang mit anderen"));
-    retype(w.Text2(2), QStringLiteral("SV geändert"));
+    User::retype(w.Text2(2), QStringLiteral("SV geändert"));
     User::click(w.Command2);
     EXPECT_EQ(w.svBlocks().line(1, 2), QStringLiteral("SV geändert"));
     User::click(w.Command4(2));
@@ -213,8 +213,8 @@ TEST_F(BehaviourEditorTest, TakenOverLinesAreTrimmedAndTheirFirstRunOfBlanksRedu
     GSAVSVAenderung& w = openLoaded();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        retype(w.Text2(4), QString::fromUtf8(c.typed));
-        retype(w.Text1, QString::fromUtf8(c.typed));
+        User::retype(w.Text2(4), QString::fromUtf8(c.typed));
+        User::retype(w.Text1, QString::fromUtf8(c.typed));
         User::click(w.Command4(0));
         EXPECT_EQ(w.avBlocks().line(1, 4), QString::fromUtf8(c.stored));
         EXPECT_EQ(w.avBlocks().names[0], QString::fromUtf8(c.typed));
@@ -291,7 +291,7 @@ TEST_F(BehaviourEditorTest, ThePasswordCopiesTheCurrentFilesAsTheyLieOnDisk)
         SCOPED_TRACE(c.typed);
         GSAVSVAenderung& w = openLoaded();
         const auto saved = currentSet();
-        retype(w.Text2(1), QStringLiteral("nur auf dem Bildschirm"));
+        User::retype(w.Text2(1), QStringLiteral("nur auf dem Bildschirm"));
         messages->expect(PasswordQuestion, vbYes);
         inputs->answerNext(QString::fromUtf8(c.typed));
         if (!c.copies)
@@ -391,7 +391,7 @@ TEST_F(BehaviourEditorTest, ADamagedCategoryFileIsSavedOverOnlyAfterAQuestion)
     const QByteArray damagedBytes = readBytes(QStringLiteral("Daten/AVKategorien.txt"));
     const QString question = QStringLiteral("Die Datei Daten\\AVKategorien.txt war beim Laden beschädigt");
     GSAVSVAenderung& w = openLoaded(1, {QStringLiteral("Die Datei Daten\\AVKategorien.txt ist beschädigt")});
-    retype(w.Text2(3), QStringLiteral("meldet sich oft"));
+    User::retype(w.Text2(3), QStringLiteral("meldet sich oft"));
 
     // No keeps the damaged file; the rest of the set is saved, the set counts as unsaved.
     messages->expect(SaveQuestion, vbYes);
@@ -430,7 +430,7 @@ TEST_F(BehaviourEditorTest, FileProblemsAreReportedAndTheEditorStaysUsable)
     // A file that cannot be written keeps its old content, and leaving does not drop the edits.
     const QByteArray avNames = readBytes(QStringLiteral("Daten/AVKategorien.txt"));
     QDir().mkpath(path(QStringLiteral("Daten/TexteSV.txt")));
-    retype(w.Text1, QStringLiteral("Miteinander"));
+    User::retype(w.Text1, QStringLiteral("Miteinander"));
     messages->expect(SaveQuestion, vbYes);
     messages->expect(QStringLiteral("Die Datei Daten\\TexteSV.txt konnte nicht gespeichert werden."));
     User::click(w.Command5);

@@ -184,7 +184,7 @@ TEST_F(Grade12EditorTest, GradeOneHidesTheSixthNumbersColumnAndSharesLeadIn22)
         if (grade == QStringLiteral("1")) {
             // Both boxes show lead-in 22 and are stored into it in turn: Text5(14) is the one kept.
             User::click(w.Command1(5));
-            retype(w.Text4(24), QStringLiteral("Beim Abschreiben"));
+            User::retype(w.Text4(24), QStringLiteral("Beim Abschreiben"));
             User::focus(w.Text4(0));
             User::click(w.Command1(5));
             EXPECT_EQ(w.Text4(24).text(), cellName(QStringLiteral("Zwischentexte"), 1, 22));

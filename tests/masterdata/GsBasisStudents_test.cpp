@@ -275,7 +275,7 @@ TEST_F(GsBasisStudentsTest, WithoutAPupilListTheTeacherStartsWithOneEmptyPupil)
     messages->expect(QStringLiteral("Daten\\Namen.Txt ist nicht vorhanden"));
     GsBasis& w = openForEditing();
     EXPECT_EQ(comboItems(w), QStringList{"01"});
-    retype(w.Text1(5), QStringLiteral("2a"));
+    User::retype(w.Text1(5), QStringLiteral("2a"));
     User::typeText(w.Text2(1), QStringLiteral("Neumann"));
     User::click(w.Option1(1));
     User::click(w.Command1(0));

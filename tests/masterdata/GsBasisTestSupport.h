@@ -57,14 +57,6 @@ protected:
         writeFile(QStringLiteral("Daten/Namen.Txt"), names);
     }
 
-    // Replaces the text of a box as the teacher does: select it all and type.
-    static void retype(TextBox& box, const QString& text)
-    {
-        User::focus(box);
-        box.setSelection(0, box.text().size());
-        User::typeText(box, text);
-    }
-
     // Types at the end of the box's text.
     static void append(TextBox& box, const QString& text)
     {

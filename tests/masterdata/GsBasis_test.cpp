@@ -163,8 +163,8 @@ TEST_F(GsBasisTest, SavingAFirstGradeWritesHalfYearTwoTheNextYearAndClearsOnlyTh
     User::click(w.Command3);
     // A text typed into the stores after the change is emptied again by the save.
     writeFile(QStringLiteral("Daten/AVSVspeicher.txt"), QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",\"Neu.\",\"\"\r\n"));
-    retype(w.Text1(3), QStringLiteral("2005/2006"));
-    retype(w.Text1(5), QStringLiteral("1a"));
+    User::retype(w.Text1(3), QStringLiteral("2005/2006"));
+    User::retype(w.Text1(5), QStringLiteral("1a"));
     ASSERT_EQ(w.Text1(4).text(), QStringLiteral("1"));
 
     messages->expect(QStringLiteral("Für das 1. Schuljahr können keine Zeugnisse für das 1. Halbjahr erstellt werden !!!"));
@@ -243,7 +243,7 @@ TEST_F(GsBasisTest, ASchoolYearThatIsNoYearIsToldAndNothingIsWritten)
     EXPECT_TRUE(registry.IsLoaded(WindowNames::MasterData));
     EXPECT_EQ(dataFiles(), before);
 
-    retype(w.Text1(3), QStringLiteral("2027/2028"));
+    User::retype(w.Text1(3), QStringLiteral("2027/2028"));
     messages->expect(LeaveQuestion, vbYes);
     User::click(w.Command1(1));
     settle();

@@ -164,6 +164,13 @@ void typeText(TextBox& box, const QString& text)
         sendChar(box.widget(), ch);
 }
 
+void retype(TextBox& box, const QString& text)
+{
+    focus(box);
+    box.setSelection(0, static_cast<int>(box.text().size()));
+    typeText(box, text);
+}
+
 void paste(TextBox& box, const QString& text)
 {
     focus(box);

@@ -14,6 +14,8 @@ void dblClickAt(TextBox& box, int position);
 void typeKey(Control& control, QChar key);
 void typeBackspace(Control& control);
 void typeText(TextBox& box, const QString& text);
+// Replaces the box's text: selects it all and types.
+void retype(TextBox& box, const QString& text);
 // Pastes the text at the caret, as Ctrl+V would.
 void paste(TextBox& box, const QString& text);
 void chooseItem(ComboBox& box, int index);
