@@ -118,6 +118,7 @@ void GSAenderung12::createControls()
     Label1.setCaption(QStringLiteral("Eingabefenster zur Änderung der Textbausteine"));
     Label1.move(240, 150, 6900, 450);
     AddClassHeader(Text29);
+    Text29.forEach([](int, TextBox& box) { useArial(box); });
     Command8.move(11100, 120, 600, 500);
     Command8.setPicture(Pictures::Help());
     Command8.Click = [this] { Command8_Click(); };

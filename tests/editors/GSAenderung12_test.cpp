@@ -351,6 +351,7 @@ TEST_F(Grade12EditorTest, LeadInsAreRedAndTheMultipleChoiceBoxesBlue)
             EXPECT_EQ(box.widget()->font().family(), QStringLiteral("Arial"));
         });
     }
+    w.Text29.forEach([](int i, TextBox& box) { EXPECT_EQ(box.widget()->font().family(), QStringLiteral("Arial")) << i; });
     const int sizes[] = {16, 12, 33, 32, 33, 21, 27, 22};
     for (int array = 1; array <= 8; ++array)
         EXPECT_EQ(boxes(w, array).upperBound() + 1, sizes[array - 1]) << array;
