@@ -205,7 +205,9 @@ void GsStart::Form_Load()
 
 void GsStart::LoadStartData()
 {
-    if (std::optional<BaseDataRecord> record = loadBaseData())
+    std::optional<BaseDataRecord> record = loadBaseData();
+    baseDataRead_ = record.has_value();
+    if (record)
         baseData_ = *record;
     className_ = loadClassName().value_or(QString());
 }
@@ -218,9 +220,10 @@ void GsStart::checkClassAndHalfYear()
                               "Bis dahin sind die Einträge gesperrt, die von der Klassenstufe abhängen.")
                    .arg(className_),
                vbExclamation, Hint);
+    // A missing school record was told already; its empty half-year needs no second message.
     bool number = false;
     baseData_.HalfYear.trimmed().toInt(&number);
-    if (!number)
+    if (baseDataRead_ && !number)
         MsgBox(QStringLiteral("Das Halbjahr '%1' in der Datei Daten\\Basisdaten.txt ist keine Zahl. Bitte tragen "
                               "Sie unter 'Stammdaten prüfen und ggf. ändern' das Halbjahr 1 oder 2 ein.")
                    .arg(baseData_.HalfYear),

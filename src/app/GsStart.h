@@ -59,6 +59,7 @@ private:
     void showWindowsOf(int index);
 
     BaseDataRecord baseData_;
+    bool baseDataRead_ = false;
     QString className_;
     int grade_ = 0;
     QString currentFrame_;
