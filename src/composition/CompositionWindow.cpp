@@ -285,6 +285,8 @@ void CompositionWindow::AreaBox_LostFocus(int area)
         return;
     stored = AreaBox(area).text();
     Saved = 0;
+    if (stored.isEmpty() && !design_.emptiedBoxUnlocks)
+        return;
     Locked[area][CurrentPupil] = stored.isEmpty() ? 0 : 1;
     ShowAreaOrLock();
 }

@@ -20,6 +20,8 @@ struct CompositionDesign {
     QString helpCommandLine;         // started by the help button Command8
     PlaceholderSet placeholders = PlaceholderSet::Full;
     bool replacesPastedQuotes = false;
+    // Leaving a box emptied by hand opens its area again; otherwise only clearing the entry does.
+    bool emptiedBoxUnlocks = false;
     // Asked before unsaved input is left; a style with a Cancel button lets the teacher stay.
     QString saveQuestion;
     int saveQuestionStyle = 0;
