@@ -281,11 +281,18 @@ QString CompositionWindow::SubstitutePlaceholders(const QString& WorkText) const
 void CompositionWindow::AreaBox_LostFocus(int area)
 {
     QString& stored = AreaText[area][CurrentPupil];
-    if (stored == AreaBox(area).text())
+    const QString text = AreaBox(area).text();
+    const bool edited = stored != text;
+    if (edited) {
+        stored = text;
+        Saved = 0;
+    }
+    if (design_.leavingLocksByText)
+        Locked[area][CurrentPupil] = text.isEmpty() ? 0 : 1;
+    else if (edited && !text.isEmpty())
+        Locked[area][CurrentPupil] = 1;
+    else
         return;
-    stored = AreaBox(area).text();
-    Saved = 0;
-    Locked[area][CurrentPupil] = stored.isEmpty() ? 0 : 1;
     ShowAreaOrLock();
 }
 

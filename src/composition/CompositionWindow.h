@@ -20,6 +20,9 @@ struct CompositionDesign {
     QString helpCommandLine;         // started by the help button Command8
     PlaceholderSet placeholders = PlaceholderSet::Full;
     bool replacesPastedQuotes = false;
+    // Leaving a box locks its area when it holds text and opens it when empty, edited or not;
+    // otherwise leaving only locks a hand edit, and only clearing the entry opens the area.
+    bool leavingLocksByText = false;
     // Asked before unsaved input is left; a style with a Cancel button lets the teacher stay.
     QString saveQuestion;
     int saveQuestionStyle = 0;

@@ -21,6 +21,7 @@ CompositionDesign design()
             .helpCommandLine = QStringLiteral("Winword.exe Texte\\Hilfe4.doc"),
             .placeholders = PlaceholderSet::Full,
             .replacesPastedQuotes = false,
+            .leavingLocksByText = true,
             .saveQuestion = QStringLiteral("Wollen Sie die Eintragungen noch speichern?"),
             .saveQuestionStyle = vbYesNo | vbQuestion};
 }

@@ -299,6 +299,20 @@ TEST_F(GSAGFITest, APupilChoiceLocksByTextAndClearsTheControls)
     EXPECT_TRUE(w.Text1.text().contains(QLatin1Char('\'')));
 }
 
+// A box left while it holds text locks its area, also a composed text left unchanged in a box
+// reached without a click.
+TEST_F(GSAGFITest, LeavingABoxWithTextLocksItsArea)
+{
+    useSmallClass();
+    GSAGFI& w = openAt(0, 1);
+    User::click(w.Option1(3));
+    ASSERT_FALSE(w.Picture2.visible());
+    User::focus(w.Text2);
+    User::focus(w.Combo1);
+    EXPECT_TRUE(w.Picture2.visible());
+    EXPECT_FALSE(w.Frame2.enabled());
+}
+
 TEST_F(GSAGFITest, ClearingTheInterestsEmptiesTheirTextAndLock)
 {
     useSmallClass();

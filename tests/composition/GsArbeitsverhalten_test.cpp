@@ -392,6 +392,14 @@ TEST_F(GsArbeitsverhaltenTest, TypedTextLocksItsAreaWhenTheBoxIsLeft)
     EXPECT_FALSE(w.Frame1.enabled());
     EXPECT_TRUE(w.Picture4.visible());
     EXPECT_EQ(w.Text1(0).text(), QStringLiteral("Arbeitet gern mit."));
+
+    // Emptied by hand, the area stays locked: only "Aktuelle Eingaben neu" opens it again.
+    while (!w.Text1(0).text().isEmpty())
+        User::typeBackspace(w.Text1(0));
+    User::focus(w.Combo1);
+    EXPECT_FALSE(w.Frame1.enabled());
+    EXPECT_TRUE(w.Picture4.visible());
+    EXPECT_TRUE(w.Command6.enabled());
 }
 
 TEST_F(GsArbeitsverhaltenTest, ADoubleClickInsertsTheClipboardAndReplacesPlaceholders)

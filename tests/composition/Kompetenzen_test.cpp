@@ -218,6 +218,13 @@ TEST_F(KompetenzenTest, TypedTextLocksItsAreaWhenTheBoxIsLeft)
     EXPECT_FALSE(w.Frame1(1).enabled());
     EXPECT_TRUE(w.Picture2.visible());
     EXPECT_EQ(w.Text1(1).text(), QStringLiteral("Spricht frei vor der Klasse."));
+
+    // Emptied by hand, the area stays locked: only "Aktuelle Eingabe neu" opens it again.
+    while (!w.Text1(1).text().isEmpty())
+        User::typeBackspace(w.Text1(1));
+    User::focus(w.Combo1);
+    EXPECT_FALSE(w.Frame1(1).enabled());
+    EXPECT_TRUE(w.Picture2.visible());
 }
 
 TEST_F(KompetenzenTest, RemarksByHalfYear)
