@@ -310,6 +310,9 @@ void GsBasis::SortStudentList()
     Combo1.clear();
     LoadStudents();
     Combo1.setListIndex(0);
+    // The stores are keyed by list number: left for the next save, leaving without one would give
+    // each pupil the texts of the pupil who had the number before.
+    RecreateStudentStores(Students);
 }
 
 void GsBasis::BuildPictureNames()
