@@ -195,6 +195,17 @@ TEST_F(GsBasisStudentsTest, TheSortOrdersAsAGermanReaderAndRenumbers)
                        QStringLiteral("5,\"3a\",\"Peters\",\"Jan\""), QStringLiteral("6,\"3a\",\"Zimmer\",\"Ina\"")});
 }
 
+TEST_F(GsBasisStudentsTest, ASortThatChangesNoPlaceKeepsTheTexts)
+{
+    writeClass(QStringLiteral("2a"), 3);
+    writeFile(QStringLiteral("Daten/12Speicher.txt"),
+              QStringLiteral("1,\"2a\",\"Name1\",\"Kind1\",\"Liest gern.\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+    const QByteArray texts = readBytes(QStringLiteral("Daten/12Speicher.txt"));
+    GsBasis& w = openForEditing();
+    User::click(w.Command6);
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/12Speicher.txt")), texts);
+}
+
 TEST_F(GsBasisStudentsTest, TheClubListTakesNamesWithoutQuotesAndGivesThemToThePupil)
 {
     GsBasis& w = openForEditing();
