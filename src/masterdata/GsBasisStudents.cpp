@@ -302,6 +302,7 @@ void GsBasis::SortStudentList()
     if (!saveSortedStudents(sorted))
         return;
     const StudentList previous = Students;
+    const QString previousText = MasterRecords(StudentsText).text();
     Students = sorted;
     if (!WriteMasterFile(StudentsText)) {
         Students = previous;
@@ -310,6 +311,10 @@ void GsBasis::SortStudentList()
     Combo1.clear();
     LoadStudents();
     Combo1.setListIndex(0);
+    // The stores are keyed by list number: left for the next save, leaving without one would give
+    // each pupil the texts of the pupil who had the number before.
+    if (MasterRecords(StudentsText).text() != previousText)
+        RecreateStudentStores(Students);
 }
 
 void GsBasis::BuildPictureNames()

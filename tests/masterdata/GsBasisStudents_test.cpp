@@ -171,8 +171,8 @@ TEST_F(GsBasisStudentsTest, TheSortOrdersAsAGermanReaderAndRenumbers)
                              "4,\"3a\",\"Berg\",\"Ole\",\"m\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                              "5,\"3a\",\"Ärger\",\"Eva\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                              "6,\"3a\",\"Peters\",\"Jan\",\"m\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+    writeFile(QStringLiteral("Daten/34Speicher.txt"), QStringLiteral("1,\"3a\",\"Zimmer\",\"Ina\",\"Ina spielt Schach.\",\"\",\"\"\r\n"));
     GsBasis& w = openForEditing();
-    const QByteArray stores = readBytes(QStringLiteral("Daten/AVSVspeicher.txt"));
     User::click(w.Command6);
     EXPECT_EQ(w.Combo1.listIndex(), 0);
     EXPECT_EQ(w.Text2(1).text(), QStringLiteral("adam"));
@@ -189,12 +189,21 @@ TEST_F(GsBasisStudentsTest, TheSortOrdersAsAGermanReaderAndRenumbers)
                     .startsWith(QStringLiteral("1,\"3a\",\"adam\",\"Tom\",\"m\",\"\",\"Chor\",\"\",\"\",\"\",\"\"\r\n"
                                                "2,\"3a\",\"Ärger\",\"Eva\",")));
     EXPECT_TRUE(readFile(QStringLiteral("Daten/Namen.Txt")).endsWith(QStringLiteral("6,\"3a\",\"Zimmer\",\"Ina\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n")));
-    // The stores wait for the save, which empties them under the new numbers.
-    EXPECT_EQ(readBytes(QStringLiteral("Daten/AVSVspeicher.txt")), stores);
-    User::click(w.Command1(0));
+    // Emptied at once under the new numbers: Ina's text must not stay with number 1, now Tom's.
     expectEmptyStores({QStringLiteral("1,\"3a\",\"adam\",\"Tom\""), QStringLiteral("2,\"3a\",\"Ärger\",\"Eva\""),
                        QStringLiteral("3,\"3a\",\"Berg\",\"Ole\""), QStringLiteral("4,\"3a\",\"Özdemir\",\"Can\""),
                        QStringLiteral("5,\"3a\",\"Peters\",\"Jan\""), QStringLiteral("6,\"3a\",\"Zimmer\",\"Ina\"")});
+}
+
+TEST_F(GsBasisStudentsTest, ASortThatChangesNoPlaceKeepsTheTexts)
+{
+    writeClass(QStringLiteral("2a"), 3);
+    writeFile(QStringLiteral("Daten/12Speicher.txt"),
+              QStringLiteral("1,\"2a\",\"Name1\",\"Kind1\",\"Liest gern.\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+    const QByteArray texts = readBytes(QStringLiteral("Daten/12Speicher.txt"));
+    GsBasis& w = openForEditing();
+    User::click(w.Command6);
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/12Speicher.txt")), texts);
 }
 
 TEST_F(GsBasisStudentsTest, TheClubListTakesNamesWithoutQuotesAndGivesThemToThePupil)
