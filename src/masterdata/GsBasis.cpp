@@ -223,7 +223,7 @@ void GsBasis::SaveBasisdaten()
         BaseData.HalfYear = halfYear;
     }
     // Checked before the stores are emptied: a save that cannot be done must not cost the texts.
-    if (!SchoolYearAllowsSaving())
+    if (!SchoolDataAllowSaving())
         return;
     if (ResetFlag == 1)
         RecreateStudentStores(Students);
@@ -234,21 +234,31 @@ void GsBasis::SaveBasisdaten()
     ClearBackupFolder();
 }
 
-bool GsBasis::SchoolYearAllowsSaving()
+// A pasted text passes the key rules; what every window derives from these three values is
+// checked before anything is written.
+bool GsBasis::SchoolDataAllowSaving()
 {
-    if (NextSchoolYear(BaseData.SchoolYear))
+    QString problem;
+    if (!NextSchoolYear(BaseData.SchoolYear))
+        problem = QStringLiteral("Das Schuljahr '%1' beginnt nicht mit einer vierstelligen Jahreszahl, daher lässt sich "
+                                 "das nächste Schuljahr nicht bestimmen. Geben Sie das Schuljahr im Format 2005/2006 ein.")
+                      .arg(BaseData.SchoolYear);
+    else if (BaseData.HalfYear != QLatin1String("1") && BaseData.HalfYear != QLatin1String("2"))
+        problem = QStringLiteral("Das Halbjahr '%1' ist weder 1 noch 2. Geben Sie das Halbjahr 1 oder 2 ein.")
+                      .arg(BaseData.HalfYear);
+    else if (GradeOfClass(Students.ClassName) == 0)
+        problem = QStringLiteral("Die Klasse '%1' beginnt nicht mit einer der Ziffern 1 bis 4. Geben Sie die Klasse "
+                                 "mit ihrer Klassenstufe vorn ein, zum Beispiel 3a.")
+                      .arg(Students.ClassName);
+    if (problem.isEmpty())
         return true;
-    MsgBox(QStringLiteral("Das Schuljahr '%1' beginnt nicht mit einer vierstelligen Jahreszahl, daher lässt sich das "
-                          "nächste Schuljahr nicht bestimmen. Geben Sie das Schuljahr im Format 2005/2006 ein. Bis "
-                          "dahin wird nichts gespeichert.")
-               .arg(BaseData.SchoolYear),
-           vbOKOnly | vbExclamation, Hint);
+    MsgBox(problem + QStringLiteral(" Bis dahin wird nichts gespeichert."), vbOKOnly | vbExclamation, Hint);
     return false;
 }
 
 bool GsBasis::SaveAll()
 {
-    if (!SchoolYearAllowsSaving())
+    if (!SchoolDataAllowSaving())
         return false;
     BaseData.NextSchoolYear = *NextSchoolYear(BaseData.SchoolYear);
     bool all = true;
@@ -334,7 +344,15 @@ bool GsBasis::AskSaveOnClose()
 
 void GsBasis::Command7_Click(int Index)
 {
-    ExportPath = Index == 0 ? DefaultPaths.SibankPlusPath : DefaultPaths.SibwinPath;
+    const QString path = Index == 0 ? DefaultPaths.SibankPlusPath : DefaultPaths.SibwinPath;
+    // Without a default the teacher's own path would be overwritten by nothing.
+    if (path.isEmpty()) {
+        MsgBox(QStringLiteral("Die Datei %1 enthält keinen Standardpfad für %2. Der bisherige Pfad bleibt erhalten.")
+                   .arg(SibankDefaultsFile, Command7(Index).caption()),
+               vbOKOnly | vbExclamation, Hint);
+        return;
+    }
+    ExportPath = path;
     Text1(PathBox).setText(ExportPath);
     WriteMasterFile(ExportPathText);
 }

@@ -89,7 +89,7 @@ private:
     void WarnSibankPathChange();
     void UnlockSchoolData();
     void SaveBasisdaten();
-    bool SchoolYearAllowsSaving();
+    bool SchoolDataAllowSaving();
     bool SaveAll();
     void RunZeugnislisteNeu();
     void LeaveProgram();

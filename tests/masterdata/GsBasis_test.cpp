@@ -251,6 +251,37 @@ TEST_F(GsBasisTest, ASchoolYearThatIsNoYearIsToldAndNothingIsWritten)
     EXPECT_TRUE(readFile(QStringLiteral("Daten/Basisdaten.txt")).contains(QStringLiteral("\"2027/2028\",\"1\",\"2028/2029\"")));
 }
 
+TEST_F(GsBasisTest, APastedHalfYearOrClassThatNoWindowCanUseIsToldAndNothingIsWritten)
+{
+    struct Case { int box; const char* pasted; const char* notice; };
+    const Case cases[] = {{4, "12", "Das Halbjahr '12' ist weder 1 noch 2."},
+                          {5, "a3", "Die Klasse 'a3' beginnt nicht mit einer der Ziffern 1 bis 4."}};
+    for (const Case& c : cases) {
+        GsBasis& w = openForEditing();
+        const auto before = dataFiles();
+        User::focus(w.Text1(c.box));
+        w.Text1(c.box).setSelection(0, static_cast<int>(w.Text1(c.box).text().size()));
+        User::paste(w.Text1(c.box), QString::fromUtf8(c.pasted));
+        messages->expect(QString::fromUtf8(c.notice));
+        User::click(w.Command1(0));
+        EXPECT_EQ(dataFiles(), before) << c.pasted;
+        registry.UnloadAll();
+        settle();
+        messages->verifyDone();
+    }
+}
+
+TEST_F(GsBasisTest, WithoutADefaultPathTheTeachersPathStays)
+{
+    QFile::remove(path(QStringLiteral("Daten/sib1undsib2.txt")));
+    GsBasis& w = open();
+    const QByteArray before = readBytes(QStringLiteral("Daten/Sibankpfad.txt"));
+    messages->expect(QStringLiteral("Die Datei Daten\\sib1undsib2.txt enthält keinen Standardpfad für SibankPlus."));
+    User::click(w.Command7(0));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Sibankpfad.txt")), before);
+    EXPECT_FALSE(w.Text1(6).text().isEmpty());
+}
+
 TEST_F(GsBasisTest, DefaultPathButtonsWriteThePathAtOnce)
 {
     GsBasis& w = open();
