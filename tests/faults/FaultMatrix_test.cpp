@@ -322,7 +322,7 @@ const WindowRow Rows[] = {
             data(QStringLiteral("Namen.Txt"), ReadsAndWrites, 36),
             data(QStringLiteral("AGListe.txt"), ReadsAndWrites, 25, {F::MissingFile, F::EmptyFile}),
             data(QStringLiteral("Sibankpfad.txt"), ReadsAndWrites, 0, {F::MissingFile}),
-            data(QStringLiteral("sib1undsib2.txt"), Reads, 0, {F::MissingFile, F::FolderInPlace}),
+            data(QStringLiteral("sib1undsib2.txt")),
             data(QStringLiteral("Bildliststeuer.Txt"), Writes), data(QStringLiteral("Namen1.txt"), Writes),
             data(QStringLiteral("AVSVspeicher.txt"), Writes), data(QStringLiteral("AVSVWahl.txt"), Writes),
             data(QStringLiteral("12Speicher.txt"), Writes), data(QStringLiteral("12Sperre.txt"), Writes),
