@@ -179,6 +179,19 @@ void runLoadFloor(benchmark::State& state, const BareWidgets& widgets, const QSt
     state.counters["widgets"] = widgets.count();
 }
 
+LoadBenchmark::LoadBenchmark(const char* window, std::function<std::unique_ptr<Form>()> open, QStringList files)
+{
+    const std::string name(window);
+    benchmark::RegisterBenchmark(("Load/" + name).c_str(), [open](benchmark::State& state) {
+        for (auto _ : state)
+            benchmark::DoNotOptimize(open());
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("LoadFloor/" + name).c_str(), [open, files](benchmark::State& state) {
+        runLoadFloor(state, BareWidgets(*open()), files);
+    })->Unit(benchmark::kMicrosecond);
+    Ratio(("Load/" + name).c_str(), ("LoadFloor/" + name).c_str());
+}
+
 void runDurableWrite(benchmark::State& state, const QStringList& files)
 {
     std::vector<std::pair<QString, QString>> contents;

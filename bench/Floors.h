@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <benchmark/benchmark.h>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -58,6 +59,12 @@ void runRepaintFloor(benchmark::State& state, const Form& form, const std::funct
 
 // The floor of a load: the bare widgets and the raw read of the window's files.
 void runLoadFloor(benchmark::State& state, const BareWidgets& widgets, const QStringList& files);
+// Registers "Load/<window>", the window made and opened as the teacher waits for it, beside
+// "LoadFloor/<window>", and pairs them in the table.
+struct LoadBenchmark {
+    LoadBenchmark(const char* window, std::function<std::unique_ptr<Form>()> open, QStringList files);
+};
+
 // The floor of a save: the same bytes written as durably as every save writes (a synced
 // temporary file renamed over the old one, the folder synced).
 void runDurableWrite(benchmark::State& state, const QStringList& files);

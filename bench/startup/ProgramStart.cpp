@@ -4,15 +4,12 @@
 //   zt_program_start FOLDER --memory  then opens every window once, prints the resident memory in
 //                                     kB and quits.
 // The shipped program has no such switches; this is its start and nothing else.
-#include "app/WindowTable.h"
-#include "common/FileMessages.h"
-#include "core/ProgramFolder.h"
+#include "app/ProgramStart.h"
 #include "platform/Form.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QWindow>
 #include <cstdio>
@@ -84,16 +81,7 @@ int main(int argc, char* argv[])
     if (argc < 2)
         return 2;
     const bool memory = argc > 2 && qstrcmp(argv[2], "--memory") == 0;
-    QApplication::setApplicationName(zt::ApplicationTitle);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    QDir::setCurrent(folder);
-    zt::Files::setProgramFolder(folder);
-    zt::Files::removeInterruptedSaves();
-    zt::Services::installReal();
-    zt::installFileMessages();
-    zt::registerWindows();
+    zt::PrepareProgram(QString::fromLocal8Bit(argv[1]));
 
     zt::Form* start = zt::WindowRegistry::instance().Load(zt::WindowNames::Start);
     start->window()->winId();
@@ -111,7 +99,6 @@ int main(int argc, char* argv[])
     start->window()->windowHandle()->installEventFilter(&quit);
     zt::WindowRegistry::instance().Show(zt::WindowNames::Start);
     const int status = app.exec();
-    zt::WindowRegistry::instance().UnloadAll();
-    zt::WindowRegistry::instance().destroyUnloaded();
+    zt::CloseProgram();
     return status;
 }

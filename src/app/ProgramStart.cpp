@@ -1,0 +1,31 @@
+#include "ProgramStart.h"
+#include "WindowTable.h"
+#include "common/FileMessages.h"
+#include "core/ProgramFolder.h"
+#include "platform/Services.h"
+#include "registry/WindowRegistry.h"
+#include <QApplication>
+#include <QDir>
+
+namespace zt {
+
+void PrepareProgram(const QString& folder)
+{
+    QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QDir::setCurrent(folder);
+    Files::setProgramFolder(folder);
+    Files::removeInterruptedSaves();
+    Services::installReal();
+    installFileMessages();
+    registerWindows();
+}
+
+void CloseProgram()
+{
+    WindowRegistry::instance().UnloadAll();
+    WindowRegistry::instance().destroyUnloaded();
+}
+
+} // namespace zt
