@@ -3,7 +3,7 @@
 # readers under the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/install-deps.sh --bench --fuzz
+tools/install-deps.sh --bench --fuzz --documents
 # The benchmark is built with the tests, so that it keeps compiling, but it is not run as a test.
 cmake -S . -B build -G Ninja -DZT_TESTS=ON -DZT_BENCH=ON >/dev/null
 cmake --build build -j "$(nproc)"

@@ -6,6 +6,8 @@ for option in "$@"; do
   case "$option" in
     --bench) packages+=(libbenchmark-dev) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev llvm) ;;
+    # The word processor that opens and prints the documents the program makes; its PDF tools read them back in the tests.
+    --documents) packages+=(libreoffice-writer-nogui poppler-utils) ;;
   esac
 done
 missing=()

@@ -2,6 +2,7 @@
 #include "common/WordLauncher.h"
 #include "core/ActiveForm.h"
 #include "core/ProgramFolder.h"
+#include "core/WordCommandLine.h"
 #include "platform/Colour.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
@@ -355,8 +356,7 @@ void GsStart::Command4_Click()
 
 void GsStart::Command5_Click()
 {
-    RunWordCommand(QStringLiteral("Winword.exe ") + className_ + QStringLiteral("Zeugnisliste") + QString::number(grade_)
-                   + baseData_.HalfYear + QStringLiteral(".doc"));
+    RunWordCommand(QStringLiteral("Winword.exe ") + ClassReportListDocument(className_, grade_, baseData_.HalfYear));
 }
 
 void GsStart::Command6_Click()
@@ -364,8 +364,7 @@ void GsStart::Command6_Click()
     MsgBox(QStringLiteral("Vergessen Sie nicht, die Änderungen in Word zu speichern, bevor Sie Winword wieder "
                           "verlassen. Die Änderungen gehen sonst verloren !"),
            vbOKOnly);
-    RunWordCommand(QStringLiteral("Winword.exe ") + className_ + QStringLiteral("Zeugnisse") + QString::number(grade_)
-                   + baseData_.HalfYear + QStringLiteral(".doc"));
+    RunWordCommand(QStringLiteral("Winword.exe ") + ClassReportsDocument(className_, grade_, baseData_.HalfYear));
 }
 
 void GsStart::Command7_Click() { WindowRegistry::instance().Show(WindowNames::Lists); }

@@ -1,6 +1,7 @@
 #include "ProgramStart.h"
 #include "WindowTable.h"
 #include "common/FileMessages.h"
+#include "common/WordLauncher.h"
 #include "core/ProgramFolder.h"
 #include "platform/Services.h"
 #include "registry/WindowRegistry.h"
@@ -18,6 +19,7 @@ void PrepareProgram(const QString& folder)
     Files::setProgramFolder(folder);
     Files::removeInterruptedSaves();
     Services::installReal();
+    Services::install(MakeDocumentLauncher());
     installFileMessages();
     registerWindows();
 }

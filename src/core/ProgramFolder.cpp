@@ -139,6 +139,11 @@ bool writeText(const QString& relativePath, const QString& text)
     return writeBytes(resolve(relativePath), encodeWindows1252(text));
 }
 
+bool writeData(const QString& relativePath, const QByteArray& bytes)
+{
+    return writeBytes(resolve(relativePath), bytes);
+}
+
 bool copy(const QString& fromRelative, const QString& toRelative)
 {
     bool ok = false;

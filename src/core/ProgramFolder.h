@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -25,6 +26,8 @@ std::optional<QString> readText(const QString& relativePath);
 // Writes the whole file through a temporary file and a rename; false when that failed, and then
 // the previous file is unchanged.
 bool writeText(const QString& relativePath, const QString& text);
+// Writes bytes as they are (a document), the same way.
+bool writeData(const QString& relativePath, const QByteArray& bytes);
 bool copy(const QString& fromRelative, const QString& toRelative);
 // Removes what a save cut off by a crash or a power loss left beside its file; the file itself is
 // whole, in its old or its new content.

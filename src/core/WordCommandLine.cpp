@@ -1,37 +1,49 @@
 #include "WordCommandLine.h"
-#include "ProgramFolder.h"
-#include <QStandardPaths>
+#include <QStringList>
 
 namespace zt {
 
-WordProcess translateWordCommand(const QString& commandLine)
+namespace {
+bool staysInProgramFolder(const QString& document)
+{
+    const QStringList parts = QString(document).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
+    return !document.startsWith(QLatin1Char('/')) && !document.startsWith(QLatin1Char('\\'))
+        && !parts.contains(QStringLiteral(".."));
+}
+} // namespace
+
+WordCommand ParseWordCommand(const QString& commandLine)
 {
     static const QString program = QStringLiteral("Winword.exe ");
-    WordProcess p;
+    WordCommand c;
     if (!commandLine.startsWith(program, Qt::CaseInsensitive))
-        return p;
+        return c;
     QString rest = commandLine.mid(program.size());
     const int macroAt = rest.lastIndexOf(QLatin1String(" /m"));
     if (macroAt >= 0 && !rest.mid(macroAt + 3).contains(QLatin1Char(' '))) {
-        p.macro = rest.mid(macroAt + 3);
+        c.macro = rest.mid(macroAt + 3);
         rest = rest.left(macroAt);
     }
-    p.document = rest;
-    if (p.document.isEmpty())
-        return p;
-    p.documentPath = Files::resolve(p.document);
-    p.valid = true;
-    return p;
+    c.document = rest;
+    c.valid = !c.document.isEmpty() && staysInProgramFolder(c.document);
+    return c;
 }
 
-QString findWordProcessor()
+QString OpenDocumentOf(const QString& document)
 {
-    for (const char* name : {"soffice", "libreoffice", "lowriter"}) {
-        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!found.isEmpty())
-            return found;
-    }
-    return QString();
+    if (document.endsWith(QLatin1String(".doc"), Qt::CaseInsensitive))
+        return document.left(document.size() - 4) + QStringLiteral(".odt");
+    return document;
+}
+
+QString ClassReportsDocument(const QString& className, int grade, const QString& halfYear)
+{
+    return className + QStringLiteral("Zeugnisse") + QString::number(grade) + halfYear + QStringLiteral(".doc");
+}
+
+QString ClassReportListDocument(const QString& className, int grade, const QString& halfYear)
+{
+    return className + QStringLiteral("Zeugnisliste") + QString::number(grade) + halfYear + QStringLiteral(".doc");
 }
 
 } // namespace zt

@@ -1,22 +1,25 @@
 #pragma once
 #include <QString>
-#include <QStringList>
 
 namespace zt {
 
-// A command line "Winword.exe DOCUMENT [/mMACRO]" as the program runs it on this platform:
-// the word processor with the document resolved in the program folder. The macro switch is
-// dropped, since the word processor here cannot run those macros.
-struct WordProcess {
+// A command line "Winword.exe DOCUMENT [/mMACRO]" as the windows give it.
+struct WordCommand {
     bool valid = false;
-    QString document;     // as written in the command line
-    QString macro;        // empty when there is none
-    QString documentPath; // absolute path in the program folder
+    QString document; // as written in the command line: "Texte\Hilfe1.doc"
+    QString macro;    // empty when there is none
 };
 
-WordProcess translateWordCommand(const QString& commandLine);
+// Invalid when the line does not start the word processor, names no document, or names one outside
+// the program folder.
+WordCommand ParseWordCommand(const QString& commandLine);
 
-// The word processor standing in for "Winword.exe"; empty when none is installed.
-QString findWordProcessor();
+// A ".doc" name stands for our OpenDocument text of the same stem and folder: "Texte\Hilfe1.odt".
+QString OpenDocumentOf(const QString& document);
+
+// The class's report documents, named from the class, the grade and the half-year: class 3a in the
+// first half-year gives "3aZeugnisse31.doc" and "3aZeugnisliste31.doc".
+QString ClassReportsDocument(const QString& className, int grade, const QString& halfYear);
+QString ClassReportListDocument(const QString& className, int grade, const QString& halfYear);
 
 } // namespace zt

@@ -1,11 +1,13 @@
 #include "Services.h"
-#include "core/WordCommandLine.h"
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
 
 namespace zt {
 
@@ -70,16 +72,20 @@ public:
     QString text() const override { return QGuiApplication::clipboard()->text(); }
 };
 
-// No shell is involved: the document is one argument, whatever characters its name holds.
-class ProcessLauncher : public LauncherService {
+// No shell is involved: the document is one argument, whatever characters its name holds. Where the
+// desktop has no application for it, the office suite is asked directly.
+class Desktop : public DesktopService {
 public:
-    bool run(const QString& commandLine) override
+    bool open(const QString& absolutePath) override
     {
-        const WordProcess p = translateWordCommand(commandLine);
-        const QString program = findWordProcessor();
-        if (!p.valid || program.isEmpty())
-            return false;
-        return QProcess::startDetached(program, {p.documentPath});
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath)))
+            return true;
+        for (const char* name : {"soffice", "libreoffice", "lowriter"}) {
+            const QString program = QStandardPaths::findExecutable(QString::fromLatin1(name));
+            if (!program.isEmpty())
+                return QProcess::startDetached(program, {absolutePath});
+        }
+        return false;
     }
 };
 
@@ -116,6 +122,7 @@ MessageBoxService& messageBox() { return use<MessageBoxService>(); }
 InputBoxService& inputBox() { return use<InputBoxService>(); }
 ClipboardService& clipboard() { return use<ClipboardService>(); }
 LauncherService& launcher() { return use<LauncherService>(); }
+DesktopService& desktop() { return use<DesktopService>(); }
 ClockService& clock() { return use<ClockService>(); }
 ApplicationService& application() { return use<ApplicationService>(); }
 
@@ -123,6 +130,7 @@ void install(std::unique_ptr<MessageBoxService> s) { slot<MessageBoxService>() =
 void install(std::unique_ptr<InputBoxService> s) { slot<InputBoxService>() = std::move(s); }
 void install(std::unique_ptr<ClipboardService> s) { slot<ClipboardService>() = std::move(s); }
 void install(std::unique_ptr<LauncherService> s) { slot<LauncherService>() = std::move(s); }
+void install(std::unique_ptr<DesktopService> s) { slot<DesktopService>() = std::move(s); }
 void install(std::unique_ptr<ClockService> s) { slot<ClockService>() = std::move(s); }
 void install(std::unique_ptr<ApplicationService> s) { slot<ApplicationService>() = std::move(s); }
 
@@ -131,7 +139,7 @@ void installReal()
     install(std::make_unique<QtMessageBox>());
     install(std::make_unique<QtInputBox>());
     install(std::make_unique<QtClipboard>());
-    install(std::make_unique<ProcessLauncher>());
+    install(std::make_unique<Desktop>());
     install(std::make_unique<SystemClock>());
     install(std::make_unique<QtApplication>());
 }

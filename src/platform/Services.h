@@ -53,11 +53,20 @@ public:
     virtual QString text() const = 0;
 };
 
+// Carries out a word-processor command line of the windows without waiting. False only when
+// nothing could open the document; every other problem it tells the teacher itself.
 class LauncherService {
 public:
     virtual ~LauncherService() = default;
-    // Starts the command line without waiting; false when it could not be started.
     virtual bool run(const QString& commandLine) = 0;
+};
+
+class DesktopService {
+public:
+    virtual ~DesktopService() = default;
+    // Opens a document in the application the desktop uses for it, without waiting; false when
+    // nothing could open it.
+    virtual bool open(const QString& absolutePath) = 0;
 };
 
 class ClockService {
@@ -78,6 +87,7 @@ MessageBoxService& messageBox();
 InputBoxService& inputBox();
 ClipboardService& clipboard();
 LauncherService& launcher();
+DesktopService& desktop();
 ClockService& clock();
 ApplicationService& application();
 
@@ -85,8 +95,10 @@ void install(std::unique_ptr<MessageBoxService> service);
 void install(std::unique_ptr<InputBoxService> service);
 void install(std::unique_ptr<ClipboardService> service);
 void install(std::unique_ptr<LauncherService> service);
+void install(std::unique_ptr<DesktopService> service);
 void install(std::unique_ptr<ClockService> service);
 void install(std::unique_ptr<ApplicationService> service);
+// All but the launcher, which carries out command lines with the documents above this layer.
 void installReal();
 } // namespace Services
 

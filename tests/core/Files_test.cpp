@@ -46,18 +46,21 @@ TEST_F(FilesTest, AFailedWriteIsReportedAndLeavesNoFile)
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Daten/ziel.txt"))));
 }
 
-TEST_F(FilesTest, WordCommandLinesBecomeTheDocumentInTheProgramFolder)
+TEST_F(FilesTest, WordCommandLinesNameADocumentOfTheProgramFolder)
 {
-    writeFile(QStringLiteral("texte/hilfe1.doc"), QString());
-    const WordProcess help = translateWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe1.doc"));
+    const WordCommand help = ParseWordCommand(QStringLiteral("Winword.exe Texte\\Hilfe1.doc"));
     EXPECT_TRUE(help.valid);
-    EXPECT_EQ(help.documentPath, path(QStringLiteral("texte/hilfe1.doc")));
+    EXPECT_EQ(help.document, QStringLiteral("Texte\\Hilfe1.doc"));
+    EXPECT_EQ(OpenDocumentOf(help.document), QStringLiteral("Texte\\Hilfe1.odt"));
     EXPECT_TRUE(help.macro.isEmpty());
-    const WordProcess macro = translateWordCommand(QStringLiteral("Winword.exe ZeugnisseSchreiben.doc /mZeugnisseSchreiben"));
+    const WordCommand macro = ParseWordCommand(QStringLiteral("Winword.exe ZeugnisseSchreiben.doc /mZeugnisseSchreiben"));
     EXPECT_EQ(macro.document, QStringLiteral("ZeugnisseSchreiben.doc"));
     EXPECT_EQ(macro.macro, QStringLiteral("ZeugnisseSchreiben"));
-    // A hostile class name stays part of one file name.
-    const WordProcess hostile = translateWordCommand(QStringLiteral("Winword.exe 3a; rm -rf ~ $(id)Zeugnisliste31.doc"));
-    EXPECT_EQ(hostile.documentPath, path(QStringLiteral("3a; rm -rf ~ $(id)Zeugnisliste31.doc")));
-    EXPECT_FALSE(translateWordCommand(QStringLiteral("rm -rf /")).valid);
+    // A hostile class name stays part of one file name; nothing outside the program folder is named.
+    const WordCommand hostile = ParseWordCommand(QStringLiteral("Winword.exe 3a; rm -rf ~ $(id)Zeugnisliste31.doc"));
+    EXPECT_TRUE(hostile.valid);
+    EXPECT_EQ(Files::resolve(hostile.document), path(QStringLiteral("3a; rm -rf ~ $(id)Zeugnisliste31.doc")));
+    for (const char* invalid : {"rm -rf /", "Winword.exe ", "Winword.exe ..\\..\\etc\\passwd.doc", "Winword.exe /etc/x.doc",
+                                "Winword.exe a/../../b.doc"})
+        EXPECT_FALSE(ParseWordCommand(QString::fromLatin1(invalid)).valid) << invalid;
 }

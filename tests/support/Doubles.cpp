@@ -48,4 +48,10 @@ bool RecordingLauncher::run(const QString& commandLine)
     return succeeds;
 }
 
+bool RecordingDesktop::open(const QString& absolutePath)
+{
+    opened << absolutePath;
+    return succeeds;
+}
+
 } // namespace zt::test

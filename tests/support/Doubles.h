@@ -64,6 +64,13 @@ public:
     bool succeeds = true;
 };
 
+class RecordingDesktop : public DesktopService {
+public:
+    bool open(const QString& absolutePath) override;
+    QStringList opened;
+    bool succeeds = true;
+};
+
 class FixedClock : public ClockService {
 public:
     QDate today() const override { return date; }

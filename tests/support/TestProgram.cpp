@@ -25,6 +25,9 @@ void TestProgram::SetUp()
     auto l = std::make_unique<RecordingLauncher>();
     launcher = l.get();
     Services::install(std::move(l));
+    auto d = std::make_unique<RecordingDesktop>();
+    desktop = d.get();
+    Services::install(std::move(d));
     auto k = std::make_unique<FixedClock>();
     clock = k.get();
     Services::install(std::move(k));

@@ -19,6 +19,7 @@ protected:
     ScriptedInputBox* inputs = nullptr;
     FakeClipboard* clipboard = nullptr;
     RecordingLauncher* launcher = nullptr;
+    RecordingDesktop* desktop = nullptr;
     FixedClock* clock = nullptr;
     RecordingApplication* application = nullptr;
 };

@@ -1,0 +1,219 @@
+#include "DocumentBuilder.h"
+#include "core/FileProblems.h"
+#include "core/ProgramFolder.h"
+#include <QBuffer>
+#include <QImageReader>
+#include <QTextDocumentWriter>
+#include <QTextFrame>
+#include <QTextTable>
+
+namespace zt {
+
+namespace {
+const QString FontFamily = QStringLiteral("Arial");
+
+// The OpenDocument writer counts lengths in pixels of 3/4 point.
+constexpr qreal pixels(qreal points) { return points / 0.75; }
+
+QTextCharFormat characters(qreal points, bool bold)
+{
+    QTextCharFormat f;
+    // The writer takes the family from the old property and reads it through the new one.
+    f.setProperty(QTextFormat::OldFontFamily, QStringList{FontFamily});
+    f.setProperty(QTextFormat::FontFamilies, QStringList{FontFamily});
+    f.setFontPointSize(points);
+    f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    return f;
+}
+
+QStringList linesOf(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t.split(QLatin1Char('\n'));
+}
+} // namespace
+
+struct DocumentBuilder::Style {
+    qreal points = 11;
+    bool bold = false;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    qreal above = 0;
+    qreal below = 0;
+};
+
+DocumentBuilder::DocumentBuilder() : cursor_(&document_)
+{
+    document_.setDefaultFont(QFont(FontFamily, 11));
+}
+
+DocumentBuilder::~DocumentBuilder() = default;
+
+void DocumentBuilder::newPage() { breakBefore_ = !empty_; }
+
+QTextBlockFormat DocumentBuilder::nextBlockFormat(const Style& style)
+{
+    QTextBlockFormat f;
+    f.setAlignment(style.alignment);
+    f.setTopMargin(pixels(style.above));
+    f.setBottomMargin(pixels(style.below));
+    if (breakBefore_)
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    breakBefore_ = false;
+    return f;
+}
+
+void DocumentBuilder::paragraph(const QString& line, const Style& style)
+{
+    const QTextBlockFormat block = nextBlockFormat(style);
+    const QTextCharFormat chars = characters(style.points, style.bold);
+    if (empty_)
+        cursor_.setBlockFormat(block);
+    else
+        cursor_.insertBlock(block, chars);
+    cursor_.setBlockCharFormat(chars);
+    cursor_.insertText(line, chars);
+    empty_ = false;
+}
+
+void DocumentBuilder::title(const QString& text)
+{
+    for (const QString& line : linesOf(text))
+        paragraph(line, {16, true, Qt::AlignHCenter, 0, 6});
+}
+
+void DocumentBuilder::subtitle(const QString& text)
+{
+    for (const QString& line : linesOf(text))
+        paragraph(line, {12, true, Qt::AlignHCenter, 0, 4});
+}
+
+void DocumentBuilder::heading(const QString& text)
+{
+    for (const QString& line : linesOf(text))
+        paragraph(line, {11, true, Qt::AlignLeft, 10, 3});
+}
+
+void DocumentBuilder::text(const QString& text, Qt::Alignment alignment)
+{
+    for (const QString& line : linesOf(text))
+        paragraph(line, {11, false, alignment, 0, 2});
+}
+
+void DocumentBuilder::smallText(const QString& text, Qt::Alignment alignment)
+{
+    for (const QString& line : linesOf(text))
+        paragraph(line, {9, false, alignment, 0, 0});
+}
+
+void DocumentBuilder::field(const QString& label, const QString& value)
+{
+    paragraph(label + QStringLiteral(": "), {11, true, Qt::AlignLeft, 0, 2});
+    cursor_.insertText(value, characters(11, false));
+}
+
+void DocumentBuilder::space(qreal points) { paragraph(QString(), {points * 0.8, false, Qt::AlignLeft, 0, 0}); }
+
+void DocumentBuilder::table(const DocumentTable& table)
+{
+    // A table needs a paragraph before it, which also carries a page break the table cannot.
+    paragraph(QString(), {2, false, Qt::AlignLeft, 0, 0});
+    QTextTableFormat format;
+    QList<QTextLength> widths;
+    for (const TableColumn& c : table.columns)
+        widths << QTextLength(QTextLength::PercentageLength, c.percent);
+    format.setColumnWidthConstraints(widths);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    format.setBorder(0.75);
+    format.setBorderBrush(Qt::black);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(pixels(table.cellPaddingPoints));
+    format.setHeaderRowCount(table.repeatHeader ? 1 : 0);
+    const int columns = static_cast<int>(table.columns.size());
+    QTextTable* t = cursor_.insertTable(static_cast<int>(table.rows.size()) + 1, columns, format);
+    auto fill = [&](int row, int column, const QString& text, bool bold) {
+        QTextCursor cell = t->cellAt(row, column).firstCursorPosition();
+        QTextBlockFormat block;
+        block.setAlignment(table.columns[column].alignment);
+        cell.setBlockFormat(block);
+        const QTextCharFormat chars = characters(table.fontPoints, bold);
+        cell.setBlockCharFormat(chars);
+        const QStringList lines = linesOf(text);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                cell.insertBlock(block, chars);
+            cell.insertText(lines[i], chars);
+        }
+    };
+    for (int c = 0; c < columns; ++c)
+        fill(0, c, table.columns[c].header, true);
+    for (int r = 0; r < table.rows.size(); ++r)
+        for (int c = 0; c < columns; ++c)
+            fill(r + 1, c, table.rows[r].value(c), false);
+    cursor_ = document_.rootFrame()->lastCursorPosition();
+}
+
+void DocumentBuilder::signatures(const QStringList& captions)
+{
+    QTextTableFormat format;
+    QList<QTextLength> widths;
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        widths << QTextLength(QTextLength::PercentageLength, 100.0 / static_cast<qreal>(captions.size()));
+    format.setColumnWidthConstraints(widths);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    format.setBorder(0);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    format.setCellPadding(pixels(6));
+    space(28);
+    QTextTable* t = cursor_.insertTable(2, static_cast<int>(captions.size()), format);
+    for (int c = 0; c < captions.size(); ++c) {
+        QTextCursor line = t->cellAt(0, c).firstCursorPosition();
+        line.insertText(QStringLiteral("______________________________"), characters(9, false));
+        QTextCursor caption = t->cellAt(1, c).firstCursorPosition();
+        QTextBlockFormat block;
+        block.setAlignment(Qt::AlignHCenter);
+        caption.setBlockFormat(block);
+        QTextBlockFormat lineBlock;
+        lineBlock.setAlignment(Qt::AlignHCenter);
+        line.setBlockFormat(lineBlock);
+        caption.insertText(captions[c], characters(9, false));
+    }
+    cursor_ = document_.rootFrame()->lastCursorPosition();
+}
+
+bool DocumentBuilder::picture(const QString& absolutePath, qreal widthPoints)
+{
+    QImageReader reader(absolutePath);
+    const QSize size = reader.size();
+    if (!reader.canRead() || size.isEmpty())
+        return false;
+    paragraph(QString(), {11, false, Qt::AlignLeft, 0, 2});
+    QTextImageFormat image;
+    image.setName(absolutePath);
+    image.setWidth(pixels(widthPoints));
+    image.setHeight(pixels(widthPoints) * size.height() / size.width());
+    image.setQuality(90);
+    cursor_.insertImage(image);
+    return true;
+}
+
+QByteArray DocumentBuilder::bytes()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, "ODF");
+    writer.write(&document_);
+    return buffer.data();
+}
+
+bool DocumentBuilder::save(const QString& relativePath)
+{
+    if (Files::writeData(relativePath, bytes()))
+        return true;
+    reportWriteFailure(relativePath);
+    return false;
+}
+
+} // namespace zt

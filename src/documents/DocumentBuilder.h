@@ -1,0 +1,71 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <memory>
+
+namespace zt {
+
+struct TableColumn {
+    QString header;
+    int percent = 0; // of the width between the margins
+    Qt::Alignment alignment = Qt::AlignLeft;
+};
+
+struct DocumentTable {
+    QList<TableColumn> columns;
+    QList<QStringList> rows;
+    qreal fontPoints = 10;
+    // Room above and below the text of each cell, for columns the teacher fills by hand.
+    qreal cellPaddingPoints = 2;
+    // The header row comes again at the top of every page the table runs onto.
+    bool repeatHeader = true;
+};
+
+// One document as a school hands it out: an A4 page, Arial, black on white, written as
+// OpenDocument text that the word processor opens for editing and printing.
+class DocumentBuilder {
+public:
+    DocumentBuilder();
+    ~DocumentBuilder();
+
+    // The paragraph after this starts on a new page.
+    void newPage();
+
+    void title(const QString& text);      // large, bold, centred
+    void subtitle(const QString& text);   // bold, centred
+    void heading(const QString& text);    // bold, with room above
+    // One paragraph per line of the text; a text that is empty still gives a line.
+    void text(const QString& text, Qt::Alignment alignment = Qt::AlignLeft);
+    void smallText(const QString& text, Qt::Alignment alignment = Qt::AlignLeft);
+    // A label in bold and its value on one line: "Klasse: 3a".
+    void field(const QString& label, const QString& value);
+    // Empty room of about this height.
+    void space(qreal points);
+    void table(const DocumentTable& table);
+    // Lines to sign on, side by side, each with its caption below.
+    void signatures(const QStringList& captions);
+    // A picture file, scaled to the width; false when it cannot be read (nothing is added).
+    bool picture(const QString& absolutePath, qreal widthPoints);
+
+    // Writes the document through the crash-safe writer; a failure is reported and leaves the
+    // previous document in place.
+    bool save(const QString& relativePath);
+
+    // The bytes of the OpenDocument text, as save writes them.
+    QByteArray bytes();
+
+private:
+    struct Style;
+    void paragraph(const QString& line, const Style& style);
+    QTextBlockFormat nextBlockFormat(const Style& style);
+
+    QTextDocument document_;
+    QTextCursor cursor_;
+    bool empty_ = true;
+    bool breakBefore_ = false;
+};
+
+} // namespace zt

@@ -1,0 +1,66 @@
+#include "OfficeDocuments.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace zt::test {
+
+namespace {
+QString run(const QString& program, const QStringList& arguments, int timeoutMs = 120000)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    p.start(program, arguments);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return QString();
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// One profile for the whole test program, so that the suite is set up once and never meets the
+// profile of a suite the teacher has open.
+QString profileUrl()
+{
+    static const QString url = QUrl::fromLocalFile(QDir::tempPath() + QStringLiteral("/zt-office-profile-")
+                                                   + QString::number(QCoreApplication::applicationPid()))
+                                   .toString();
+    return url;
+}
+} // namespace
+
+PrintedDocument printDocument(const QString& absolutePath)
+{
+    PrintedDocument printed;
+    const QFileInfo source(absolutePath);
+    run(QStringLiteral("soffice"), {QStringLiteral("-env:UserInstallation=") + profileUrl(), QStringLiteral("--headless"),
+                                    QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
+                                    source.absolutePath(), absolutePath});
+    printed.pdfPath = source.absolutePath() + QLatin1Char('/') + source.completeBaseName() + QStringLiteral(".pdf");
+    printed.converted = QFileInfo::exists(printed.pdfPath);
+    if (!printed.converted)
+        return printed;
+    const QString all = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdfPath, QStringLiteral("-")});
+    printed.pageTexts = all.split(QLatin1Char('\f'));
+    // pdftotext ends every page with a form feed, so the last piece is empty.
+    if (!printed.pageTexts.isEmpty() && printed.pageTexts.back().trimmed().isEmpty())
+        printed.pageTexts.removeLast();
+    printed.pages = static_cast<int>(printed.pageTexts.size());
+    return printed;
+}
+
+void renderFirstPage(const PrintedDocument& printed, const QString& fileName)
+{
+    QDir().mkpath(QStringLiteral(ZT_SCREENS_DIR));
+    QString stem = QStringLiteral(ZT_SCREENS_DIR) + QLatin1Char('/') + fileName;
+    if (stem.endsWith(QLatin1String(".png")))
+        stem.chop(4);
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"),
+                                     QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
+                                     printed.pdfPath, stem});
+}
+
+} // namespace zt::test
