@@ -12,8 +12,29 @@ namespace zt {
 namespace {
 const QString FontFamily = QStringLiteral("Arial");
 
-// The OpenDocument writer counts lengths in pixels of 3/4 point.
+// The OpenDocument writer counts most lengths in pixels of 3/4 point, but writes the widths of tables
+// and their columns as points. A table takes the width between the word processor's margins of 2 cm
+// on A4.
 constexpr qreal pixels(qreal points) { return points / 0.75; }
+constexpr qreal TextWidthPoints = 480;
+
+QTextTableFormat tableFormat(const QList<qreal>& percents, qreal borderPoints, qreal paddingPoints)
+{
+    QTextTableFormat format;
+    QList<QTextLength> widths;
+    for (const qreal p : percents)
+        widths << QTextLength(QTextLength::FixedLength, TextWidthPoints * p / 100);
+    format.setColumnWidthConstraints(widths);
+    format.setWidth(QTextLength(QTextLength::FixedLength, TextWidthPoints));
+    format.setAlignment(Qt::AlignLeft);
+    format.setBorder(pixels(borderPoints));
+    format.setBorderBrush(Qt::black);
+    format.setBorderStyle(borderPoints > 0 ? QTextFrameFormat::BorderStyle_Solid : QTextFrameFormat::BorderStyle_None);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(pixels(paddingPoints));
+    return format;
+}
 
 QTextCharFormat characters(qreal points, bool bold)
 {
@@ -118,19 +139,10 @@ void DocumentBuilder::table(const DocumentTable& table)
 {
     // A table needs a paragraph before it, which also carries a page break the table cannot.
     paragraph(QString(), {2, false, Qt::AlignLeft, 0, 0});
-    QTextTableFormat format;
-    QList<QTextLength> widths;
+    QList<qreal> percents;
     for (const TableColumn& c : table.columns)
-        widths << QTextLength(QTextLength::PercentageLength, c.percent);
-    format.setColumnWidthConstraints(widths);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    format.setBorder(0.75);
-    format.setBorderBrush(Qt::black);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setBorderCollapse(true);
-    format.setCellSpacing(0);
-    format.setCellPadding(pixels(table.cellPaddingPoints));
-    format.setHeaderRowCount(table.repeatHeader ? 1 : 0);
+        percents << c.percent;
+    const QTextTableFormat format = tableFormat(percents, 0.75, table.cellPaddingPoints);
     const int columns = static_cast<int>(table.columns.size());
     QTextTable* t = cursor_.insertTable(static_cast<int>(table.rows.size()) + 1, columns, format);
     auto fill = [&](int row, int column, const QString& text, bool bold) {
@@ -138,8 +150,8 @@ void DocumentBuilder::table(const DocumentTable& table)
         QTextBlockFormat block;
         block.setAlignment(table.columns[column].alignment);
         cell.setBlockFormat(block);
+        // The character format of a cell's first block is the cell's own format: it stays untouched.
         const QTextCharFormat chars = characters(table.fontPoints, bold);
-        cell.setBlockCharFormat(chars);
         const QStringList lines = linesOf(text);
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0)
@@ -157,15 +169,8 @@ void DocumentBuilder::table(const DocumentTable& table)
 
 void DocumentBuilder::signatures(const QStringList& captions)
 {
-    QTextTableFormat format;
-    QList<QTextLength> widths;
-    for (qsizetype i = 0; i < captions.size(); ++i)
-        widths << QTextLength(QTextLength::PercentageLength, 100.0 / static_cast<qreal>(captions.size()));
-    format.setColumnWidthConstraints(widths);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    format.setBorder(0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    format.setCellPadding(pixels(6));
+    const QList<qreal> percents(captions.size(), 100.0 / static_cast<qreal>(captions.size()));
+    const QTextTableFormat format = tableFormat(percents, 0, 6);
     space(28);
     QTextTable* t = cursor_.insertTable(2, static_cast<int>(captions.size()), format);
     for (int c = 0; c < captions.size(); ++c) {

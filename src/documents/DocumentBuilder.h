@@ -20,8 +20,6 @@ struct DocumentTable {
     qreal fontPoints = 10;
     // Room above and below the text of each cell, for columns the teacher fills by hand.
     qreal cellPaddingPoints = 2;
-    // The header row comes again at the top of every page the table runs onto.
-    bool repeatHeader = true;
 };
 
 // One document as a school hands it out: an A4 page, Arial, black on white, written as
