@@ -292,6 +292,46 @@ TEST_F(GsBasisStudentsTest, WithoutAPupilListTheTeacherStartsWithOneEmptyPupil)
               QStringLiteral("1,\"2a\",\"Neumann\",\"\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
 }
 
+// Each visible control of the frame lies inside it and on no other; the frame lies inside the window.
+void expectInsideAndUnoverlapped(const GsBasis& w)
+{
+    const QWidget* frame = w.Frame1.widget();
+    EXPECT_TRUE(QRect(QPoint(0, 0), w.window()->size()).contains(frame->geometry()));
+    std::vector<const QWidget*> shown;
+    for (const QWidget* c : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (Control::owning(c) && c->isVisibleTo(frame))
+            shown.push_back(c);
+    EXPECT_GE(shown.size(), 50u) << "the frame's controls were not found";
+    const auto name = [](const QWidget* c) {
+        const QVariant text = c->property("text");
+        const QRect g = c->geometry();
+        return QStringLiteral("%1 '%2' at %3,%4 %5x%6")
+            .arg(QLatin1String(c->metaObject()->className()), text.toString())
+            .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+            .toStdString();
+    };
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_TRUE(frame->rect().contains(shown[i]->geometry())) << name(shown[i]);
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry())) << name(shown[i]) << " on " << name(shown[j]);
+    }
+}
+
+// The club label sends the teacher to "die unteren Zeilen".
+TEST_F(GsBasisStudentsTest, TheClubBoxesStandBelowTheClubListAndNoControlCoversAnother)
+{
+    GsBasis& w = open();
+    expectInsideAndUnoverlapped(w);
+    messages->expect(EditQuestion, vbYes);
+    User::click(w.Command5);
+    expectInsideAndUnoverlapped(w);
+    EXPECT_LT(w.Label9.top() + w.Label9.height(), w.List1.top());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_GT(w.Text3(i).top(), w.List1.top() + w.List1.height()) << i;
+        EXPECT_GT(w.Label8(i).top(), w.List1.top() + w.List1.height()) << i;
+    }
+}
+
 TEST_F(GsBasisStudentsTest, RendersBeforeAndAfterBearbeiten)
 {
     GsBasis& w = open();
