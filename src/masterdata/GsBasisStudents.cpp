@@ -1,4 +1,5 @@
 // The pupil list and the club list of the master-data window.
+#include "common/FileMessages.h"
 #include "common/QuoteGuards.h"
 #include "core/PhotoNames.h"
 #include "core/StoreReset.h"
@@ -221,6 +222,10 @@ bool GsBasis::ConfirmStudentEdit()
 
 void GsBasis::Command4_Click(int Index)
 {
+    // Checked before the list changes: an operation whose list cannot be written changes nothing.
+    // A new list keeps nothing of the old one, read whole or not.
+    if (!SchoolDataAllowSaving() || (Index != 0 && !ConfirmDamagedListWrite()))
+        return;
     switch (Index) {
     case 0:
         if (!NewStudentList())
@@ -294,7 +299,29 @@ void GsBasis::SaveListAndEmptyStores()
         RecreateStudentStores(Students);
 }
 
-void GsBasis::Command6_Click() { SortStudentList(); }
+bool GsBasis::ConfirmDamagedListWrite()
+{
+    if (!Students.Damaged)
+        return true;
+    const int whole = Students.WholeRecords;
+    const QString detail =
+        whole == 0   ? QStringLiteral("Kein Schüler wurde vollständig gelesen.")
+        : whole == 1 ? QStringLiteral("Vollständig gelesen wurde nur Schüler 1, von Schüler 2 an nur, was lesbar war.")
+                     : QStringLiteral("Vollständig gelesen wurden nur die Schüler 1 bis %1, von Schüler %2 an nur, "
+                                      "was lesbar war.")
+                           .arg(whole)
+                           .arg(whole + 1);
+    if (!ConfirmOverwriteDamagedFile(StudentsFile, detail))
+        return false;
+    Students.Damaged = false;
+    return true;
+}
+
+void GsBasis::Command6_Click()
+{
+    if (SchoolDataAllowSaving() && ConfirmDamagedListWrite())
+        SortStudentList();
+}
 
 void GsBasis::SortStudentList()
 {
