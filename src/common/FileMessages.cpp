@@ -40,13 +40,13 @@ void installFileMessages()
     installFileProblemSink([](const FileProblemReport& r) { MsgBox(messageOf(r), vbExclamation, QStringLiteral("Hinweis")); });
 }
 
-bool ConfirmOverwriteDamagedFile(const QString& relativePath)
+bool ConfirmOverwriteDamagedFile(const QString& relativePath, const QString& detail)
 {
     const QString prompt =
         QStringLiteral("Die Datei %1 war beim Lesen beschädigt. Wenn Sie jetzt speichern, wird sie durch die "
-                       "angezeigten Einträge ersetzt, und was nicht gelesen werden konnte, geht verloren. "
+                       "angezeigten Einträge ersetzt, und was nicht gelesen werden konnte, geht verloren. %2"
                        "Wollen Sie die Datei trotzdem überschreiben?")
-            .arg(relativePath);
+            .arg(relativePath, detail.isEmpty() ? QString() : detail + QLatin1Char(' '));
     return MsgBox(prompt, vbYesNo | vbExclamation | vbDefaultButton2) == vbYes;
 }
 

@@ -7,7 +7,8 @@ namespace zt {
 void installFileMessages();
 
 // Before a window saves over a file that was read damaged: what could not be read would be lost.
-// True when the teacher wants the file replaced; No keeps it as it is.
-bool ConfirmOverwriteDamagedFile(const QString& relativePath);
+// `detail` says more of what would change, where the window knows it. True when the teacher wants
+// the file replaced; No keeps it as it is.
+bool ConfirmOverwriteDamagedFile(const QString& relativePath, const QString& detail = QString());
 
 } // namespace zt

@@ -199,7 +199,11 @@ StudentList loadStudents()
         StudentRecord scratch;
         StudentRecord& target = slot >= 0 && slot < PupilSlots ? list.Slots[slot] : scratch;
         readStudent(*reader, target);
-        list.ClassName = target.ClassName;
+        // A cut record may hold a cut class ("3" of "3a"), which would go into every record written.
+        if (!reader->damaged()) {
+            list.ClassName = target.ClassName;
+            ++list.WholeRecords;
+        }
     });
     list.Count = std::clamp(result.count, 0, PupilSlots);
     if (result.truncated)
@@ -223,7 +227,8 @@ std::optional<QString> loadClassName()
         reader->integer();
         StudentRecord s;
         readStudent(*reader, s);
-        className = s.ClassName;
+        if (!reader->damaged())
+            className = s.ClassName;
     }
     if (empty || reader->damaged())
         reportDamagedFile(StudentsFile);

@@ -42,11 +42,12 @@ struct StudentRecord {
 };
 
 struct StudentList {
-    QString ClassName; // of the last record read
+    QString ClassName; // of the last record read whole
     int Count = 0;     // number of the last record
-    // The file was cut off or malformed: the list holds only what could be read, and the class of
-    // its last record may be cut off too.
+    // The file was cut off or malformed: the list holds only what could be read.
     bool Damaged = false;
+    // The records read before the damage; the others may hold only part of their pupil.
+    int WholeRecords = 0;
     std::array<StudentRecord, PupilSlots> Slots;
 };
 

@@ -202,7 +202,9 @@ void GsBasis::UnlockSchoolData()
     EnableSaveButton();
     Command3.setEnabled(false);
     ResetFlag = 1;
-    RecreateStudentStores(Students);
+    // Unlocked all the same, so that the teacher can correct the value; the save empties the stores.
+    if (SchoolDataAllowSaving())
+        RecreateStudentStores(Students);
 }
 
 void GsBasis::Command1_Click(int Index)
@@ -223,7 +225,7 @@ void GsBasis::SaveBasisdaten()
         BaseData.HalfYear = halfYear;
     }
     // Checked before the stores are emptied: a save that cannot be done must not cost the texts.
-    if (!SchoolDataAllowSaving())
+    if (!SchoolDataAllowSaving() || !ConfirmDamagedListWrite())
         return;
     if (ResetFlag == 1)
         RecreateStudentStores(Students);
@@ -234,8 +236,7 @@ void GsBasis::SaveBasisdaten()
     ClearBackupFolder();
 }
 
-// A pasted text passes the key rules; what every window derives from these three values is
-// checked before anything is written.
+// A pasted text, or a text typed over a whole selection, passes the key rules.
 bool GsBasis::SchoolDataAllowSaving()
 {
     QString problem;
@@ -258,7 +259,7 @@ bool GsBasis::SchoolDataAllowSaving()
 
 bool GsBasis::SaveAll()
 {
-    if (!SchoolDataAllowSaving())
+    if (!SchoolDataAllowSaving() || !ConfirmDamagedListWrite())
         return false;
     BaseData.NextSchoolYear = *NextSchoolYear(BaseData.SchoolYear);
     bool all = true;

@@ -89,6 +89,7 @@ private:
     void WarnSibankPathChange();
     void UnlockSchoolData();
     void SaveBasisdaten();
+    // Before every write: the school year, half-year and class must be values every window can use.
     bool SchoolDataAllowSaving();
     bool SaveAll();
     void RunZeugnislisteNeu();
@@ -107,6 +108,8 @@ private:
     void SortStudentList();
     void BuildPictureNames();
     void SaveListAndEmptyStores();
+    // A list read damaged is written over only with the teacher's consent, asked once.
+    bool ConfirmDamagedListWrite();
 
     RecordWriter MasterRecords(MasterFile file) const;
     QString MasterFilePath(MasterFile file) const;

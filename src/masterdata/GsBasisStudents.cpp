@@ -1,4 +1,5 @@
 // The pupil list and the club list of the master-data window.
+#include "common/FileMessages.h"
 #include "common/QuoteGuards.h"
 #include "core/PhotoNames.h"
 #include "core/StoreReset.h"
@@ -54,19 +55,11 @@ void GsBasis::createStudentControls()
         Option1.add(i, Frame1, genders[i]).move(boxLeft + i * 1620, 2960, 1560, 360);
     Option1.Click = [this](int i) { Option1_Click(i); };
 
-    for (int i = 0; i < 4; ++i) {
-        const int top = 3420 + i * 420;
-        Label8.add(i, Frame1, QStringLiteral("AG %1:").arg(i + 1)).move(labelLeft, top + 40, 1700, 320);
-        Text3.add(i, Frame1).move(boxLeft, top, boxWidth, 360);
-    }
-    Text3.LostFocus = [this](int i) { Text3_LostFocus(i); };
-    Text3.KeyPress = [this](int i, int& key) { Text3_KeyPress(i, key); };
-    Text3.DblClick = [this](int i) { Text3_DblClick(i); };
-
+    // The label sends the teacher to the club boxes below the list.
     Label9.setCaption(QStringLiteral("Arbeitsgemeinschaft auswählen und durch Doppelklick in die unteren Zeilen "
                                      "einfügen. Die AG kann auch direkt unten hineingeschrieben werden."));
-    Label9.move(labelLeft, 5160, 7620, 480);
-    List1.move(labelLeft, 5700, 4200, 1800);
+    Label9.move(labelLeft, 3420, 7620, 480);
+    List1.move(labelLeft, 3960, 4200, 1620);
     List1.Click = [this] { List1_Click(); };
     const QString clubCaptions[2] = {QStringLiteral("AG-Liste erstellen oder ergänzen"), QStringLiteral("AG-Liste löschen")};
     const QString clubTips[2] = {QStringLiteral("Eine Liste der Arbeitsgemeinschaften erstellen"),
@@ -74,9 +67,18 @@ void GsBasis::createStudentControls()
     for (int i = 0; i < 2; ++i) {
         CommandButton& b = Command2.add(i, Frame1, clubCaptions[i]);
         b.setToolTip(clubTips[i]);
-        b.move(10980, 5700 + i * 600, 3240, 480);
+        b.move(10980, 3960 + i * 600, 3240, 480);
     }
     Command2.Click = [this](int i) { Command2_Click(i); };
+
+    for (int i = 0; i < 4; ++i) {
+        const int top = 5700 + i * 420;
+        Label8.add(i, Frame1, QStringLiteral("AG %1:").arg(i + 1)).move(labelLeft, top + 40, 1700, 320);
+        Text3.add(i, Frame1).move(boxLeft, top, boxWidth, 360);
+    }
+    Text3.LostFocus = [this](int i) { Text3_LostFocus(i); };
+    Text3.KeyPress = [this](int i, int& key) { Text3_KeyPress(i, key); };
+    Text3.DblClick = [this](int i) { Text3_DblClick(i); };
 
     // Locked until "bearbeiten" is confirmed; the number box stays usable, so every pupil can be viewed.
     EnableStudentControls(false);
@@ -220,6 +222,10 @@ bool GsBasis::ConfirmStudentEdit()
 
 void GsBasis::Command4_Click(int Index)
 {
+    // Checked before the list changes: an operation whose list cannot be written changes nothing.
+    // A new list keeps nothing of the old one, read whole or not.
+    if (!SchoolDataAllowSaving() || (Index != 0 && !ConfirmDamagedListWrite()))
+        return;
     switch (Index) {
     case 0:
         if (!NewStudentList())
@@ -293,7 +299,29 @@ void GsBasis::SaveListAndEmptyStores()
         RecreateStudentStores(Students);
 }
 
-void GsBasis::Command6_Click() { SortStudentList(); }
+bool GsBasis::ConfirmDamagedListWrite()
+{
+    if (!Students.Damaged)
+        return true;
+    const int whole = Students.WholeRecords;
+    const QString detail =
+        whole == 0   ? QStringLiteral("Kein Schüler wurde vollständig gelesen.")
+        : whole == 1 ? QStringLiteral("Vollständig gelesen wurde nur Schüler 1, von Schüler 2 an nur, was lesbar war.")
+                     : QStringLiteral("Vollständig gelesen wurden nur die Schüler 1 bis %1, von Schüler %2 an nur, "
+                                      "was lesbar war.")
+                           .arg(whole)
+                           .arg(whole + 1);
+    if (!ConfirmOverwriteDamagedFile(StudentsFile, detail))
+        return false;
+    Students.Damaged = false;
+    return true;
+}
+
+void GsBasis::Command6_Click()
+{
+    if (SchoolDataAllowSaving() && ConfirmDamagedListWrite())
+        SortStudentList();
+}
 
 void GsBasis::SortStudentList()
 {

@@ -75,6 +75,36 @@ TEST_F(MasterDataFileTest, PupilListAndPhotoListAreWrittenFromTheSlotsWithTheCla
                                             "2,\"2b\",\"Roth\",\"\",\"Roth__\"\r\n"));
 }
 
+TEST_F(MasterDataFileTest, TheClassOfAListReadDamagedComesFromItsLastWholeRecord)
+{
+    const QString whole = QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                                         "2,\"3a\",\"Roth\",\"Ida\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    struct Case { QString text; QString className; int count; int wholeRecords; };
+    const Case cases[] = {
+        {whole, QStringLiteral("3a"), 2, 2},
+        {whole + QStringLiteral("3,\"3"), QStringLiteral("3a"), 3, 2},
+        {whole + QStringLiteral("3,"), QStringLiteral("3a"), 3, 2},
+        {whole + QStringLiteral("3,\"4b\",\"Ko"), QStringLiteral("3a"), 3, 2},
+        {QStringLiteral("1,\"3"), QString(), 1, 0},
+        // The records after a damaged one are not trusted with the class either.
+        {QString(whole).replace(QStringLiteral("2,\"3a\""), QStringLiteral("zwei,\"3a\"")) + QStringLiteral("3,\"4b\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"),
+         QStringLiteral("3a"), 3, 1},
+    };
+    for (const Case& c : cases) {
+        writeFile(QStringLiteral("Daten/Namen.Txt"), c.text);
+        const StudentList list = loadStudents();
+        EXPECT_EQ(list.ClassName, c.className) << c.text.toStdString();
+        EXPECT_EQ(list.Count, c.count) << c.text.toStdString();
+        EXPECT_EQ(list.WholeRecords, c.wholeRecords) << c.text.toStdString();
+        EXPECT_EQ(list.Damaged, c.wholeRecords < c.count) << c.text.toStdString();
+        EXPECT_EQ(loadClassName(), c.className) << c.text.toStdString();
+        if (list.Damaged) {
+            expectProblem(FileProblem::Damaged, QStringLiteral("Namen.Txt"));
+            expectProblem(FileProblem::Damaged, QStringLiteral("Namen.Txt"));
+        }
+    }
+}
+
 TEST_F(MasterDataFileTest, AFailedWriteIsReportedAndKeepsThePreviousFile)
 {
     writeFile(QStringLiteral("Daten/AGListe.txt"), QStringLiteral("\"Chor\"\r\n"));

@@ -1,5 +1,6 @@
 #include "core/ProgramFolder.h"
 #include "GsBasisTestSupport.h"
+#include <functional>
 
 using namespace zt;
 using namespace zt::test;
@@ -290,6 +291,117 @@ TEST_F(GsBasisStudentsTest, WithoutAPupilListTheTeacherStartsWithOneEmptyPupil)
     User::click(w.Command1(0));
     EXPECT_EQ(readFile(QStringLiteral("Daten/Namen.Txt")),
               QStringLiteral("1,\"2a\",\"Neumann\",\"\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+}
+
+// Cut inside record 7, after the first digit of its class.
+TEST_F(GsBasisStudentsTest, AListReadDamagedIsWrittenOverOnlyAfterTheTeacherSaysYes)
+{
+    writeClass(QStringLiteral("3a"), 6);
+    writeBytes(QStringLiteral("Daten/Namen.Txt"), readBytes(QStringLiteral("Daten/Namen.Txt")) + "7,\"3");
+    messages->expect(QStringLiteral("Die Datei Daten\\Namen.Txt ist beschädigt"));
+    GsBasis& w = openForEditing();
+    EXPECT_EQ(w.Text1(5).text(), QStringLiteral("3a"));
+    EXPECT_EQ(w.Combo1.listCount(), 7);
+    const auto before = dataFiles();
+    const QString question = QStringLiteral(
+        "Die Datei Daten\\Namen.Txt war beim Lesen beschädigt. Wenn Sie jetzt speichern, wird sie durch die angezeigten "
+        "Einträge ersetzt, und was nicht gelesen werden konnte, geht verloren. Vollständig gelesen wurden nur die Schüler "
+        "1 bis 6, von Schüler 7 an nur, was lesbar war. Wollen Sie die Datei trotzdem überschreiben?");
+
+    struct Action { const char* name; QString leaving; std::function<void()> act; };
+    const Action actions[] = {
+        {"Basisdaten speichern", {}, [&] { User::click(w.Command1(0)); }},
+        {"aktuellen Schüler löschen", {}, [&] { User::click(w.Command4(1)); }},
+        {"Schüler hinzufügen", {}, [&] { User::click(w.Command4(2)); }},
+        {"Schüler alphabetisch sortieren", {}, [&] { User::click(w.Command6); }},
+        {"Ende", LeaveQuestion, [&] { User::click(w.Command1(1)); }},
+        {"Hauptmenü", LeaveQuestion, [&] { registry.LeaveAll({WindowNames::MasterData}); }},
+    };
+    append(w.Text2(4), QStringLiteral("-Süd"));
+    for (const Action& a : actions) {
+        SCOPED_TRACE(a.name);
+        if (!a.leaving.isEmpty())
+            messages->expect(a.leaving, vbYes);
+        messages->expect(question, vbNo);
+        a.act();
+        settle();
+        messages->verifyDone();
+        EXPECT_EQ(messages->shown().back().prompt, question);
+        EXPECT_EQ(messages->shown().back().style, vbYesNo | vbExclamation | vbDefaultButton2);
+        EXPECT_EQ(dataFiles(), before);
+        EXPECT_TRUE(launcher->commandLines.isEmpty());
+        ASSERT_TRUE(registry.IsLoaded(WindowNames::MasterData));
+        EXPECT_EQ(w.Combo1.listCount(), 7);
+    }
+
+    // Yes writes the list as shown, every pupil with the class of the whole records; asked once.
+    messages->expect(question, vbYes);
+    User::click(w.Command1(0));
+    QString names;
+    QString pictures;
+    for (int n = 1; n <= 6; ++n) {
+        const QString place = n == 1 ? QStringLiteral("Ort-Süd") : QStringLiteral("Ort");
+        names += QStringLiteral("%1,\"3a\",\"Name%1\",\"Kind%1\",\"w\",\"01.02.2018\",\"\",\"\",\"\",\"\",\"%2\"\r\n").arg(n).arg(place);
+        pictures += QStringLiteral("%1,\"3a\",\"Name%1\",\"Kind%1\",\"Name%1_Kind%1_01022018\"\r\n").arg(n);
+    }
+    EXPECT_EQ(readFile(QStringLiteral("Daten/Namen.Txt")), names + QStringLiteral("7,\"3a\",") + EmptyFields + QStringLiteral("\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("Daten/Bildliststeuer.Txt")), pictures + QStringLiteral("7,\"3a\",\"\",\"\",\"__\"\r\n"));
+    User::click(w.Command4(2));
+    EXPECT_EQ(readFile(QStringLiteral("Daten/Namen.Txt")).count(QStringLiteral("\r\n")), 8);
+}
+
+// A new list keeps nothing of the old one, whole or not: there is nothing to ask about.
+TEST_F(GsBasisStudentsTest, ANewListReplacesADamagedListWithoutAQuestion)
+{
+    writeClass(QStringLiteral("3a"), 6);
+    writeBytes(QStringLiteral("Daten/Namen.Txt"), readBytes(QStringLiteral("Daten/Namen.Txt")) + "7,\"3");
+    messages->expect(QStringLiteral("Die Datei Daten\\Namen.Txt ist beschädigt"));
+    GsBasis& w = openForEditing();
+    User::click(w.Command4(0));
+    EXPECT_EQ(readFile(QStringLiteral("Daten/Namen.Txt")), QStringLiteral("1,\"3a\",") + EmptyFields + QStringLiteral("\r\n"));
+    User::typeText(w.Text2(1), QStringLiteral("Neumann"));
+    User::click(w.Command1(0));
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/Namen.Txt")).startsWith(QStringLiteral("1,\"3a\",\"Neumann\"")));
+}
+
+// Each visible control of the frame lies inside it and on no other; the frame lies inside the window.
+void expectInsideAndUnoverlapped(const GsBasis& w)
+{
+    const QWidget* frame = w.Frame1.widget();
+    EXPECT_TRUE(QRect(QPoint(0, 0), w.window()->size()).contains(frame->geometry()));
+    std::vector<const QWidget*> shown;
+    for (const QWidget* c : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (Control::owning(c) && c->isVisibleTo(frame))
+            shown.push_back(c);
+    EXPECT_GE(shown.size(), 50u) << "the frame's controls were not found";
+    const auto name = [](const QWidget* c) {
+        const QVariant text = c->property("text");
+        const QRect g = c->geometry();
+        return QStringLiteral("%1 '%2' at %3,%4 %5x%6")
+            .arg(QLatin1String(c->metaObject()->className()), text.toString())
+            .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+            .toStdString();
+    };
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_TRUE(frame->rect().contains(shown[i]->geometry())) << name(shown[i]);
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry())) << name(shown[i]) << " on " << name(shown[j]);
+    }
+}
+
+// The club label sends the teacher to "die unteren Zeilen".
+TEST_F(GsBasisStudentsTest, TheClubBoxesStandBelowTheClubListAndNoControlCoversAnother)
+{
+    GsBasis& w = open();
+    expectInsideAndUnoverlapped(w);
+    messages->expect(EditQuestion, vbYes);
+    User::click(w.Command5);
+    expectInsideAndUnoverlapped(w);
+    EXPECT_LT(w.Label9.top() + w.Label9.height(), w.List1.top());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_GT(w.Text3(i).top(), w.List1.top() + w.List1.height()) << i;
+        EXPECT_GT(w.Label8(i).top(), w.List1.top() + w.List1.height()) << i;
+    }
 }
 
 TEST_F(GsBasisStudentsTest, RendersBeforeAndAfterBearbeiten)

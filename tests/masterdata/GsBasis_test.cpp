@@ -3,6 +3,7 @@
 #include "core/ProgramFolder.h"
 #include "GsBasisTestSupport.h"
 #include "platform/Colour.h"
+#include <functional>
 
 using namespace zt;
 using namespace zt::test;
@@ -251,24 +252,83 @@ TEST_F(GsBasisTest, ASchoolYearThatIsNoYearIsToldAndNothingIsWritten)
     EXPECT_TRUE(readFile(QStringLiteral("Daten/Basisdaten.txt")).contains(QStringLiteral("\"2027/2028\",\"1\",\"2028/2029\"")));
 }
 
-TEST_F(GsBasisTest, APastedHalfYearOrClassThatNoWindowCanUseIsToldAndNothingIsWritten)
+// Typed over the whole selection, a class passes the key rule; pasted, anything does.
+TEST_F(GsBasisTest, AValueThatNoWindowCanUseIsToldBeforeEveryWriteAndNothingIsWritten)
 {
-    struct Case { int box; const char* pasted; const char* notice; };
-    const Case cases[] = {{4, "12", "Das Halbjahr '12' ist weder 1 noch 2."},
-                          {5, "a3", "Die Klasse 'a3' beginnt nicht mit einer der Ziffern 1 bis 4."}};
-    for (const Case& c : cases) {
-        GsBasis& w = openForEditing();
-        const auto before = dataFiles();
-        User::focus(w.Text1(c.box));
-        w.Text1(c.box).setSelection(0, static_cast<int>(w.Text1(c.box).text().size()));
-        User::paste(w.Text1(c.box), QString::fromUtf8(c.pasted));
-        messages->expect(QString::fromUtf8(c.notice));
-        User::click(w.Command1(0));
-        EXPECT_EQ(dataFiles(), before) << c.pasted;
-        registry.UnloadAll();
-        settle();
-        messages->verifyDone();
-    }
+    struct Value { int box; const char* text; bool typed; const char* notice; };
+    const Value values[] = {
+        {5, "5", true, "Die Klasse '5' beginnt nicht mit einer der Ziffern 1 bis 4."},
+        {5, "a", true, "Die Klasse 'a' beginnt nicht mit einer der Ziffern 1 bis 4."},
+        {5, "9", true, "Die Klasse '9' beginnt nicht mit einer der Ziffern 1 bis 4."},
+        {5, "a3", false, "Die Klasse 'a3' beginnt nicht mit einer der Ziffern 1 bis 4."},
+        {4, "12", false, "Das Halbjahr '12' ist weder 1 noch 2."},
+        {3, "20a5/2006", false, "Das Schuljahr '20a5/2006' beginnt nicht mit einer vierstelligen Jahreszahl"},
+    };
+    struct Action { const char* name; QString question; std::function<void(GsBasis&)> act; };
+    const Action actions[] = {
+        {"Basisdaten speichern", {}, [](GsBasis& w) { User::click(w.Command1(0)); }},
+        {"Gesamtliste neu anlegen", {}, [](GsBasis& w) { User::click(w.Command4(0)); }},
+        {"aktuellen Schüler löschen", {}, [](GsBasis& w) { User::click(w.Command4(1)); }},
+        {"Schüler hinzufügen", {}, [](GsBasis& w) { User::click(w.Command4(2)); }},
+        {"Schüler alphabetisch sortieren", {}, [](GsBasis& w) { User::click(w.Command6); }},
+        {"Schuldaten ändern", SchoolQuestion, [](GsBasis& w) { User::click(w.Command3); }},
+        {"Ende", LeaveQuestion, [](GsBasis& w) { User::click(w.Command1(1)); }},
+        {"Hauptmenü", LeaveQuestion, [this](GsBasis&) { registry.LeaveAll({WindowNames::MasterData}); }},
+    };
+    writeFile(QStringLiteral("Daten/Sicherheit/AVSVspeicher09.12.2026.txt"), QStringLiteral("x"));
+    writeFile(QStringLiteral("Daten/AVSVspeicher.txt"), QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",\"Lea lernt gern.\",\"\"\r\n"));
+    for (const Value& v : values)
+        for (const Action& a : actions) {
+            SCOPED_TRACE(std::string(a.name) + " with " + v.text);
+            GsBasis& w = openForEditing();
+            const auto before = dataFiles();
+            TextBox& box = w.Text1(v.box);
+            if (v.typed) {
+                User::retype(box, QString::fromUtf8(v.text));
+            } else {
+                User::focus(box);
+                box.setSelection(0, static_cast<int>(box.text().size()));
+                User::paste(box, QString::fromUtf8(v.text));
+            }
+            ASSERT_EQ(box.text(), QString::fromUtf8(v.text));
+            if (!a.question.isEmpty())
+                messages->expect(a.question, vbYes);
+            messages->expect(QString::fromUtf8(v.notice));
+            a.act(w);
+            settle();
+            messages->verifyDone();
+            EXPECT_EQ(dataFiles(), before);
+            EXPECT_TRUE(launcher->commandLines.isEmpty());
+            EXPECT_EQ(application->quitCalls, 0);
+            ASSERT_TRUE(registry.IsLoaded(WindowNames::MasterData));
+            // The list stays as it was, in the window as on disk.
+            EXPECT_EQ(w.Combo1.listCount(), 5);
+            EXPECT_EQ(w.Text2(1).text(), QStringLiteral("Becker"));
+            registry.UnloadAll();
+            settle();
+        }
+}
+
+// The school data are unlocked all the same, so that the teacher can correct the value.
+TEST_F(GsBasisTest, AnUnusableClassAtSchuldatenAendernLeavesTheStoresToTheSave)
+{
+    writeFile(QStringLiteral("Daten/AVSVspeicher.txt"), QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",\"Lea lernt gern.\",\"\"\r\n"));
+    const QByteArray texts = readBytes(QStringLiteral("Daten/AVSVspeicher.txt"));
+    GsBasis& w = openForEditing();
+    User::retype(w.Text1(5), QStringLiteral("5"));
+    messages->expect(SchoolQuestion, vbYes);
+    messages->expect(QStringLiteral("Die Klasse '5' beginnt nicht"));
+    User::click(w.Command3);
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/AVSVspeicher.txt")), texts);
+    EXPECT_TRUE(w.Text1(0).enabled());
+    EXPECT_FALSE(w.Command3.enabled());
+
+    User::retype(w.Text1(5), QStringLiteral("3b"));
+    User::click(w.Command1(0));
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/Namen.Txt")).startsWith(QStringLiteral("1,\"3b\",\"Becker\"")));
+    expectEmptyStores({QStringLiteral("1,\"3b\",\"Becker\",\"Lea\""), QStringLiteral("2,\"3b\",\"Yilmaz\",\"Emir\""),
+                       QStringLiteral("3,\"3b\",\"Schmidt\",\"Jonas\""), QStringLiteral("4,\"3b\",\"Nowak\",\"Zofia\""),
+                       QStringLiteral("5,\"3b\",\"Hoffmann\",\"Mia\"")});
 }
 
 TEST_F(GsBasisTest, WithoutADefaultPathTheTeachersPathStays)
