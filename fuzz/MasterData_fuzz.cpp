@@ -1,5 +1,5 @@
-// The master-data files as the windows read them: school data, pupil list and class, club list,
-// the paths of the administration export.
+// The master-data files as the windows and the lists read them: school data, pupil list and class,
+// club list, the paths of the administration export, the photo list.
 #include "core/MasterData.h"
 #include "FuzzFolder.h"
 #include <cstddef>
@@ -21,5 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loadSibankPath();
     fuzz::putInput(SibankDefaultsFile, data, size);
     loadSibankDefaults();
+    fuzz::putInput(PictureListFile, data, size);
+    const PictureList pictures = loadPictureList();
+    if (pictures.Count < 0 || pictures.Count > PupilSlots)
+        __builtin_trap();
     return 0;
 }

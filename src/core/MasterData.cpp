@@ -214,6 +214,33 @@ StudentList loadStudents()
     return list;
 }
 
+PictureList loadPictureList()
+{
+    PictureList list;
+    std::optional<RecordReader> reader = openRecordFile(PictureListFile);
+    if (!reader) {
+        reportMissingFile(PictureListFile);
+        return list;
+    }
+    // Every save of the master data writes at least one pupil.
+    const bool empty = reader->atEnd();
+    const NumberedResult result = readNumbered(*reader, PupilSlots, [&](int slot) {
+        PictureListRecord scratch;
+        PictureListRecord& target = slot >= 0 && slot < PupilSlots ? list.Slots[slot] : scratch;
+        target.Number = slot + 1;
+        target.ClassName = reader->string();
+        target.Surname = reader->string();
+        target.FirstName = reader->string();
+        target.PictureName = reader->string();
+    });
+    list.Count = std::clamp(result.count, 0, PupilSlots);
+    if (result.truncated)
+        reportTooManyRecords(PictureListFile, PupilSlots);
+    if (empty || reader->damaged())
+        reportDamagedFile(PictureListFile);
+    return list;
+}
+
 std::optional<QString> loadClassName()
 {
     std::optional<RecordReader> reader = openRecordFile(StudentsFile);

@@ -88,6 +88,11 @@ struct PictureListRecord {
 void writePictureList(RecordWriter& writer, const StudentList& students,
                       const std::array<QString, PupilSlots>& pictureNames);
 
+struct PictureList {
+    int Count = 0; // number of the last record
+    std::array<PictureListRecord, PupilSlots> Slots;
+};
+
 // The next school year from the first four characters of the school year: "2005/2006" gives
 // "2006/2007"; nothing when they are not four digits.
 std::optional<QString> NextSchoolYear(const QString& schoolYear);
@@ -109,6 +114,8 @@ SibankDefaultsRecord loadSibankDefaults();
 // Writes a whole master-data file; a failure is reported and leaves the previous file in place.
 bool saveMasterFile(const QString& relativePath, const RecordWriter& records);
 StudentList loadStudents();
+// Bildliststeuer.Txt by the numbered rule of the pupil list.
+PictureList loadPictureList();
 // Only the class of the list, as the start page and the grade editors keep it.
 std::optional<QString> loadClassName();
 

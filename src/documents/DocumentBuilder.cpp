@@ -6,6 +6,8 @@
 #include <QTextDocumentWriter>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QUrl>
+#include <optional>
 
 namespace zt {
 
@@ -45,6 +47,28 @@ QTextCharFormat characters(qreal points, bool bold)
     f.setFontPointSize(points);
     f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     return f;
+}
+
+// The picture scaled down to what print needs, so that a list of photos stays a small file; nothing
+// when it cannot be read.
+std::optional<QTextImageFormat> scaledPicture(QTextDocument& document, const QString& absolutePath, qreal widthPoints)
+{
+    QImageReader reader(absolutePath);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    constexpr qreal PrintDotsPerPoint = 300.0 / 72;
+    const int widthDots = qRound(widthPoints * PrintDotsPerPoint);
+    if (image.width() > widthDots)
+        image = image.scaledToWidth(widthDots, Qt::SmoothTransformation);
+    QTextImageFormat format;
+    format.setName(absolutePath);
+    format.setWidth(pixels(widthPoints));
+    format.setHeight(pixels(widthPoints) * image.height() / image.width());
+    format.setQuality(90);
+    document.addResource(QTextDocument::ImageResource, QUrl(format.name()), image);
+    return format;
 }
 
 QStringList linesOf(const QString& text)
@@ -151,19 +175,23 @@ void DocumentBuilder::table(const DocumentTable& table)
         block.setAlignment(table.columns[column].alignment);
         cell.setBlockFormat(block);
         // The character format of a cell's first block is the cell's own format: it stays untouched.
-        const QTextCharFormat chars = characters(table.fontPoints, bold);
-        const QStringList lines = linesOf(text);
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (i > 0)
-                cell.insertBlock(block, chars);
-            cell.insertText(lines[i], chars);
-        }
+        // The writer makes each paragraph of a cell a cell of its own, so a cell is one paragraph
+        // and its lines are broken inside it. An empty paragraph would take the word processor's
+        // default font and make its row higher than the others: an empty cell holds a no-break space.
+        const QString lines = linesOf(text).join(QChar::LineSeparator);
+        cell.insertText(lines.isEmpty() ? QString(QChar::Nbsp) : lines, characters(table.fontPoints, bold));
     };
     for (int c = 0; c < columns; ++c)
         fill(0, c, table.columns[c].header, true);
     for (int r = 0; r < table.rows.size(); ++r)
         for (int c = 0; c < columns; ++c)
             fill(r + 1, c, table.rows[r].value(c), false);
+    for (const TablePicture& p : table.pictures) {
+        const QTextTableCell cell = t->cellAt(p.row + 1, p.column);
+        const std::optional<QTextImageFormat> image = scaledPicture(document_, p.absolutePath, p.widthPoints);
+        if (cell.isValid() && image)
+            cell.firstCursorPosition().insertImage(*image);
+    }
     cursor_ = document_.rootFrame()->lastCursorPosition();
 }
 

@@ -14,9 +14,19 @@ struct TableColumn {
     Qt::Alignment alignment = Qt::AlignLeft;
 };
 
+// A picture in a cell of a table, before the cell's text; row 0 is the first row after the headers.
+struct TablePicture {
+    int row = 0;
+    int column = 0;
+    QString absolutePath;
+    qreal widthPoints = 0;
+};
+
 struct DocumentTable {
     QList<TableColumn> columns;
     QList<QStringList> rows;
+    // Pictures that cannot be read are left out.
+    QList<TablePicture> pictures;
     qreal fontPoints = 10;
     // Room above and below the text of each cell, for columns the teacher fills by hand.
     qreal cellPaddingPoints = 2;

@@ -1,4 +1,5 @@
 #include "StandIns.h"
+#include "ListDocuments.h"
 #include "ReviewPrint.h"
 #include <QRegularExpression>
 #include <functional>
@@ -20,6 +21,9 @@ const std::vector<StandInEntry>& standIns()
 {
     static const std::vector<StandInEntry> table = {
         {"Anzeigetext", [](const DocumentContext& c) { return MakeReviewPrint(c.clipboardText); }},
+        {"Klassenliste", [](const DocumentContext&) { return MakeClassList(); }},
+        {"Strichliste", [](const DocumentContext&) { return MakeTallyList(); }},
+        {"Bilderliste", [](const DocumentContext&) { return MakePhotoList(); }},
     };
     return table;
 }

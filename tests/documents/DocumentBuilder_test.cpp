@@ -48,6 +48,32 @@ TEST_F(DocumentBuilderTest, PagesTablesAndPicturesPrintAsBuilt)
     EXPECT_TRUE(printed.pageTexts[2].contains(QStringLiteral("Schulleitung")));
 }
 
+// A cell of several lines stays one cell, and a picture stands in its cell.
+TEST_F(DocumentBuilderTest, CellsHoldLinesAndPictures)
+{
+    DocumentBuilder document;
+    DocumentTable table;
+    table.columns = {{QStringLiteral("Nr."), 10, Qt::AlignRight}, {QStringLiteral("Bild"), 20}, {QStringLiteral("Name"), 50},
+                     {QStringLiteral("Hinweis"), 20}};
+    for (int i = 1; i <= 3; ++i)
+        table.rows << QStringList{QString::number(i), QString(), QStringLiteral("Zeile %1\nzweite Zeile %1").arg(i), QStringLiteral("rechts %1").arg(i)};
+    table.pictures << TablePicture{0, 1, path(QStringLiteral("Bild/SMILI.jpg")), 40} << TablePicture{1, 1, path(QStringLiteral("Bild/fehlt.jpg")), 40};
+    document.table(table);
+    ASSERT_TRUE(document.save(QStringLiteral("Zellen.odt")));
+
+    const test::PrintedDocument printed = test::printDocument(path(QStringLiteral("Zellen.odt")));
+    ASSERT_TRUE(printed.converted);
+    EXPECT_EQ(test::picturesIn(printed), 1);
+    const QStringList lines = printed.text().split(QLatin1Char('\n'));
+    for (int i : {1, 2, 3}) {
+        const QString first = QStringLiteral("Zeile %1 ").arg(i);
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString& l) { return l.contains(first); });
+        ASSERT_NE(line, lines.end()) << i;
+        EXPECT_TRUE(line->simplified().endsWith(QStringLiteral("rechts %1").arg(i))) << line->toStdString();
+        EXPECT_TRUE(std::next(line)->contains(QStringLiteral("zweite Zeile %1").arg(i))) << i;
+    }
+}
+
 TEST_F(DocumentBuilderTest, ADocumentThatCannotBeWrittenIsReportedAndLeavesTheOldOne)
 {
     writeBytes(QStringLiteral("Probe.odt"), "alt");

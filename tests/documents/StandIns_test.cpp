@@ -45,9 +45,9 @@ TEST_F(StandInsTest, EveryCommandLineOpensItsDocument)
         {"Winword.exe daten\\worddaten\\Anzeigetext.doc /mAnzeigetext", "Daten\\worddaten\\Anzeigetext.odt", true},
         {"Winword.exe ZeugnislisteNeu.doc /mZeugnislisteNeu", "ZeugnislisteNeu.odt", false},
         {"Winword.exe ZeugnisseAnlagen.doc /mZeugnisseAnlagen", "ZeugnisseAnlagen.odt", false},
-        {"Winword.exe KlListe.doc /mKlassenliste", "KlListe.odt", false},
-        {"Winword.exe StListe.doc /mStrichliste", "StListe.odt", false},
-        {"Winword.exe BldListe.doc /mBilderliste", "BldListe.odt", false},
+        {"Winword.exe KlListe.doc /mKlassenliste", "KlListe.odt", true},
+        {"Winword.exe StListe.doc /mStrichliste", "StListe.odt", true},
+        {"Winword.exe BldListe.doc /mBilderliste", "BldListe.odt", true},
         {"Winword.exe Leerformular.doc /mLeerformular", "Leerformular.odt", false},
     };
     for (const Case& c : cases) {

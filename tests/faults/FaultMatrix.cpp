@@ -1,4 +1,5 @@
 #include "FaultMatrix.h"
+#include "common/WordLauncher.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Windows1252.h"
@@ -177,6 +178,19 @@ bool isGerman(const QString& prompt)
 
 const QString TemporarySuffix = QStringLiteral(".speichern~");
 
+const QByteArray PreviousDocument = "das Dokument vom letzten Mal";
+
+bool makesDocuments(const WindowRow& row)
+{
+    return std::any_of(row.paths.begin(), row.paths.end(), [](const PathUse& p) { return p.use & Document; });
+}
+
+// An OpenDocument file is a zip archive: it begins with an entry and ends with its directory.
+bool isWholeDocument(const QByteArray& bytes)
+{
+    return bytes.startsWith("PK\x03\x04") && bytes.size() >= 22 && bytes.mid(bytes.size() - 22, 4) == "PK\x05\x06";
+}
+
 } // namespace
 
 void FaultMatrix::SetUp()
@@ -230,6 +244,15 @@ void FaultMatrix::prepare(const WindowRow& row)
     list.replace(QRegularExpression(QStringLiteral("(?m)^(\\d+),\"[^\"]*\"")), QStringLiteral("\\1,\"%1\"").arg(row.className));
     names = encodeWindows1252(list);
     prepared_.at(QStringLiteral("Daten/AktivForm.txt")) = QByteArray::number(row.menuEntry) + "\r\n";
+
+    for (const PathUse& use : row.paths) {
+        if (!(use.use & Document))
+            continue;
+        const QString relative = QString(use.path).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        prepared_[relative] = PreviousDocument;
+        for (QString folder = QFileInfo(relative).path(); folder != QLatin1String("."); folder = QFileInfo(folder).path())
+            preparedFolders_.insert(folder);
+    }
 }
 
 // What each file of the program folder is now: a write through a temporary file gives a new inode.
@@ -350,6 +373,10 @@ void FaultMatrix::runCells()
 {
     const WindowRow& row = GetParam();
     prepare(row);
+    if (makesDocuments(row)) {
+        Services::install(MakeDocumentLauncher());
+        launcher = nullptr;
+    }
     for (const PathUse& use : row.paths)
         for (Fault fault : faultsOf(use))
             runCell(row, use, fault);
@@ -372,6 +399,7 @@ void FaultMatrix::runCell(const WindowRow& row, const PathUse& use, Fault fault)
     const Stamps before = stamps();
     messages->clearShown();
     application->quitCalls = 0;
+    desktop->opened.clear();
     WindowRegistry& registry = WindowRegistry::instance();
     try {
         Form* form = registry.Show(row.window);
@@ -395,6 +423,7 @@ void FaultMatrix::runCell(const WindowRow& row, const PathUse& use, Fault fault)
     EXPECT_EQ(application->quitCalls, 0);
     checkMessages(use, fault);
     checkFiles(before);
+    checkDocumentsOpened(row, use, fault);
     registry.UnloadAll();
     settle();
     Files::setWriteFailure(nullptr);
@@ -442,8 +471,12 @@ void FaultMatrix::checkFiles(const Stamps& before) const
         const auto old = before.find(relative);
         if (old != before.end() && old->second == stamp)
             continue;
-        // Written anew: whole records, every one ended.
         const QByteArray bytes = bytesOf(relative);
+        if (relative.endsWith(QLatin1String(".odt"), Qt::CaseInsensitive)) {
+            EXPECT_TRUE(isWholeDocument(bytes)) << relative.toStdString() << " is not a whole document";
+            continue;
+        }
+        // Written anew: whole records, every one ended.
         RecordReader reader(decodeWindows1252(bytes));
         while (!reader.atEnd())
             reader.string();
@@ -454,6 +487,18 @@ void FaultMatrix::checkFiles(const Stamps& before) const
         const QFileInfo now(absolute(refused));
         const bool same = old ? now.isFile() && bytesOf(refused) == *old : !now.isFile();
         EXPECT_TRUE(same) << refused.toStdString() << " changed although its write failed";
+    }
+}
+
+void FaultMatrix::checkDocumentsOpened(const WindowRow& row, const PathUse& use, Fault fault) const
+{
+    const bool writeFails = fault == Fault::ReadOnlyAtSave || fault == Fault::DiskFull || fault == Fault::FolderInPlace;
+    for (const PathUse& document : row.paths) {
+        if (!(document.use & Document))
+            continue;
+        const bool written = !(writeFails && &document == &use);
+        EXPECT_EQ(desktop->opened.contains(Files::resolve(document.path)), written)
+            << document.path.toStdString() << (written ? " was not opened" : " was opened although it was not written");
     }
 }
 

@@ -36,6 +36,9 @@ enum Use {
     // Copied byte for byte, never read as records: only its absence can be told.
     CopiesFrom = 4,
     Folder = 8,
+    // A document that a stand-in writes anew through the program's own launcher: one made before
+    // lies there and stays when the write fails; a document written is opened, one not written is not.
+    Document = 16,
 };
 
 struct PathUse {
@@ -67,7 +70,7 @@ struct WindowRow {
 // folder each time. Every cell must end with a German message naming the path (or none, where
 // the fault is harmless), the window usable and left (at the latest with No to its question), no
 // quit, and every file whole: a file whose write failed keeps its bytes, a file written anew reads
-// back as records, no temporary file stays.
+// back as records (a document as a whole document), no temporary file stays.
 class FaultMatrix : public TestProgram, public ::testing::WithParamInterface<WindowRow> {
 protected:
     void SetUp() override;
@@ -95,6 +98,7 @@ private:
     void leave(const WindowRow& row);
     void checkMessages(const PathUse& use, Fault fault);
     void checkFiles(const Stamps& before) const;
+    void checkDocumentsOpened(const WindowRow& row, const PathUse& use, Fault fault) const;
     QString absolute(const QString& relativePath) const;
 
     // In memory where the system has a memory file system, since the program syncs every write.

@@ -341,8 +341,38 @@ const WindowRow Rows[] = {
      visitLists},
 };
 
+PathUse document(const QString& path) { return {path, Writes | Document}; }
+
+// The lists window's button for a list, and then its "Beenden".
+WindowRow listRow(const char* name, int button, const QString& written, std::vector<PathUse> reads)
+{
+    reads.push_back(document(written));
+    return {name, WindowNames::Lists, QStringLiteral("2a"), 0, std::move(reads), [button](Form& form, ScriptedInputBox&) {
+                auto& w = as<Listen>(form);
+                User::click(w.Command1(button));
+                User::click(w.Command1(5));
+            }};
+}
+
+// Every document that a stand-in makes, asked for as the teacher asks for it, with the program's
+// own launcher: the files its stand-in reads, and the document it writes.
+const WindowRow Documents[] = {
+    {"ReviewPrint", WindowNames::Review, QStringLiteral("2a"), ReviewEntries,
+     {PathUse{QStringLiteral("Daten\\worddaten"), Folder, 0, {F::MissingFolder}},
+      document(QStringLiteral("Daten\\worddaten\\Anzeigetext.odt"))},
+     visitReview},
+    listRow("ClassList", 1, QStringLiteral("KlListe.odt"),
+            {data(QStringLiteral("Basisdaten.txt")), data(QStringLiteral("Namen.Txt"), Reads, 36), DataFolder}),
+    listRow("TallyList", 2, QStringLiteral("StListe.odt"),
+            {data(QStringLiteral("Basisdaten.txt")), data(QStringLiteral("Namen.Txt"), Reads, 36), DataFolder}),
+    listRow("PhotoList", 3, QStringLiteral("BldListe.odt"),
+            {data(QStringLiteral("Basisdaten.txt")), data(QStringLiteral("Namen.Txt"), Reads, 36),
+             data(QStringLiteral("Bildliststeuer.Txt"), Reads, 36), DataFolder, PictureFolder}),
+};
+
 TEST_P(FaultMatrix, EveryFaultOfEveryFile) { runCells(); }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, FaultMatrix, ::testing::ValuesIn(Rows), NameOfRow);
+INSTANTIATE_TEST_SUITE_P(EveryDocument, FaultMatrix, ::testing::ValuesIn(Documents), NameOfRow);
 
 } // namespace

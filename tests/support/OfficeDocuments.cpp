@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
+#include <algorithm>
 
 namespace zt::test {
 
@@ -32,24 +33,39 @@ QString profileUrl()
 }
 } // namespace
 
-PrintedDocument printDocument(const QString& absolutePath)
+PrintedDocument printDocument(const QString& absolutePath) { return printDocuments({absolutePath}).front(); }
+
+QList<PrintedDocument> printDocuments(const QStringList& absolutePaths)
 {
-    PrintedDocument printed;
-    const QFileInfo source(absolutePath);
-    run(QStringLiteral("soffice"), {QStringLiteral("-env:UserInstallation=") + profileUrl(), QStringLiteral("--headless"),
-                                    QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
-                                    source.absolutePath(), absolutePath});
-    printed.pdfPath = source.absolutePath() + QLatin1Char('/') + source.completeBaseName() + QStringLiteral(".pdf");
-    printed.converted = QFileInfo::exists(printed.pdfPath);
-    if (!printed.converted)
-        return printed;
-    const QString all = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdfPath, QStringLiteral("-")});
-    printed.pageTexts = all.split(QLatin1Char('\f'));
-    // pdftotext ends every page with a form feed, so the last piece is empty.
-    if (!printed.pageTexts.isEmpty() && printed.pageTexts.back().trimmed().isEmpty())
-        printed.pageTexts.removeLast();
-    printed.pages = static_cast<int>(printed.pageTexts.size());
-    return printed;
+    // Documents of one folder, as the tests make them.
+    const QString folder = QFileInfo(absolutePaths.front()).absolutePath();
+    run(QStringLiteral("soffice"), QStringList{QStringLiteral("-env:UserInstallation=") + profileUrl(), QStringLiteral("--headless"),
+                                               QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), folder}
+                                       + absolutePaths);
+    QList<PrintedDocument> all;
+    for (const QString& absolutePath : absolutePaths) {
+        PrintedDocument printed;
+        const QFileInfo source(absolutePath);
+        printed.pdfPath = folder + QLatin1Char('/') + source.completeBaseName() + QStringLiteral(".pdf");
+        printed.converted = QFileInfo::exists(printed.pdfPath);
+        if (printed.converted) {
+            const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdfPath, QStringLiteral("-")});
+            printed.pageTexts = text.split(QLatin1Char('\f'));
+            // pdftotext ends every page with a form feed, so the last piece is empty.
+            if (!printed.pageTexts.isEmpty() && printed.pageTexts.back().trimmed().isEmpty())
+                printed.pageTexts.removeLast();
+            printed.pages = static_cast<int>(printed.pageTexts.size());
+        }
+        all << printed;
+    }
+    return all;
+}
+
+int picturesIn(const PrintedDocument& printed)
+{
+    // One line per picture below a header of two lines.
+    const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), printed.pdfPath}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return std::max(0, static_cast<int>(lines.size()) - 2);
 }
 
 void renderFirstPage(const PrintedDocument& printed, const QString& fileName)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,11 @@ struct PrintedDocument {
 // Converts an OpenDocument text with the office suite (headless, its own profile) into a PDF beside
 // it and reads the PDF back.
 PrintedDocument printDocument(const QString& absolutePath);
+// Several documents with one start of the office suite, in the given order.
+QList<PrintedDocument> printDocuments(const QStringList& absolutePaths);
+
+// The number of pictures the printed document shows.
+int picturesIn(const PrintedDocument& printed);
 
 // Saves the first page as a PNG under the build folder's screens/, for a person to look at.
 void renderFirstPage(const PrintedDocument& printed, const QString& fileName);
