@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QUrl>
 
@@ -32,24 +33,36 @@ QString profileUrl()
 }
 } // namespace
 
-PrintedDocument printDocument(const QString& absolutePath)
+PrintedDocument printDocument(const QString& absolutePath) { return printDocuments({absolutePath}).front(); }
+
+QList<PrintedDocument> printDocuments(const QStringList& absolutePaths)
 {
-    PrintedDocument printed;
-    const QFileInfo source(absolutePath);
-    run(QStringLiteral("soffice"), {QStringLiteral("-env:UserInstallation=") + profileUrl(), QStringLiteral("--headless"),
-                                    QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
-                                    source.absolutePath(), absolutePath});
-    printed.pdfPath = source.absolutePath() + QLatin1Char('/') + source.completeBaseName() + QStringLiteral(".pdf");
-    printed.converted = QFileInfo::exists(printed.pdfPath);
-    if (!printed.converted)
-        return printed;
-    const QString all = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdfPath, QStringLiteral("-")});
-    printed.pageTexts = all.split(QLatin1Char('\f'));
-    // pdftotext ends every page with a form feed, so the last piece is empty.
-    if (!printed.pageTexts.isEmpty() && printed.pageTexts.back().trimmed().isEmpty())
-        printed.pageTexts.removeLast();
-    printed.pages = static_cast<int>(printed.pageTexts.size());
-    return printed;
+    // The suite writes every PDF into one folder: each beside its document, folder by folder.
+    QMap<QString, QStringList> byFolder;
+    for (const QString& path : absolutePaths)
+        byFolder[QFileInfo(path).absolutePath()] << path;
+    for (auto folder = byFolder.cbegin(); folder != byFolder.cend(); ++folder)
+        run(QStringLiteral("soffice"), QStringList{QStringLiteral("-env:UserInstallation=") + profileUrl(),
+                                                   QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                                                   QStringLiteral("pdf"), QStringLiteral("--outdir"), folder.key()}
+                                           + folder.value());
+    QList<PrintedDocument> all;
+    for (const QString& path : absolutePaths) {
+        PrintedDocument printed;
+        const QFileInfo source(path);
+        printed.pdfPath = source.absolutePath() + QLatin1Char('/') + source.completeBaseName() + QStringLiteral(".pdf");
+        printed.converted = QFileInfo::exists(printed.pdfPath);
+        if (printed.converted) {
+            const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdfPath, QStringLiteral("-")});
+            printed.pageTexts = text.split(QLatin1Char('\f'));
+            // pdftotext ends every page with a form feed, so the last piece is empty.
+            if (!printed.pageTexts.isEmpty() && printed.pageTexts.back().trimmed().isEmpty())
+                printed.pageTexts.removeLast();
+            printed.pages = static_cast<int>(printed.pageTexts.size());
+        }
+        all << printed;
+    }
+    return all;
 }
 
 void renderFirstPage(const PrintedDocument& printed, const QString& fileName)
