@@ -60,6 +60,7 @@ bool IsHelpDocument(const QString& document) { return !sourceOf(document).isEmpt
 
 std::optional<QString> MakeHelpDocument(const QString& document)
 {
+    // Only a help document comes here (IsHelpDocument), whose source is built into the program.
     QFile source(sourceOf(document));
     if (!source.open(QIODevice::ReadOnly))
         return std::nullopt;
