@@ -85,6 +85,7 @@ struct DocumentBuilder::Style {
     Qt::Alignment alignment = Qt::AlignLeft;
     qreal above = 0;
     qreal below = 0;
+    qreal hanging = 0; // the first line starts this much left of the others
 };
 
 DocumentBuilder::DocumentBuilder() : cursor_(&document_)
@@ -102,6 +103,11 @@ QTextBlockFormat DocumentBuilder::nextBlockFormat(const Style& style)
     f.setAlignment(style.alignment);
     f.setTopMargin(pixels(style.above));
     f.setBottomMargin(pixels(style.below));
+    if (style.hanging > 0) {
+        f.setLeftMargin(pixels(style.hanging));
+        f.setTextIndent(-pixels(style.hanging));
+        f.setTabPositions({QTextOption::Tab(pixels(style.hanging), QTextOption::LeftTab)});
+    }
     if (breakBefore_)
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     breakBefore_ = false;
@@ -230,6 +236,12 @@ bool DocumentBuilder::picture(const QString& absolutePath, qreal widthPoints)
     image.setQuality(90);
     cursor_.insertImage(image);
     return true;
+}
+
+void DocumentBuilder::item(const QString& marker, const QString& text)
+{
+    // One paragraph, whatever line breaks the text holds.
+    paragraph(marker + QLatin1Char('\t') + linesOf(text).join(QLatin1Char(' ')), {11, false, Qt::AlignLeft, 0, 3, 18});
 }
 
 QByteArray DocumentBuilder::bytes()

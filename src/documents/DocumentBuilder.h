@@ -57,6 +57,9 @@ public:
     void signatures(const QStringList& captions);
     // A picture file, scaled to the width; false when it cannot be read (nothing is added).
     bool picture(const QString& absolutePath, qreal widthPoints);
+    // One entry of a list: the marker (a bullet, a step's number) hangs in front of the text, and
+    // the text's further lines start under its first.
+    void item(const QString& marker, const QString& text);
 
     // Writes the document through the crash-safe writer; a failure is reported and leaves the
     // previous document in place.

@@ -1,4 +1,5 @@
 #include "StandIns.h"
+#include "HelpDocuments.h"
 #include "ListDocuments.h"
 #include "ReviewPrint.h"
 #include <QRegularExpression>
@@ -27,12 +28,40 @@ const std::vector<StandInEntry>& standIns()
     };
     return table;
 }
+
+// Documents without a macro that are made anew each time they are opened.
+struct MadeOnOpening {
+    bool (*makes)(const QString& document);
+    std::optional<QString> (*make)(const QString& document);
+};
+
+const std::vector<MadeOnOpening>& madeOnOpening()
+{
+    static const std::vector<MadeOnOpening> table = {
+        {IsHelpDocument, MakeHelpDocument},
+    };
+    return table;
+}
+
+// A document without a macro opens as it is, unless the program makes it anew on opening.
+PreparedDocument namedDocument(const QString& document)
+{
+    for (const MadeOnOpening& m : madeOnOpening()) {
+        if (!m.makes(document))
+            continue;
+        const std::optional<QString> made = m.make(document);
+        if (!made)
+            return {PreparedDocument::NotWritten, document};
+        return {PreparedDocument::Ready, *made};
+    }
+    return {PreparedDocument::Ready, document};
+}
 } // namespace
 
 PreparedDocument PrepareDocument(const WordCommand& command, const DocumentContext& context)
 {
     if (command.macro.isEmpty())
-        return {PreparedDocument::Ready, OpenDocumentOf(command.document)};
+        return namedDocument(OpenDocumentOf(command.document));
     for (const StandInEntry& s : standIns()) {
         if (command.macro.compare(QLatin1String(s.macro), Qt::CaseInsensitive) != 0)
             continue;

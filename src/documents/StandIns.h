@@ -22,8 +22,9 @@ struct PreparedDocument {
 };
 
 // Runs the stand-in of the command line's macro, which reads the data files as they are now and
-// writes its document; without a macro, the named document is meant. Either way the document is
-// our OpenDocument text in place of the ".doc" name.
+// writes its document; without a macro, the named document is meant, written anew first where the
+// program makes it on every opening (the help). Either way the document is our OpenDocument text
+// in place of the ".doc" name.
 PreparedDocument PrepareDocument(const WordCommand& command, const DocumentContext& context);
 
 // A sentence that tells the teacher how the document comes into being, for a document that is

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QUrl>
 #include <algorithm>
@@ -37,16 +38,20 @@ PrintedDocument printDocument(const QString& absolutePath) { return printDocumen
 
 QList<PrintedDocument> printDocuments(const QStringList& absolutePaths)
 {
-    // Documents of one folder, as the tests make them.
-    const QString folder = QFileInfo(absolutePaths.front()).absolutePath();
-    run(QStringLiteral("soffice"), QStringList{QStringLiteral("-env:UserInstallation=") + profileUrl(), QStringLiteral("--headless"),
-                                               QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), folder}
-                                       + absolutePaths);
+    // The suite writes every PDF into one folder: each beside its document, folder by folder.
+    QMap<QString, QStringList> byFolder;
+    for (const QString& path : absolutePaths)
+        byFolder[QFileInfo(path).absolutePath()] << path;
+    for (auto folder = byFolder.cbegin(); folder != byFolder.cend(); ++folder)
+        run(QStringLiteral("soffice"), QStringList{QStringLiteral("-env:UserInstallation=") + profileUrl(),
+                                                   QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                                                   QStringLiteral("pdf"), QStringLiteral("--outdir"), folder.key()}
+                                           + folder.value());
     QList<PrintedDocument> all;
-    for (const QString& absolutePath : absolutePaths) {
+    for (const QString& path : absolutePaths) {
         PrintedDocument printed;
-        const QFileInfo source(absolutePath);
-        printed.pdfPath = folder + QLatin1Char('/') + source.completeBaseName() + QStringLiteral(".pdf");
+        const QFileInfo source(path);
+        printed.pdfPath = source.absolutePath() + QLatin1Char('/') + source.completeBaseName() + QStringLiteral(".pdf");
         printed.converted = QFileInfo::exists(printed.pdfPath);
         if (printed.converted) {
             const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdfPath, QStringLiteral("-")});

@@ -17,7 +17,7 @@ struct PrintedDocument {
 // Converts an OpenDocument text with the office suite (headless, its own profile) into a PDF beside
 // it and reads the PDF back.
 PrintedDocument printDocument(const QString& absolutePath);
-// Several documents with one start of the office suite, in the given order.
+// The same for several documents in one start of the office suite, which is what takes the time.
 QList<PrintedDocument> printDocuments(const QStringList& absolutePaths);
 
 // The number of pictures the printed document shows.
