@@ -79,7 +79,7 @@ QByteArray ProgramFolderTest::readBytes(const QString& relativePath) const
     return f.readAll();
 }
 
-QString ProgramFolderTest::readFile(const QString& relativePath) const { return decodeWindows1252(readBytes(relativePath)); }
+QString ProgramFolderTest::readFile(const QString& relativePath) const { return decodeFileText(readBytes(relativePath)); }
 bool ProgramFolderTest::fileExists(const QString& relativePath) const { return Files::exists(relativePath); }
 
 QString ProgramFolderTest::path(const QString& relativePath) const
