@@ -7,6 +7,8 @@
 #include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
+#include <QAbstractButton>
+#include <QKeySequence>
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -278,6 +280,28 @@ TEST_F(KompetenzenTest, TheFullPlaceholderSet)
     clipboard->setText(QStringLiteral("Konferenz <Konferenz>, <Er/Sie> <Schuljahr>"));
     User::dblClickAt(w.Text1(0), 0);
     EXPECT_EQ(w.Text1(0).text(), QStringLiteral(" Konferenz 21.01.2027, Er 2026/2027"));
+}
+
+// A caption filled from the files shows its "&" as it stands, not as the mark of a shortcut key:
+// a club of the master data, a formulation of the text blocks.
+TEST_F(KompetenzenTest, CaptionsFromTheFilesShowTheirAmpersand)
+{
+    useSmallClass(QStringLiteral("2b"), QStringLiteral("2"));
+    writeFile(QStringLiteral("Daten/Namen.Txt"),
+              QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"Kunst & Werken\",\"\",\"\",\"\",\"Ort\"\r\n"));
+    writeFile(QStringLiteral("Daten/Sprechen2.Txt"),
+              readFile(QStringLiteral("Daten/Sprechen2.Txt")).replace(QStringLiteral("sp1r0"), QStringLiteral("hört zu &erzählt")));
+    const auto shortcutMark = [](const Control& c) {
+        return QKeySequence::mnemonic(static_cast<const QAbstractButton*>(c.widget())->text());
+    };
+    Kompetenzen& w = openAt(0, 1);
+    EXPECT_EQ(w.Option2(0).caption(), QStringLiteral("hört zu &erzählt"));
+    EXPECT_TRUE(shortcutMark(w.Option2(0)).isEmpty());
+    User::click(w.Option2(0));
+    EXPECT_EQ(w.Text1(1).text(), QStringLiteral("hört zu &erzählt. "));
+    User::click(w.Command1(7));
+    EXPECT_EQ(w.Check2(0).caption(), QStringLiteral("Anna hat an der Arbeitsgemeinschaft 'Kunst & Werken' teilgenommen"));
+    EXPECT_TRUE(shortcutMark(w.Check2(0)).isEmpty());
 }
 
 TEST_F(KompetenzenTest, LocksFollowTheTexts)
