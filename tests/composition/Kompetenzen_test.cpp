@@ -420,6 +420,32 @@ TEST_F(KompetenzenTest, SavingWritesBothStoresAndTheCopiesOfTheDay)
     EXPECT_EQ(backups().size(), 4);
 }
 
+// A save that fails for several files at once is one message that names each of them.
+TEST_F(KompetenzenTest, ASaveThatFailsForSeveralFilesIsOneMessageNamingThemAll)
+{
+    struct Case { const char* readOnly; QStringList named; };
+    const Case cases[] = {
+        {"/Daten/", {QStringLiteral("Daten\\12Speicher.txt"), QStringLiteral("Daten\\12Sperre.txt")}},
+        {"/Sicherheit/", {QStringLiteral("Daten\\Sicherheit\\12Speicher09.12.2026.txt"),
+                          QStringLiteral("Daten\\Sicherheit\\12Sperre09.12.2026.txt")}},
+    };
+    useSmallClass();
+    Kompetenzen& w = openAt(1, 1);
+    User::click(w.Option2(1));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.readOnly);
+        Files::setWriteFailure([&c](const QString& file) { return file.contains(QLatin1String(c.readOnly)); });
+        messages->clearShown();
+        messages->expect(QStringLiteral("Die folgenden Dateien konnten nicht gespeichert werden."));
+        User::click(w.Command2);
+        messages->verifyDone();
+        ASSERT_EQ(messages->shown().size(), 1u);
+        for (const QString& file : c.named)
+            EXPECT_TRUE(messages->shown().front().prompt.contains(file)) << file.toStdString();
+    }
+    Files::setWriteFailure(nullptr);
+}
+
 TEST_F(KompetenzenTest, LeavingAsksOnlyWhereInputWouldBeLost)
 {
     useSmallClass();

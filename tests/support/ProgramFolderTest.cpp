@@ -105,7 +105,7 @@ void ProgramFolderTest::expectProblem(FileProblem problem, const QString& pathPa
 namespace zt {
 void PrintTo(FileProblem problem, std::ostream* os)
 {
-    static const char* names[] = {"Missing", "Damaged", "TooManyRecords", "WriteFailed", "CopyFailed"};
+    static const char* names[] = {"Missing", "Damaged", "TooManyRecords", "WriteFailed", "CopyFailed", "SaveFailed"};
     *os << names[static_cast<int>(problem)];
 }
 } // namespace zt
