@@ -168,6 +168,22 @@ TEST_F(Grade34EditorTest, SavingLoadedDefaultsWritesTheCurrentFilesOnly)
     EXPECT_EQ(readFile(QStringLiteral("Daten/Versetzung4.Txt")), selfNamedText(QStringLiteral("Versetzung4"), 2, 11));
 }
 
+// A name typed into a formulation keeps every letter, also one Windows-1252 cannot hold.
+TEST_F(Grade34EditorTest, AFormulationWithLettersOutsideWindows1252IsSavedAndReadBackWhole)
+{
+    const QString typed = QStringLiteral("hat mit Şule und Łucja am Förderunterricht teilgenommen");
+    GSAenderung34& w = openLoaded();
+    User::click(w.Text1(0));
+    User::retype(w.Text1(0), typed);
+    User::click(w.Command2(0));
+    save(w);
+    EXPECT_TRUE(readBytes(QStringLiteral("Daten/Förder34.Txt")).startsWith("\xEF\xBB\xBF"));
+    EXPECT_FALSE(readBytes(QStringLiteral("Daten/AG.Txt")).startsWith("\xEF\xBB\xBF"));
+    User::click(w.Command6);
+    settle();
+    EXPECT_EQ(openLoaded().Text1(0).text(), typed);
+}
+
 TEST_F(Grade34EditorTest, AReadOnlyDatenIsOneMessageNamingEveryFileOfTheSave)
 {
     GSAenderung34& w = openLoaded();
