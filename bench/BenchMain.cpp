@@ -131,7 +131,7 @@ private:
 void write(const QString& relative, const QString& text)
 {
     QFile f(Files::resolve(relative));
-    if (!f.open(QIODevice::WriteOnly) || f.write(encodeWindows1252(text)) < 0)
+    if (!f.open(QIODevice::WriteOnly) || f.write(encodeFileText(text)) < 0)
         std::exit(1);
 }
 

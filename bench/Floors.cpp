@@ -196,7 +196,7 @@ void runDurableWrite(benchmark::State& state, const QStringList& files)
 {
     std::vector<std::pair<QString, QString>> contents;
     for (const QString& file : files)
-        contents.emplace_back(file, decodeWindows1252(readRaw(file)));
+        contents.emplace_back(file, decodeFileText(readRaw(file)));
     for (auto _ : state)
         for (const auto& [file, text] : contents)
             if (!Files::writeText(file, text))

@@ -109,7 +109,7 @@ void BM_SortFloor(benchmark::State& state)
     const StudentList students = loadStudents();
     std::vector<std::pair<QString, QString>> sorted;
     for (const QString& file : {StudentsFile, SortedStudentsFile})
-        sorted.emplace_back(file, decodeWindows1252(readRaw(file)));
+        sorted.emplace_back(file, decodeFileText(readRaw(file)));
     for (auto _ : state) {
         StudentList list = students;
         SortStudents(list);

@@ -49,8 +49,8 @@ public:
     }
     ~StoredTexts()
     {
-        write(Grade34TextStore.path(), decodeWindows1252(texts_));
-        write(Grade34LockStore.path(), decodeWindows1252(locks_));
+        write(Grade34TextStore.path(), decodeFileText(texts_));
+        write(Grade34LockStore.path(), decodeFileText(locks_));
     }
 
 private:

@@ -10,7 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    zt::RecordReader reader(zt::decodeWindows1252(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))));
+    const QByteArray file(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    zt::RecordReader reader(zt::decodeFileText(file));
     std::array<QString, zt::PupilSlots> texts;
     zt::readNumbered(reader, zt::PupilSlots, [&](int slot) {
         QString text = reader.string();

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::size_t kinds = std::min<std::size_t>(data[0] % 16 + 1, size - 1);
     const QByteArray file(reinterpret_cast<const char*>(data + 1 + kinds), static_cast<qsizetype>(size - 1 - kinds));
-    zt::RecordReader reader(zt::decodeWindows1252(file));
+    zt::RecordReader reader(zt::decodeFileText(file));
     for (int round = 0; round < 64 && !reader.atEnd(); ++round)
         for (std::size_t k = 0; k < kinds; ++k) {
             if (data[1 + k] & 1)

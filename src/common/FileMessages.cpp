@@ -30,6 +30,17 @@ QString messageOf(const FileProblemReport& r)
                               "bleibt erhalten. Bitte prüfen Sie, ob der Ordner vorhanden und der Datenträger "
                               "nicht voll ist.")
             .arg(r.path, r.otherPath);
+    case FileProblem::SaveFailed: {
+        QString files;
+        for (const FileProblemReport& f : r.failures)
+            files += QStringLiteral("\r\n") + (f.problem == FileProblem::CopyFailed
+                                                   ? QStringLiteral("%1 (Kopie von %2)").arg(f.otherPath, f.path)
+                                                   : f.path);
+        return QStringLiteral("Die folgenden Dateien konnten nicht gespeichert werden. Ihre bisherigen Fassungen "
+                              "bleiben erhalten. Bitte prüfen Sie, ob der Ordner vorhanden und der Datenträger "
+                              "weder voll noch schreibgeschützt ist.\r\n")
+               + files;
+    }
     }
     return QString();
 }

@@ -4,6 +4,7 @@
 #include "common/StudentPicture.h"
 #include "common/WordLauncher.h"
 #include "core/ClubSentence.h"
+#include "core/FileProblems.h"
 #include "platform/Colour.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
@@ -202,6 +203,7 @@ bool CompositionWindow::SaveAll()
         return true;
     if (!StoresWritable)
         return false;
+    const OneSave oneSave;
     bool written = true;
     for (const StoreFile& file : stores_) {
         // A copy of a store that could not be written would only repeat the older file.

@@ -10,12 +10,31 @@ FileProblemSink& sink()
     return installed;
 }
 
-void report(FileProblemReport r)
+struct Gathering {
+    int saves = 0;
+    std::vector<FileProblemReport> failures;
+};
+
+Gathering& gathering()
+{
+    static Gathering g;
+    return g;
+}
+
+void deliver(const FileProblemReport& r)
 {
     if (sink())
         sink()(r);
     else
         qWarning() << "file problem" << static_cast<int>(r.problem) << r.path << r.otherPath;
+}
+
+void report(FileProblemReport r)
+{
+    if (gathering().saves > 0 && (r.problem == FileProblem::WriteFailed || r.problem == FileProblem::CopyFailed))
+        gathering().failures.push_back(std::move(r));
+    else
+        deliver(r);
 }
 } // namespace
 
@@ -31,6 +50,21 @@ void reportWriteFailure(const QString& relativePath) { report({FileProblem::Writ
 void reportCopyFailure(const QString& fromRelative, const QString& toRelative)
 {
     report({FileProblem::CopyFailed, fromRelative, toRelative, 0});
+}
+
+OneSave::OneSave() { ++gathering().saves; }
+
+OneSave::~OneSave()
+{
+    Gathering& g = gathering();
+    if (--g.saves > 0 || g.failures.empty())
+        return;
+    std::vector<FileProblemReport> failures = std::move(g.failures);
+    g.failures.clear();
+    if (failures.size() == 1)
+        deliver(failures.front());
+    else
+        deliver({FileProblem::SaveFailed, {}, {}, 0, std::move(failures)});
 }
 
 } // namespace zt

@@ -131,12 +131,12 @@ std::optional<QString> readText(const QString& relativePath)
     const QByteArray bytes = readBytes(absolute, ok);
     if (!ok)
         return std::nullopt;
-    return decodeWindows1252(bytes);
+    return decodeFileText(bytes);
 }
 
 bool writeText(const QString& relativePath, const QString& text)
 {
-    return writeBytes(resolve(relativePath), encodeWindows1252(text));
+    return writeBytes(resolve(relativePath), encodeFileText(text));
 }
 
 bool writeData(const QString& relativePath, const QByteArray& bytes)

@@ -21,10 +21,11 @@ QString resolve(const QString& relativePath);
 bool exists(const QString& relativePath);
 bool folderExists(const QString& relativePath);
 
-// Whole text of a Windows-1252 file; nothing when it is missing or unreadable.
+// Whole text of a file in either of the two forms of Windows1252.h; nothing when it is missing or
+// unreadable.
 std::optional<QString> readText(const QString& relativePath);
-// Writes the whole file through a temporary file and a rename; false when that failed, and then
-// the previous file is unchanged.
+// Writes the whole file, as Windows-1252 where it can hold the text, through a temporary file and
+// a rename; false when that failed, and then the previous file is unchanged.
 bool writeText(const QString& relativePath, const QString& text);
 // Writes bytes as they are (a document), the same way.
 bool writeData(const QString& relativePath, const QByteArray& bytes);

@@ -5,14 +5,14 @@
 namespace zt {
 
 namespace {
-// Control codes and the bytes that Windows-1252 leaves unassigned belong to no text the program
-// writes: the file was damaged or is no text file.
+// Control codes, the bytes that Windows-1252 leaves unassigned and the stand-in for bytes that are
+// no UTF-8 belong to no text the program writes: the file was damaged or is no text file.
 bool isText(QChar c)
 {
     const char16_t u = c.unicode();
     if (u < 0x20)
         return u == u'\t' || u == u'\r' || u == u'\n';
-    return u < 0x7F || u > 0x9F;
+    return (u < 0x7F || u > 0x9F) && u != QChar::ReplacementCharacter;
 }
 
 bool isSeparator(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); }

@@ -34,7 +34,8 @@ public:
     bool atEnd() const;
     // True when a field was asked for beyond the end, an integer field held no number, a quote
     // stood where none belongs (in an unquoted field, or a quoted field without its closing quote),
-    // or the text held characters that are no text (control codes), which the reader drops.
+    // or the text held characters that are no text (control codes, bytes of a UTF-8 file that are
+    // no UTF-8), which the reader drops.
     bool damaged() const { return damaged_; }
     void markDamaged() { damaged_ = true; }
 

@@ -10,31 +10,47 @@ constexpr std::array<char16_t, 32> HighControls = {
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+
+// The byte of a character, or -1 when Windows-1252 has none for it.
+int byteOf(char16_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (std::size_t k = 0; k < HighControls.size(); ++k)
+        if (HighControls[k] == u || (HighControls[k] == 0 && u == 0x80 + k))
+            return static_cast<int>(0x80 + k);
+    return -1;
+}
+
+// What becomes of a character Windows-1252 cannot hold: a "?", or the whole text is refused.
+enum class Unheld { AsQuestionMark, Refused };
+
+// A pair of surrogates is one character that Windows-1252 cannot hold. A lone half, as a cut text
+// may hold, is no character at all: it becomes "?" in either form, so it decides nothing.
+bool encode(const QString& text, Unheld unheld, QByteArray& out)
+{
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())
+            continue;
+        const bool pairStart = ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const bool loneHalf = ch.isSurrogate() && !pairStart;
+        const int byte = byteOf(ch.unicode());
+        if (byte < 0 && !loneHalf && unheld == Unheld::Refused)
+            return false;
+        out.append(byte < 0 ? '?' : static_cast<char>(byte));
+    }
+    return true;
+}
 } // namespace
 
 QByteArray encodeWindows1252(const QString& text)
 {
     QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        const char16_t u = ch.unicode();
-        // A pair is one character: its high half already stood for it. A lone half is a character of its own.
-        if (ch.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())
-            continue;
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(static_cast<char>(u));
-            continue;
-        }
-        char byte = '?';
-        for (std::size_t k = 0; k < HighControls.size(); ++k) {
-            if (HighControls[k] == u || (HighControls[k] == 0 && u == 0x80 + k)) {
-                byte = static_cast<char>(0x80 + k);
-                break;
-            }
-        }
-        out.append(byte);
-    }
+    encode(text, Unheld::AsQuestionMark, out);
     return out;
 }
 
@@ -48,6 +64,21 @@ QString decodeWindows1252(const QByteArray& bytes)
         *to++ = b >= 0x80 && b <= 0x9F && HighControls[b - 0x80] != 0 ? HighControls[b - 0x80] : char16_t(b);
     }
     return out;
+}
+
+QByteArray encodeFileText(const QString& text)
+{
+    QByteArray out;
+    if (encode(text, Unheld::Refused, out))
+        return out;
+    return ByteOrderMark + text.toUtf8();
+}
+
+QString decodeFileText(const QByteArray& bytes)
+{
+    if (bytes.startsWith(ByteOrderMark))
+        return QString::fromUtf8(QByteArrayView(bytes).sliced(ByteOrderMark.size()));
+    return decodeWindows1252(bytes);
 }
 
 } // namespace zt

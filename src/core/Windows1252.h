@@ -4,7 +4,14 @@
 
 namespace zt {
 
-// Data files are single-byte Windows-1252 on disk; a character it cannot hold is written as "?".
+// Data files are single-byte Windows-1252 on disk, as the teacher's files from Windows are. A text
+// holding a character Windows-1252 cannot hold (Şahin, Łukasz) is written whole as UTF-8 after a
+// byte-order mark instead, so that nothing typed is lost; a file that begins with the mark is read
+// as UTF-8, and a byte there that is no UTF-8 becomes U+FFFD.
+QByteArray encodeFileText(const QString& text);
+QString decodeFileText(const QByteArray& bytes);
+
+// The single-byte form alone: a character it cannot hold becomes "?".
 QByteArray encodeWindows1252(const QString& text);
 QString decodeWindows1252(const QByteArray& bytes);
 

@@ -208,6 +208,7 @@ void TextBlockEditor::ConfirmOverwriteCurrent()
 bool TextBlockEditor::SaveTextBlocks()
 {
     // Every file that can be written is; one that cannot keeps its previous content.
+    const OneSave oneSave;
     bool written = true;
     for (const BlockFileText& file : SetFiles())
         written = WriteBlockFile(file) && written;

@@ -1,6 +1,7 @@
 #include "GsBasis.h"
 #include "common/QuoteGuards.h"
 #include "common/WordLauncher.h"
+#include "core/FileProblems.h"
 #include "core/StoreReset.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
@@ -227,6 +228,7 @@ void GsBasis::SaveBasisdaten()
     // Checked before the stores are emptied: a save that cannot be done must not cost the texts.
     if (!SchoolDataAllowSaving() || !ConfirmDamagedListWrite())
         return;
+    const OneSave oneSave;
     if (ResetFlag == 1)
         RecreateStudentStores(Students);
     if (!SaveAll())
@@ -262,6 +264,7 @@ bool GsBasis::SaveAll()
     if (!SchoolDataAllowSaving() || !ConfirmDamagedListWrite())
         return false;
     BaseData.NextSchoolYear = *NextSchoolYear(BaseData.SchoolYear);
+    const OneSave oneSave;
     bool all = true;
     for (MasterFile file : {BaseDataText, ExportPathText, StudentsText, ClubsText}) {
         const bool written = WriteMasterFile(file);

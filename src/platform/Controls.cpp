@@ -30,6 +30,11 @@ constexpr Colour Black = 0x000000;
 constexpr Colour GrayText = 0x808080;
 constexpr int RowTextRole = Qt::UserRole + 1;
 constexpr const char* OwnerProperty = "zt_control";
+
+// A caption shows every character as it is: many come from the data files (a club "Kunst &
+// Werken"), and no window marks a shortcut key with "&". Qt takes a doubled "&" for one drawn "&".
+QString shownAsIs(const QString& caption) { return QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")); }
+QString asGiven(const QString& shown) { return QString(shown).replace(QLatin1String("&&"), QLatin1String("&")); }
 } // namespace
 
 Control::Control(QWidget* widget, Colour backColor, Colour foreColor)
@@ -176,7 +181,7 @@ protected:
         int width = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
         if (!option.icon.isNull())
             width -= option.iconSize.width() + 4;
-        option.text = wrapped(option.text, width);
+        option.text = shownAsIs(wrapped(asGiven(option.text), width));
         painter.drawControl(QStyle::CE_PushButton, option);
     }
 
@@ -215,8 +220,8 @@ CommandButton::CommandButton(ControlParent& parent, const QString& caption)
     setCaption(caption);
 }
 
-QString CommandButton::caption() const { return static_cast<QPushButton*>(widget())->text(); }
-void CommandButton::setCaption(const QString& caption) { static_cast<QPushButton*>(widget())->setText(caption); }
+QString CommandButton::caption() const { return asGiven(static_cast<QPushButton*>(widget())->text()); }
+void CommandButton::setCaption(const QString& caption) { static_cast<QPushButton*>(widget())->setText(shownAsIs(caption)); }
 
 void CommandButton::setPicture(const QIcon& picture)
 {
@@ -417,8 +422,8 @@ OptionButton::OptionButton(ControlParent& parent, const QString& caption)
     setCaption(caption);
 }
 
-QString OptionButton::caption() const { return static_cast<QRadioButton*>(widget())->text(); }
-void OptionButton::setCaption(const QString& caption) { static_cast<QRadioButton*>(widget())->setText(caption); }
+QString OptionButton::caption() const { return asGiven(static_cast<QRadioButton*>(widget())->text()); }
+void OptionButton::setCaption(const QString& caption) { static_cast<QRadioButton*>(widget())->setText(shownAsIs(caption)); }
 bool OptionButton::value() const { return static_cast<QRadioButton*>(widget())->isChecked(); }
 
 void OptionButton::setValue(bool on)
@@ -453,8 +458,8 @@ CheckBox::CheckBox(ControlParent& parent, const QString& caption)
     setCaption(caption);
 }
 
-QString CheckBox::caption() const { return static_cast<QCheckBox*>(widget())->text(); }
-void CheckBox::setCaption(const QString& caption) { static_cast<QCheckBox*>(widget())->setText(caption); }
+QString CheckBox::caption() const { return asGiven(static_cast<QCheckBox*>(widget())->text()); }
+void CheckBox::setCaption(const QString& caption) { static_cast<QCheckBox*>(widget())->setText(shownAsIs(caption)); }
 bool CheckBox::value() const { return static_cast<QCheckBox*>(widget())->isChecked(); }
 void CheckBox::setValue(bool ticked) { static_cast<QCheckBox*>(widget())->setChecked(ticked); }
 
@@ -631,8 +636,8 @@ Frame::Frame(ControlParent& parent, const QString& caption)
     setCaption(caption);
 }
 
-QString Frame::caption() const { return static_cast<QGroupBox*>(widget())->title(); }
-void Frame::setCaption(const QString& caption) { static_cast<QGroupBox*>(widget())->setTitle(caption); }
+QString Frame::caption() const { return asGiven(static_cast<QGroupBox*>(widget())->title()); }
+void Frame::setCaption(const QString& caption) { static_cast<QGroupBox*>(widget())->setTitle(shownAsIs(caption)); }
 QWidget* Frame::area() const { return widget(); }
 
 // --- PictureBox

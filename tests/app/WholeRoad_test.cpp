@@ -350,4 +350,52 @@ TEST_F(WholeRoadTest, ANewClassFromTheMasterDataToTheReviewInWordInGradesTwoAndF
                                                       "Arbeitsgemeinschaften:\r\n\r\n\r\nBemerkungen:\r\n\r\n"));
 }
 
+// A pupil whose letters Windows-1252 cannot hold keeps them on the whole road: in the pupil list
+// and the photo list, in the composed text and its store, in the review and after a restart.
+TEST_F(WholeRoadTest, ANameOutsideWindows1252KeepsEveryLetterFromTheMasterDataToTheReview)
+{
+    const Pupil Lukasz{QStringLiteral("Şahin"), QStringLiteral("Łukasz"), QStringLiteral("05.03.2018"), QStringLiteral("Essen"), 0};
+    const QString photo = QStringLiteral("Bild/Şahin_Łukasz_05032018.jpg");
+    writeBytes(photo, readBytes(QStringLiteral("Bild/Becker_Lea_05032018.jpg")));
+    GsStart* start = &startProgram();
+    GsBasis* masterData = &openMasterData(*start);
+    messages->expect(EditQuestion, vbYes);
+    User::click(masterData->Command5);
+    User::click(masterData->Command4(0));
+    enterPupil(*masterData, Lukasz);
+    User::click(masterData->Command4(2));
+    enterPupil(*masterData, Jana);
+    User::click(masterData->Command1(0));
+    const QByteArray Mark("\xEF\xBB\xBF");
+    EXPECT_TRUE(readBytes(QStringLiteral("Daten/Namen.Txt")).startsWith(Mark));
+    EXPECT_EQ(readFile(QStringLiteral("Daten/Namen.Txt")),
+              QStringLiteral("1,\"3a\",\"Şahin\",\"Łukasz\",\"m\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Essen\"\r\n"
+                             "2,\"3a\",\"Brandt\",\"Jana\",\"w\",\"12.04.2019\",\"\",\"\",\"\",\"\",\"Musterstadt\"\r\n"));
+    EXPECT_TRUE(readFile(QStringLiteral("Daten/Bildliststeuer.Txt")).startsWith(QStringLiteral("1,\"3a\",\"Şahin\",\"Łukasz\",\"Şahin_Łukasz_05032018\"\r\n")));
+    // The other files hold no such letter and stay single-byte.
+    EXPECT_FALSE(readBytes(QStringLiteral("Daten/Basisdaten.txt")).startsWith(Mark));
+
+    start = &endAndRestart(*masterData, QStringLiteral("3a"), QStringLiteral("2026/2027"), QStringLiteral("1"));
+    auto* behaviour = &chooseEntry<GsArbeitsverhalten>(*start, BehaviourEntry, WindowNames::Behaviour);
+    EXPECT_EQ(behaviour->Combo1.list(0), QStringLiteral("Şahin  Łukasz"));
+    User::chooseItem(behaviour->Combo1, 0);
+    EXPECT_TRUE(behaviour->Picture1.pictureFile().endsWith(photo));
+    composeBehaviour(*behaviour, behaviour->Command1, {{0, 1}});
+    const QString av = behaviour->Text1(0).text();
+    EXPECT_TRUE(av.startsWith(QStringLiteral("Łukasz "))) << av.toStdString();
+    User::click(behaviour->Command4);
+    EXPECT_TRUE(storeFile(QStringLiteral("AVSVspeicher")).startsWith(Mark));
+    leaveBy(behaviour->Command5, WindowNames::Behaviour);
+
+    // Read back: the window shows the saved text, the review hands it on.
+    behaviour = &chooseEntry<GsArbeitsverhalten>(*start, BehaviourEntry, WindowNames::Behaviour);
+    User::chooseItem(behaviour->Combo1, 0);
+    EXPECT_EQ(behaviour->Text1(0).text(), av);
+    messages->expect(QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden"), vbNo);
+    leaveBy(behaviour->Command5, WindowNames::Behaviour);
+    const QString display = reviewHandedToWord(*start, {0});
+    EXPECT_TRUE(blockOf(display, Lukasz).startsWith(QStringLiteral("Şahin, Łukasz\r\nArbeitsverhalten:\r\n") + av + CrLf))
+        << display.toStdString();
+}
+
 } // namespace

@@ -7,6 +7,8 @@
 #include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
+#include <QAbstractButton>
+#include <QKeySequence>
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -280,6 +282,28 @@ TEST_F(KompetenzenTest, TheFullPlaceholderSet)
     EXPECT_EQ(w.Text1(0).text(), QStringLiteral(" Konferenz 21.01.2027, Er 2026/2027"));
 }
 
+// A caption filled from the files shows its "&" as it stands, not as the mark of a shortcut key:
+// a club of the master data, a formulation of the text blocks.
+TEST_F(KompetenzenTest, CaptionsFromTheFilesShowTheirAmpersand)
+{
+    useSmallClass(QStringLiteral("2b"), QStringLiteral("2"));
+    writeFile(QStringLiteral("Daten/Namen.Txt"),
+              QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"Kunst & Werken\",\"\",\"\",\"\",\"Ort\"\r\n"));
+    writeFile(QStringLiteral("Daten/Sprechen2.Txt"),
+              readFile(QStringLiteral("Daten/Sprechen2.Txt")).replace(QStringLiteral("sp1r0"), QStringLiteral("hört zu &erzählt")));
+    const auto shortcutMark = [](const Control& c) {
+        return QKeySequence::mnemonic(static_cast<const QAbstractButton*>(c.widget())->text());
+    };
+    Kompetenzen& w = openAt(0, 1);
+    EXPECT_EQ(w.Option2(0).caption(), QStringLiteral("hört zu &erzählt"));
+    EXPECT_TRUE(shortcutMark(w.Option2(0)).isEmpty());
+    User::click(w.Option2(0));
+    EXPECT_EQ(w.Text1(1).text(), QStringLiteral("hört zu &erzählt. "));
+    User::click(w.Command1(7));
+    EXPECT_EQ(w.Check2(0).caption(), QStringLiteral("Anna hat an der Arbeitsgemeinschaft 'Kunst & Werken' teilgenommen"));
+    EXPECT_TRUE(shortcutMark(w.Check2(0)).isEmpty());
+}
+
 TEST_F(KompetenzenTest, LocksFollowTheTexts)
 {
     useSmallClass();
@@ -394,6 +418,32 @@ TEST_F(KompetenzenTest, SavingWritesBothStoresAndTheCopiesOfTheDay)
     EXPECT_TRUE(readBytes(LockStore).contains("2,\"2b\",\"Kaya\",\"Emre\",0,1,0,0,0,0,1,0\r\n"));
     EXPECT_EQ(readBytes(QStringLiteral("Daten/Sicherheit/12Sperre05.03.2026.txt")), readBytes(LockStore));
     EXPECT_EQ(backups().size(), 4);
+}
+
+// A save that fails for several files at once is one message that names each of them.
+TEST_F(KompetenzenTest, ASaveThatFailsForSeveralFilesIsOneMessageNamingThemAll)
+{
+    struct Case { const char* readOnly; QStringList named; };
+    const Case cases[] = {
+        {"/Daten/", {QStringLiteral("Daten\\12Speicher.txt"), QStringLiteral("Daten\\12Sperre.txt")}},
+        {"/Sicherheit/", {QStringLiteral("Daten\\Sicherheit\\12Speicher09.12.2026.txt"),
+                          QStringLiteral("Daten\\Sicherheit\\12Sperre09.12.2026.txt")}},
+    };
+    useSmallClass();
+    Kompetenzen& w = openAt(1, 1);
+    User::click(w.Option2(1));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.readOnly);
+        Files::setWriteFailure([&c](const QString& file) { return file.contains(QLatin1String(c.readOnly)); });
+        messages->clearShown();
+        messages->expect(QStringLiteral("Die folgenden Dateien konnten nicht gespeichert werden."));
+        User::click(w.Command2);
+        messages->verifyDone();
+        ASSERT_EQ(messages->shown().size(), 1u);
+        for (const QString& file : c.named)
+            EXPECT_TRUE(messages->shown().front().prompt.contains(file)) << file.toStdString();
+    }
+    Files::setWriteFailure(nullptr);
 }
 
 TEST_F(KompetenzenTest, LeavingAsksOnlyWhereInputWouldBeLost)

@@ -24,6 +24,42 @@ TEST(Windows1252, UmlautsAreSingleBytesAndUnknownCharactersBecomeQuestionMarks)
     EXPECT_EQ(encodeWindows1252(decodeWindows1252(all)), all);
 }
 
+// A file stays single-byte Windows-1252 while that can hold its text; a text with any other
+// character goes to disk whole as UTF-8 after the mark, and comes back letter for letter.
+TEST(FileText, WindowsTextStaysSingleBytesAndAnyOtherTextIsWholeUtf8WithTheMark)
+{
+    const QChar loneHalf(0xD83D);
+    struct Case { QString text; QByteArray bytes; QString readBack; };
+    const Case cases[] = {
+        {QStringLiteral("Müller „Chor“ – 5 €"), QByteArray("M\xFCller \x84" "Chor\x93 \x96 5 \x80"), {}},
+        {QStringLiteral("Şahin"), QByteArray("\xEF\xBB\xBF\xC5\x9E" "ahin"), {}},
+        {QStringLiteral("Müller, Łukasz"), QByteArray("\xEF\xBB\xBFM\xC3\xBCller, \xC5\x81ukasz"), {}},
+        {QStringLiteral("a\U0001F600"), QByteArray("\xEF\xBB\xBF" "a\xF0\x9F\x98\x80"), {}},
+        // Half of a pair is no character: it decides nothing and is lost as before.
+        {QStringLiteral("a") + loneHalf + QStringLiteral("ü"), QByteArray("a?\xFC"), QStringLiteral("a?ü")},
+        {QString(), QByteArray(), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(encodeFileText(c.text), c.bytes);
+        EXPECT_EQ(decodeFileText(c.bytes), c.readBack.isNull() ? c.text : c.readBack);
+    }
+}
+
+TEST(FileText, OnlyTheWholeMarkAtTheStartMakesAFileUtf8)
+{
+    struct Case { QByteArray bytes; QString text; };
+    const Case cases[] = {
+        {QByteArray("\xEF\xBB\xBF"), QString()},
+        {QByteArray("\xEF\xBB" "x"), QStringLiteral("ï»x")},
+        {QByteArray("x\xEF\xBB\xBF"), QStringLiteral("xï»¿")},
+        // Bytes that are no UTF-8 become the stand-in that readers take for damage.
+        {QByteArray("\xEF\xBB\xBF" "a\x80" "b\xC3"), QStringLiteral("a\uFFFDb\uFFFD")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decodeFileText(c.bytes), c.text) << c.bytes.toHex().toStdString();
+}
+
 class FilesTest : public test::ProgramFolderTest {};
 
 TEST_F(FilesTest, NamesAreMatchedWithoutRegardToCase)
@@ -63,4 +99,15 @@ TEST_F(FilesTest, WordCommandLinesNameADocumentOfTheProgramFolder)
     for (const char* invalid : {"rm -rf /", "Winword.exe ", "Winword.exe ..\\..\\etc\\passwd.doc", "Winword.exe /etc/x.doc",
                                 "Winword.exe a/../../b.doc"})
         EXPECT_FALSE(ParseWordCommand(QString::fromLatin1(invalid)).valid) << invalid;
+}
+
+TEST_F(FilesTest, ANameWindows1252CannotHoldReachesTheDiskAndComesBackWhole)
+{
+    const QString record = QStringLiteral("1,\"3a\",\"Şahin\",\"Łukasz\",\"Köln\"\r\n");
+    ASSERT_TRUE(Files::writeText(QStringLiteral("Daten\\Namen.Txt"), record));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Namen.Txt")), QByteArray("\xEF\xBB\xBF") + record.toUtf8());
+    EXPECT_EQ(Files::readText(QStringLiteral("Daten\\Namen.Txt")), record);
+    // Written again without those letters, the file is the teacher's Windows file again.
+    ASSERT_TRUE(Files::writeText(QStringLiteral("Daten\\Namen.Txt"), QStringLiteral("\"Köln\"\r\n")));
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Namen.Txt")), QByteArray("\"K\xF6ln\"\r\n"));
 }

@@ -21,6 +21,7 @@ TEST(PhotoNames, PictureName)
         // Taken by position, so a date without leading zeros gives a garbled name.
         {"Meyer", "Lea", "5.3.2005", "Meyer_Lea_5..22005"},
         {"Müller", "Jörg", "01.02.2017", "Müller_Jörg_01022017"},
+        {"Şahin", "Łukasz", "05.03.2018", "Şahin_Łukasz_05032018"},
         {"von der Heide", "Ann-Kathrin", "31.12.2016", "von der Heide_Ann-Kathrin_31122016"},
     };
     for (const Case& c : cases) {

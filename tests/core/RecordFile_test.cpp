@@ -83,6 +83,16 @@ TEST(RecordFile, CharactersThatAreNoTextMarkTheFileDamagedAndAreDropped)
     EXPECT_EQ(w.text(), QStringLiteral("\"Zeile mit Steuerzeichen\r\nund Umbruch\"\r\n"));
 }
 
+TEST(RecordFile, BytesThatAreNoUtf8InAUtf8FileMarkItDamagedAndAreDropped)
+{
+    RecordReader r(decodeFileText(QByteArray("\xEF\xBB\xBF" "1,\"\xC5\x9E" "a\x80hin\"\r\n2,\"\xC5\x81ukasz\xC3\"\r\n")));
+    EXPECT_EQ(r.integer(), 1);
+    EXPECT_EQ(r.string(), QStringLiteral("Şahin"));
+    EXPECT_EQ(r.integer(), 2);
+    EXPECT_EQ(r.string(), QStringLiteral("Łukasz"));
+    EXPECT_TRUE(r.damaged());
+}
+
 TEST(RecordFile, NumberedRecordsLandInTheSlotOfThePreviousNumber)
 {
     struct Case { QString file; std::vector<QString> expected; int count; };

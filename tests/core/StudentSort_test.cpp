@@ -1,5 +1,8 @@
 #include "core/StudentSort.h"
 #include "ProgramFolderTest.h"
+#include <ostream>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 using namespace zt;
 
@@ -41,6 +44,33 @@ TEST(SortStudents, AsAGermanReaderExpectsWithoutRegardToCase)
         SortStudents(list);
         EXPECT_EQ(order(list), c.sorted);
     }
+}
+
+// Surnames that differ only by an umlaut, an accent, a stroke or ß are the same surname to the
+// reader until the first names have spoken; only pupils equal in every base letter are then ordered
+// by those marks.
+TEST(SortStudents, MarksOnLettersOnlyBreakTiesAfterEveryFieldAtBaseLetters)
+{
+    struct Case { std::vector<std::pair<QString, QString>> names; QStringList sorted; };
+    const Case cases[] = {
+        {{{"Müller", "Carl"}, {"Muller", "Ben"}, {"Müller", "Anna"}}, {"Müller Anna", "Muller Ben", "Müller Carl"}},
+        {{{"Strauß", "Tim"}, {"Strauss", "Ole"}, {"Strauß", "Ada"}}, {"Strauß Ada", "Strauss Ole", "Strauß Tim"}},
+        {{{"Łukaszewski", "Zoe"}, {"Lukaszewski", "Eva"}}, {"Lukaszewski Eva", "Łukaszewski Zoe"}},
+        {{{"Şahin", "Deniz"}, {"Sahin", "Emre"}, {"Saß", "Can"}}, {"Şahin Deniz", "Sahin Emre", "Saß Can"}},
+        {{{"Sørensen", "Mia"}, {"Sorensen", "Lars"}, {"Æbelø", "Ida"}, {"Aebel", "Jan"}},
+         {"Aebel Jan", "Æbelø Ida", "Sorensen Lars", "Sørensen Mia"}},
+    };
+    for (const Case& c : cases) {
+        StudentList list = listOf(c.names);
+        SortStudents(list);
+        EXPECT_EQ(order(list), c.sorted);
+    }
+    // Equal in every field at base letters: the marks decide, the unmarked first.
+    StudentList list = listOf({{"Müller", "Jörg"}, {"Muller", "Jorg"}, {"Müller", "Jorg"}});
+    for (int i = 0; i < list.Count; ++i)
+        list.Slots[i].BirthPlace = QStringLiteral("Köln");
+    SortStudents(list);
+    EXPECT_EQ(order(list), (QStringList{"Muller Jorg", "Müller Jorg", "Müller Jörg"}));
 }
 
 TEST(SortStudents, TheOtherFieldsTravelWithTheirPupilAndSettleTies)

@@ -168,6 +168,39 @@ TEST_F(Grade34EditorTest, SavingLoadedDefaultsWritesTheCurrentFilesOnly)
     EXPECT_EQ(readFile(QStringLiteral("Daten/Versetzung4.Txt")), selfNamedText(QStringLiteral("Versetzung4"), 2, 11));
 }
 
+// A name typed into a formulation keeps every letter, also one Windows-1252 cannot hold.
+TEST_F(Grade34EditorTest, AFormulationWithLettersOutsideWindows1252IsSavedAndReadBackWhole)
+{
+    const QString typed = QStringLiteral("hat mit Şule und Łucja am Förderunterricht teilgenommen");
+    GSAenderung34& w = openLoaded();
+    User::click(w.Text1(0));
+    User::retype(w.Text1(0), typed);
+    User::click(w.Command2(0));
+    save(w);
+    EXPECT_TRUE(readBytes(QStringLiteral("Daten/Förder34.Txt")).startsWith("\xEF\xBB\xBF"));
+    EXPECT_FALSE(readBytes(QStringLiteral("Daten/AG.Txt")).startsWith("\xEF\xBB\xBF"));
+    User::click(w.Command6);
+    settle();
+    EXPECT_EQ(openLoaded().Text1(0).text(), typed);
+}
+
+TEST_F(Grade34EditorTest, AReadOnlyDatenIsOneMessageNamingEveryFileOfTheSave)
+{
+    GSAenderung34& w = openLoaded();
+    Files::setWriteFailure([](const QString& file) { return file.contains(QLatin1String("/Daten/")); });
+    messages->clearShown();
+    messages->expect(SaveQuestion, vbYes);
+    messages->expect(QStringLiteral("Die folgenden Dateien konnten nicht gespeichert werden."));
+    User::click(w.Command5);
+    messages->verifyDone();
+    ASSERT_EQ(messages->shown().size(), 2u);
+    // The class is a grade 3: the promotion file of grade 4 is not written.
+    for (const QString& stem : {QStringLiteral("Förder34"), QStringLiteral("Zensurabweichung"), QStringLiteral("Interessen34"),
+                                QStringLiteral("Versetzung3"), QStringLiteral("Bemerkungen34"), QStringLiteral("AG")})
+        EXPECT_TRUE(messages->shown().back().prompt.contains(QStringLiteral("Daten\\%1.Txt").arg(stem))) << stem.toStdString();
+    Files::setWriteFailure(nullptr);
+}
+
 TEST_F(Grade34EditorTest, TheCloseQuestionFollowsTheSavedState)
 {
     checkLeaving({

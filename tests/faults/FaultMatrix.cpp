@@ -28,6 +28,7 @@ const char* nameOf(Fault fault)
     case Fault::MoreRecordsThanSlots: return "more records than slots";
     case Fault::TextForNumber: return "text for a number";
     case Fault::NotWindows1252: return "bytes that are not Windows-1252 text";
+    case Fault::NotUtf8: return "bytes that are not UTF-8 text after the UTF-8 mark";
     case Fault::ReadOnlyAtSave: return "read-only at save";
     case Fault::FolderInPlace: return "folder in place of the file";
     case Fault::DiskFull: return "disk full";
@@ -127,10 +128,15 @@ std::optional<QByteArray> damaged(Fault fault, QByteArray bytes, int recordSlots
             return std::nullopt;
         return bytes.replace(bare.back().begin, bare.back().length(), "zwei");
     }
-    case Fault::NotWindows1252: {
+    case Fault::NotWindows1252:
+    case Fault::NotUtf8: {
         const std::optional<Field> f = longestQuoted(records);
         const qsizetype at = f ? f->begin + 1 : (records.empty() ? 0 : records[records.size() / 2].begin);
-        return bytes.insert(at, QByteArray("\x81\x00\x9D", 3));
+        if (fault == Fault::NotWindows1252)
+            return bytes.insert(at, QByteArray("\x81\x00\x9D", 3));
+        // A lone continuation byte, a lead byte without its continuation, and a byte UTF-8 never uses.
+        const QByteArray mark("\xEF\xBB\xBF");
+        return mark + decodeWindows1252(bytes.left(at)).toUtf8() + "\x80\xC3(\xFF" + decodeWindows1252(bytes.mid(at)).toUtf8();
     }
     case Fault::MoreRecordsThanSlots: {
         if (recordSlots == 0 || records.empty())
@@ -314,7 +320,7 @@ std::vector<Fault> FaultMatrix::faultsOf(const PathUse& use) const
         faults.push_back(Fault::MissingFile);
     if (use.use & Reads)
         for (Fault f : {Fault::EmptyFile, Fault::CutInQuotedField, Fault::MoreRecordsThanSlots, Fault::TextForNumber,
-                        Fault::NotWindows1252})
+                        Fault::NotWindows1252, Fault::NotUtf8})
             faults.push_back(f);
     faults.push_back(Fault::FolderInPlace);
     if (use.use & Writes) {
@@ -477,7 +483,7 @@ void FaultMatrix::checkFiles(const Stamps& before) const
             continue;
         }
         // Written anew: whole records, every one ended.
-        RecordReader reader(decodeWindows1252(bytes));
+        RecordReader reader(decodeFileText(bytes));
         while (!reader.atEnd())
             reader.string();
         EXPECT_FALSE(reader.damaged()) << relative.toStdString() << " is not whole";

@@ -23,6 +23,8 @@ enum class Fault {
     MoreRecordsThanSlots,
     TextForNumber,
     NotWindows1252,
+    // A file in the UTF-8 form the program writes for names Windows-1252 cannot hold.
+    NotUtf8,
     ReadOnlyAtSave,
     FolderInPlace,
     DiskFull,

@@ -424,6 +424,27 @@ TEST_F(GsBasisTest, AClubAddedOrAGenderChosenIsAskedAboutThoughNoBoxLostTheFocus
     EXPECT_TRUE(readFile(QStringLiteral("Daten/Namen.Txt")).startsWith(QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",\"m\"")));
 }
 
+// A read-only Daten at "Basisdaten speichern" is one message naming every file of the save, the
+// master files as the emptied stores, and no list is handed to Word.
+TEST_F(GsBasisTest, AReadOnlyDatenAtTheSaveIsOneMessageNamingEveryFile)
+{
+    GsBasis& w = open();
+    messages->expect(SchoolQuestion, vbYes);
+    User::click(w.Command3);
+    Files::setWriteFailure([](const QString& absolutePath) { return absolutePath.contains(QLatin1String("/Daten/")); });
+    messages->clearShown();
+    messages->expect(QStringLiteral("Die folgenden Dateien konnten nicht gespeichert werden."));
+    User::click(w.Command1(0));
+    messages->verifyDone();
+    ASSERT_EQ(messages->shown().size(), 1u);
+    for (const char* file : {"Basisdaten.txt", "Sibankpfad.txt", "Namen.Txt", "AGListe.txt", "Bildliststeuer.Txt",
+                             "AVSVspeicher.txt", "AVSVWahl.txt", "12Speicher.txt", "12Sperre.txt", "34Speicher.txt", "34Sperre.txt"})
+        EXPECT_TRUE(messages->shown().front().prompt.contains(QStringLiteral("Daten\\") + QLatin1String(file), Qt::CaseInsensitive))
+            << file;
+    EXPECT_TRUE(launcher->commandLines.isEmpty());
+    Files::setWriteFailure(nullptr);
+}
+
 TEST_F(GsBasisTest, AFailedSaveOnLeavingKeepsTheWindowAndTheInput)
 {
     GsBasis& w = open();

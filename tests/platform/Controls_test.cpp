@@ -283,6 +283,53 @@ TEST_F(ControlsTest, DoubleClickSelectsTheWordAndTheSelectionEndIsItsEnd)
     EXPECT_EQ(form.Text2.selectionEnd(), 10); // CR LF counts as two characters
 }
 
+// Captions come from the data files too (a club "Kunst & Werken"): no character of them is taken
+// for a shortcut mark, and the window reads back what it set.
+TEST_F(ControlsTest, ACaptionShowsEveryCharacterAsItIs)
+{
+    Frame frame(form, QStringLiteral("x"));
+    const std::pair<const char*, Control*> kinds[] = {
+        {"CommandButton", &form.Command1}, {"OptionButton", &form.Option1(0)}, {"CheckBox", &form.Check1},
+        {"Frame", &frame}, {"Label", &form.Label1}};
+    const auto setCaption = [](Control* c, const QString& caption) {
+        if (auto* b = dynamic_cast<CommandButton*>(c))
+            b->setCaption(caption);
+        else if (auto* o = dynamic_cast<OptionButton*>(c))
+            o->setCaption(caption);
+        else if (auto* k = dynamic_cast<CheckBox*>(c))
+            k->setCaption(caption);
+        else if (auto* f = dynamic_cast<Frame*>(c))
+            f->setCaption(caption);
+        else
+            static_cast<Label*>(c)->setCaption(caption);
+    };
+    const auto captionOf = [](Control* c) {
+        if (auto* b = dynamic_cast<CommandButton*>(c))
+            return b->caption();
+        if (auto* o = dynamic_cast<OptionButton*>(c))
+            return o->caption();
+        if (auto* k = dynamic_cast<CheckBox*>(c))
+            return k->caption();
+        if (auto* f = dynamic_cast<Frame*>(c))
+            return f->caption();
+        return static_cast<Label*>(c)->caption();
+    };
+    form.window()->show();
+    for (const auto& [kind, control] : kinds) {
+        SCOPED_TRACE(kind);
+        control->move(0, 2000, 3000, 600);
+        // A shortcut mark with nothing after it is swallowed: then these pairs would look alike.
+        for (const auto& [with, without] : {std::pair{"&", ""}, std::pair{"Kunst &", "Kunst"}}) {
+            setCaption(control, QString::fromUtf8(without));
+            const QImage image = control->widget()->grab().toImage();
+            setCaption(control, QString::fromUtf8(with));
+            EXPECT_NE(control->widget()->grab().toImage(), image) << with;
+        }
+        setCaption(control, QStringLiteral("Kunst & Werken && &Spiel"));
+        EXPECT_EQ(captionOf(control), QStringLiteral("Kunst & Werken && &Spiel"));
+    }
+}
+
 TEST_F(ControlsTest, ColoursAndTwipsAreKeptAsTheWindowsGiveThem)
 {
     form.Command1.setBackColor(0x80FF80);

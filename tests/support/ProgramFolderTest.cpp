@@ -79,7 +79,7 @@ QByteArray ProgramFolderTest::readBytes(const QString& relativePath) const
     return f.readAll();
 }
 
-QString ProgramFolderTest::readFile(const QString& relativePath) const { return decodeWindows1252(readBytes(relativePath)); }
+QString ProgramFolderTest::readFile(const QString& relativePath) const { return decodeFileText(readBytes(relativePath)); }
 bool ProgramFolderTest::fileExists(const QString& relativePath) const { return Files::exists(relativePath); }
 
 QString ProgramFolderTest::path(const QString& relativePath) const
@@ -105,7 +105,7 @@ void ProgramFolderTest::expectProblem(FileProblem problem, const QString& pathPa
 namespace zt {
 void PrintTo(FileProblem problem, std::ostream* os)
 {
-    static const char* names[] = {"Missing", "Damaged", "TooManyRecords", "WriteFailed", "CopyFailed"};
+    static const char* names[] = {"Missing", "Damaged", "TooManyRecords", "WriteFailed", "CopyFailed", "SaveFailed"};
     *os << names[static_cast<int>(problem)];
 }
 } // namespace zt

@@ -25,7 +25,7 @@ protected:
     // prefix "sp"; a file of one column has "sp0".
     void writeNamedBlocks(const QString& name, const QString& prefix, int columns, int rows);
     QByteArray readBytes(const QString& relativePath) const;
-    // The file's text, decoded from Windows-1252.
+    // The file's text, decoded as the program reads it.
     QString readFile(const QString& relativePath) const;
     bool fileExists(const QString& relativePath) const;
     // The files in Daten\Sicherheit by name: the dated copies of the stores.
