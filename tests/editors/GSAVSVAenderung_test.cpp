@@ -454,6 +454,35 @@ TEST_F(BehaviourEditorTest, MissingDefaultFolderIsReportedFileByFile)
     EXPECT_FALSE(QDir(path(QStringLiteral("Daten/Standard"))).exists());
 }
 
+TEST_F(BehaviourEditorTest, ADefaultReadInPartIsNotSavedOverTheCurrentFile)
+{
+    const QString defaultFile = QStringLiteral("Daten/Standard/TexteAVStandard.txt");
+    const QByteArray shipped = readBytes(defaultFile);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString problem;
+        QString question;
+    };
+    // Cut inside the first formulation of line 1.
+    const Case cases[] = {
+        {"missing", QByteArray(), QStringLiteral("Die Datei Daten\\Standard\\TexteAVStandard.txt ist nicht vorhanden"),
+         QStringLiteral("Die Datei Daten\\Standard\\TexteAVStandard.txt war beim Laden nicht vorhanden")},
+        {"cut inside a text", shipped.left(150), QStringLiteral("Die Datei Daten\\Standard\\TexteAVStandard.txt ist beschädigt"),
+         QStringLiteral("Die Datei Daten\\Standard\\TexteAVStandard.txt war beim Laden beschädigt")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.bytes.isNull())
+            QFile::remove(path(defaultFile));
+        else
+            writeBytes(defaultFile, c.bytes);
+        checkASetReadInPartIsNotSavedOver(0, {c.problem}, c.question, {QStringLiteral("TexteAV.txt")},
+                                          [](GSAVSVAenderung& w) -> TextBox& { return w.Text1; }, CloseQuestion);
+        settle();
+    }
+}
+
 TEST_F(BehaviourEditorTest, DoubleClickInsertsTheClipboardBehindTheWord)
 {
     GSAVSVAenderung& w = openLoaded();

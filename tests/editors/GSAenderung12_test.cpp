@@ -250,6 +250,16 @@ TEST_F(Grade12EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
     checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\Mathe1.Txt"), CloseQuestion);
 }
 
+TEST_F(Grade12EditorTest, AMissingDefaultIsNotSavedOverTheCurrentFile)
+{
+    setClass(QStringLiteral("2a"));
+    QFile::remove(path(QStringLiteral("Daten/Standard/Sprechen2Standard.Txt")));
+    checkASetReadInPartIsNotSavedOver(0, {QStringLiteral("Die Datei Daten\\Standard\\Sprechen2Standard.Txt ist nicht vorhanden")},
+                                      QStringLiteral("Die Datei Daten\\Standard\\Sprechen2Standard.Txt war beim Laden nicht vorhanden"),
+                                      {QStringLiteral("Sprechen2.Txt")},
+                                      [](GSAenderung12& w) -> TextBox& { return w.Text1(3); }, CloseQuestion);
+}
+
 TEST_F(Grade12EditorTest, NoToTheLoadWarningClosesEditorAndInsertionDialogAndReadsNothing)
 {
     checkRefusedStart(allCurrentFiles(), true);

@@ -246,6 +246,21 @@ TEST_F(Grade34EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
     checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\Interessen34.Txt"), CloseQuestion);
 }
 
+TEST_F(Grade34EditorTest, AMissingDefaultFolderIsNotSavedOverTheCurrentFiles)
+{
+    QDir(path(QStringLiteral("Daten/Standard"))).removeRecursively();
+    const QStringList read = {QStringLiteral("Förder34"), QStringLiteral("Zensurabweichung"), QStringLiteral("Interessen34"),
+                              QStringLiteral("Versetzung3"), QStringLiteral("Bemerkungen34"), QStringLiteral("AG")};
+    QStringList missing;
+    QStringList kept;
+    for (const QString& stem : read) {
+        missing << QStringLiteral("Die Datei Daten\\Standard\\%1Standard.Txt ist nicht vorhanden").arg(stem);
+        kept << stem + QStringLiteral(".Txt");
+    }
+    checkASetReadInPartIsNotSavedOver(0, missing, QStringLiteral("Daten\\Standard\\AGStandard.Txt (nicht vorhanden)"), kept,
+                                      [](GSAenderung34& w) -> TextBox& { return w.Text1(2); }, CloseQuestion);
+}
+
 TEST_F(Grade34EditorTest, NoToTheLoadWarningClosesEditorAndInsertionDialogAndReadsNothing)
 {
     checkRefusedStart(allCurrentFiles(), true);
