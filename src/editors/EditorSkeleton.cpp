@@ -1,5 +1,6 @@
 #include "EditorSkeleton.h"
 #include "common/ClipboardInsertion.h"
+#include "common/FileMessages.h"
 #include "common/QuoteGuards.h"
 #include "core/FileProblems.h"
 #include "core/MasterData.h"
@@ -70,6 +71,8 @@ void TextBlockEditor::NoteRead(int file, FileRead read)
 {
     if (!read || read.damaged)
         readInPart_.push_back({currentNames_.at(file), BlockFileNames.at(file), !read});
+    if (read.longestText > TextBox::MaxLength)
+        ReportTextLongerThanABox(inDaten(BlockFileNames.at(file)), read.longestText);
 }
 
 void TextBlockEditor::ChooseBlockFileNames(int index, const std::vector<TableFile>& files)

@@ -266,10 +266,12 @@ QWidget* makeTextBox(ControlEvents& events, QWidget* parent, bool multiLine)
 TextBox::TextBox(ControlParent& parent, bool multiLine)
     : Control(makeTextBox(*this, parent.area(), multiLine), Colours::White, Black), multiLine_(multiLine)
 {
-    if (multiLine)
+    if (multiLine) {
         plain_ = static_cast<QPlainTextEdit*>(widget());
-    else
+    } else {
         line_ = static_cast<QLineEdit*>(widget());
+        line_->setMaxLength(MaxLength);
+    }
 }
 
 namespace {
@@ -308,6 +310,8 @@ QString documentText(const QPlainTextEdit* e)
 
 QString TextBox::text() const
 {
+    if (!whole_.isNull())
+        return whole_;
     if (line_)
         return line_->text();
     // The windows keep line breaks as CR LF.
@@ -319,24 +323,45 @@ QString TextBox::text() const
 
 void TextBox::setText(const QString& text)
 {
+    const bool fits = text.size() <= MaxLength;
+    // Past the part shown, a text can change while what the box shows stays the same.
+    const bool changesUnseen = (!fits || !showsWhole()) && text != this->text();
+    // Kept before the box changes, so that its Change sees the whole text.
+    whole_ = fits ? QString() : text;
+    applyReadOnly();
+    if (!show(fits ? text : text.left(MaxLength)) && changesUnseen && Change)
+        Change();
+}
+
+bool TextBox::show(const QString& text)
+{
     if (line_) {
+        if (text == line_->text())
+            return false;
         // The caret goes to the start, as a box set by the program shows the beginning of a text
         // longer than the box.
-        if (text != line_->text()) {
-            line_->setText(text);
-            line_->setCursorPosition(0);
-        }
-        return;
+        line_->setText(text);
+        line_->setCursorPosition(0);
+        return true;
     }
     const QString t = toDocument(text);
-    if (t != documentText(plain_))
-        plain_->setPlainText(t);
+    if (t == documentText(plain_))
+        return false;
+    plain_->setPlainText(t);
+    return true;
 }
 
 bool TextBox::readOnly() const { return line_ ? line_->isReadOnly() : plain_->isReadOnly(); }
 
 void TextBox::setReadOnly(bool on)
 {
+    readOnly_ = on;
+    applyReadOnly();
+}
+
+void TextBox::applyReadOnly()
+{
+    const bool on = readOnly_ || !showsWhole();
     if (line_)
         line_->setReadOnly(on);
     else

@@ -107,12 +107,20 @@ public:
 
 class TextBox : public Control {
 public:
+    // The most characters a box shows and takes; up to it, typing stays quick. A longer text set by
+    // the program is kept whole, but the box shows only its beginning and takes no input until it
+    // is given a text it can hold.
+    static constexpr int MaxLength = 100000;
+
     explicit TextBox(ControlParent& parent, bool multiLine = false);
     QString text() const;
     // Raises Change only when the text differs from the one shown; in a multi-line box CR LF and
     // a lone LF are the same line break, and a lone CR is kept as it is.
     void setText(const QString& text);
     bool multiLine() const { return multiLine_; }
+    // False while the box keeps a text longer than it can show.
+    bool showsWhole() const { return whole_.isNull(); }
+    // Read-only as the window made it, or while it does not show its whole text.
     bool readOnly() const;
     void setReadOnly(bool on);
     int selStart() const;
@@ -126,9 +134,16 @@ public:
     QPlainTextEdit* plainTextEdit() const { return plain_; }
 
 private:
+    // Shows the text as it is, without regard to its length.
+    bool show(const QString& text);
+    void applyReadOnly();
+
     bool multiLine_;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* plain_ = nullptr;
+    bool readOnly_ = false;
+    // The whole text while the box shows only its beginning; null otherwise.
+    QString whole_;
 };
 
 class OptionButton : public Control {
