@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -15,10 +16,12 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStylePainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QToolTip>
 #include <map>
 
 namespace zt {
@@ -250,6 +253,53 @@ void Label::setCaption(const QString& caption) { static_cast<QLabel*>(widget())-
 // --- TextBox
 
 namespace {
+// Qt's line edit leaves this much room on either side of its text.
+constexpr int LineEditMargin = 2;
+// A tip is no place to read more; a longer text shows its beginning.
+constexpr qsizetype LongestTip = 2000;
+
+// A one-line box that shows its text whole in its tool tip when it is too narrow for it.
+class LineBox : public HookedWidget<QLineEdit> {
+public:
+    using HookedWidget<QLineEdit>::HookedWidget;
+
+    QString toolTipShown() const
+    {
+        const QString own = toolTip();
+        if (fitsText())
+            return own;
+        QString t = text();
+        if (t.size() > LongestTip)
+            t = t.left(LongestTip) + QChar(0x2026);
+        return own.isEmpty() ? t : own + QStringLiteral("\n\n") + t;
+    }
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() != QEvent::ToolTip)
+            return HookedWidget<QLineEdit>::event(e);
+        const QString tip = toolTipShown();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            // As a paragraph, so that the tip wraps a long text instead of running off the screen.
+            const QString lines = tip.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+            QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), QStringLiteral("<p>%1</p>").arg(lines), this);
+        }
+        return true;
+    }
+
+private:
+    bool fitsText() const
+    {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
+        return fontMetrics().horizontalAdvance(text()) <= room.width() - 2 * LineEditMargin;
+    }
+};
+
 QWidget* makeTextBox(ControlEvents& events, QWidget* parent, bool multiLine)
 {
     if (multiLine) {
@@ -257,7 +307,7 @@ QWidget* makeTextBox(ControlEvents& events, QWidget* parent, bool multiLine)
         QObject::connect(e, &QPlainTextEdit::textChanged, e, [&events] { if (events.Change) events.Change(); });
         return e;
     }
-    auto* e = new HookedWidget<QLineEdit>(events, parent);
+    auto* e = new LineBox(events, parent);
     QObject::connect(e, &QLineEdit::textChanged, e, [&events] { if (events.Change) events.Change(); });
     return e;
 }
@@ -350,6 +400,8 @@ bool TextBox::show(const QString& text)
     plain_->setPlainText(t);
     return true;
 }
+
+QString TextBox::toolTipShown() const { return line_ ? static_cast<const LineBox*>(line_)->toolTipShown() : toolTip(); }
 
 bool TextBox::readOnly() const { return line_ ? line_->isReadOnly() : plain_->isReadOnly(); }
 

@@ -120,6 +120,9 @@ public:
     bool multiLine() const { return multiLine_; }
     // False while the box keeps a text longer than it can show.
     bool showsWhole() const { return whole_.isNull(); }
+    // What the pointer resting on the box shows: its own tip and, below it, the text of a one-line
+    // box too narrow for it.
+    QString toolTipShown() const;
     // Read-only as the window made it, or while it does not show its whole text.
     bool readOnly() const;
     void setReadOnly(bool on);

@@ -4,6 +4,7 @@
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/TextBlockFiles.h"
+#include "Looks.h"
 #include "platform/ControlArray.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
@@ -64,6 +65,17 @@ inline QString selfNamedText(const QString& file, int columns, int records,
         w.endRecord();
     }
     return w.text();
+}
+
+// Every box of the array on screen shows its line whole or, where it is too narrow, in its tool tip.
+inline void expectEveryLineReadable(const ControlArray<TextBox>& boxes)
+{
+    boxes.forEach([](int index, const TextBox& box) {
+        if (!box.widget()->isVisible() || box.text().isEmpty())
+            return;
+        const ::testing::AssertionResult fits = fitsWhole(box);
+        EXPECT_TRUE(fits || box.toolTipShown().endsWith(box.text())) << "box " << index << ": " << fits.message();
+    });
 }
 
 // A text-block editor opened on the shipped program folder, and what its tests do with it.

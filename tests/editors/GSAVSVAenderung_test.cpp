@@ -525,6 +525,21 @@ TEST_F(BehaviourEditorTest, ALongLineSurvivesLoadAndSaveByteForByte)
     }
 }
 
+TEST_F(BehaviourEditorTest, EveryShippedLineIsReadableWhole)
+{
+    GSAVSVAenderung& w = openLoaded();
+    for (CommandButton* area : {&w.Command2, &w.Command3}) {
+        User::click(*area);
+        const int categories = area == &w.Command2 ? AvCategories : SvCategories;
+        for (int category = 0; category < categories; ++category) {
+            SCOPED_TRACE(w.Command4(category).caption().toStdString());
+            User::click(w.Command4(category));
+            EXPECT_TRUE(test::fitsWhole(w.Text1));
+            test::expectEveryLineReadable(w.Text2);
+        }
+    }
+}
+
 TEST_F(BehaviourEditorTest, DoubleClickInsertsTheClipboardBehindTheWord)
 {
     GSAVSVAenderung& w = openLoaded();

@@ -5,7 +5,9 @@
 #include "User.h"
 #include <QApplication>
 #include <QImage>
+#include <QHelpEvent>
 #include <QListWidget>
+#include <QToolTip>
 
 using namespace zt;
 
@@ -130,6 +132,38 @@ TEST_F(ControlsTest, ATextLongerThanABoxTakesIsKeptWholeAndTakesNoInput)
     form.Text1.setText(text);
     form.Text1.setText(QStringLiteral("kurz"));
     EXPECT_TRUE(form.Text1.readOnly());
+}
+
+// The pointer resting on a one-line box too narrow for its text shows the whole text, as it
+// stands after every edit, below the box's own tip.
+TEST_F(ControlsTest, AOneLineBoxTooNarrowForItsTextShowsItWholeInItsToolTip)
+{
+    form.window()->show();
+    QWidget* box = form.Text1.widget();
+    const auto pointerRests = [box] {
+        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &rest);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const QString longText = QStringLiteral("Die Versetzung in die Klasse 4 ist nach dem derzeitigen Leistungsstand gefährdet");
+    form.Text1.setText(QStringLiteral("kurz"));
+    EXPECT_TRUE(form.Text1.toolTipShown().isEmpty());
+    EXPECT_TRUE(pointerRests().isEmpty());
+
+    form.Text1.setText(longText);
+    EXPECT_EQ(form.Text1.toolTipShown(), longText);
+    EXPECT_TRUE(pointerRests().contains(QStringLiteral("derzeitigen Leistungsstand gefährdet")));
+
+    User::focus(form.Text1);
+    form.Text1.setSelection(static_cast<int>(longText.size()), 0);
+    User::typeText(form.Text1, QStringLiteral(" & nicht"));
+    EXPECT_EQ(form.Text1.toolTipShown(), longText + QStringLiteral(" & nicht"));
+    EXPECT_TRUE(pointerRests().contains(QStringLiteral("gefährdet &amp; nicht")));
+
+    form.Text1.setToolTip(QStringLiteral("Versetzungsbemerkung"));
+    EXPECT_EQ(form.Text1.toolTipShown(), QStringLiteral("Versetzungsbemerkung\n\n") + longText + QStringLiteral(" & nicht"));
+    form.Text1.setText(QStringLiteral("kurz"));
+    EXPECT_EQ(form.Text1.toolTipShown(), QStringLiteral("Versetzungsbemerkung"));
 }
 
 TEST_F(ControlsTest, OptionAndCheckClickOnlyOnTheUsersClick)
