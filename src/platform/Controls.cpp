@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -156,6 +157,14 @@ void Control::setFontSize(double points)
 {
     QFont f = widget_->font();
     f.setPointSizeF(points);
+    widget_->setFont(f);
+}
+
+void Control::setFixedPitchFont()
+{
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(widget_->font().pointSizeF());
+    f.setBold(widget_->font().bold());
     widget_->setFont(f);
 }
 
@@ -699,6 +708,21 @@ QString ListBox::list(int index) const
 
 int ListBox::listIndex() const { return static_cast<QListWidget*>(widget())->currentRow(); }
 void ListBox::setListIndex(int index) { static_cast<QListWidget*>(widget())->setCurrentRow(index); }
+
+int ListBox::fullWidth() const
+{
+    const auto* l = static_cast<QListWidget*>(widget());
+    return toTwips(l->sizeHintForColumn(0) + 2 * l->frameWidth());
+}
+
+int ListBox::fullHeight() const
+{
+    const auto* l = static_cast<QListWidget*>(widget());
+    int rows = 0;
+    for (int i = 0; i < l->count(); ++i)
+        rows += l->sizeHintForRow(i);
+    return toTwips(rows + 2 * l->frameWidth());
+}
 
 // --- Frame
 

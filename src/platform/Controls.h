@@ -70,6 +70,8 @@ public:
     void setFontBold(bool bold);
     double fontSize() const;
     void setFontSize(double points);
+    // The system's fixed-pitch font, in the control's size and weight: blanks line up columns.
+    void setFixedPitchFont();
 
     void setFocus();
     bool hasFocus() const;
@@ -194,6 +196,9 @@ public:
     QString list(int index) const;
     int listIndex() const;
     void setListIndex(int index);
+    // The width and the height in twips at which the list shows every row whole, without scrolling.
+    int fullWidth() const;
+    int fullHeight() const;
 };
 
 class Frame : public Control, public ControlParent {
