@@ -139,7 +139,7 @@ public:
     QPlainTextEdit* plainTextEdit() const { return plain_; }
 
 private:
-    // Shows the text as it is, without regard to its length.
+    // Shows the text as it is, without regard to its length; false when the box showed it already.
     bool show(const QString& text);
     void applyReadOnly();
 
