@@ -1,6 +1,8 @@
 #include "FileMessages.h"
 #include "core/FileProblems.h"
+#include "platform/Controls.h"
 #include "platform/Services.h"
+#include <QLocale>
 
 namespace zt {
 
@@ -59,6 +61,16 @@ bool ConfirmOverwriteDamagedFile(const QString& relativePath, const QString& det
                        "Wollen Sie die Datei trotzdem überschreiben?")
             .arg(relativePath, detail.isEmpty() ? QString() : detail + QLatin1Char(' '));
     return MsgBox(prompt, vbYesNo | vbExclamation | vbDefaultButton2) == vbYes;
+}
+
+void ReportTextLongerThanABox(const QString& relativePath, qsizetype length)
+{
+    const QLocale german(QLocale::German);
+    MsgBox(QStringLiteral("Die Datei %1 enthält einen Text mit %2 Zeichen, ein Eingabefeld fasst aber höchstens %3 "
+                          "Zeichen. Das Feld zeigt nur den Anfang des Textes und kann ihn nicht ändern; beim Speichern "
+                          "bleibt der Text vollständig erhalten.")
+               .arg(relativePath, german.toString(length), german.toString(TextBox::MaxLength)),
+           vbExclamation, QStringLiteral("Hinweis"));
 }
 
 } // namespace zt

@@ -11,4 +11,8 @@ void installFileMessages();
 // the file replaced; No keeps it as it is.
 bool ConfirmOverwriteDamagedFile(const QString& relativePath, const QString& detail = QString());
 
+// A file holds a text longer than a box takes: its box shows only the beginning, takes no input
+// and keeps the text whole.
+void ReportTextLongerThanABox(const QString& relativePath, qsizetype length);
+
 } // namespace zt

@@ -137,7 +137,12 @@ QString RecordReader::rawField()
     return field;
 }
 
-QString RecordReader::string() { return rawField(); }
+QString RecordReader::string()
+{
+    QString field = rawField();
+    longest_ = std::max(longest_, field.size());
+    return field;
+}
 
 qint16 RecordReader::integer(qint16 fallback)
 {

@@ -38,6 +38,8 @@ public:
     // no UTF-8), which the reader drops.
     bool damaged() const { return damaged_; }
     void markDamaged() { damaged_ = true; }
+    // The length of the longest text field read so far.
+    qsizetype longestString() const { return longest_; }
 
 private:
     void skipBlanks();
@@ -49,6 +51,7 @@ private:
     QString text_;
     qsizetype pos_ = 0;
     bool damaged_ = false;
+    qsizetype longest_ = 0;
 };
 
 // The record files of the program folder. Failures are reported to the user by the callers.

@@ -25,7 +25,7 @@ FileRead readFile(const QString& nameInDaten, int slotLimit, ReadRecord readReco
     const bool damaged = empty || reader->damaged();
     if (damaged)
         reportDamagedFile(path);
-    return {true, damaged};
+    return {true, damaged, reader->longestString()};
 }
 } // namespace
 

@@ -42,6 +42,8 @@ struct BehaviourArea {
 struct FileRead {
     bool found = false;
     bool damaged = false;
+    // The length of its longest text.
+    qsizetype longestText = 0;
     explicit operator bool() const { return found; }
 };
 

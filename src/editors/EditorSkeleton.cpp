@@ -1,5 +1,6 @@
 #include "EditorSkeleton.h"
 #include "common/ClipboardInsertion.h"
+#include "common/FileMessages.h"
 #include "common/QuoteGuards.h"
 #include "core/FileProblems.h"
 #include "core/MasterData.h"
@@ -20,6 +21,7 @@ const QString EditorPassword = QStringLiteral("Wolkenbruch");
 const QString CrLf = QStringLiteral("\r\n");
 
 QString inDaten(const QString& name) { return QStringLiteral("Daten\\") + name; }
+bool sameFile(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 } // namespace
 
 TextBlockEditor::TextBlockEditor(const QString& name, EditorDesign design) : Form(name), design_(std::move(design))
@@ -59,16 +61,18 @@ bool TextBlockEditor::ConfirmEditStart()
 
 void TextBlockEditor::ChooseBlockFileNames(int index, const QStringList& currentNames)
 {
+    currentNames_ = currentNames;
     BlockFileNames.clear();
     for (const QString& current : currentNames)
         BlockFileNames << (index == 0 ? StandardFileName(current) : current);
 }
 
-void TextBlockEditor::NoteRead(const QString& fileName, FileRead read)
+void TextBlockEditor::NoteRead(int file, FileRead read)
 {
-    // A damaged default is replaced by saving anyway: saving writes the current files.
-    if (read.damaged && !fileName.startsWith(QStringLiteral("Standard\\")))
-        damagedFiles_ << fileName;
+    if (!read || read.damaged)
+        readInPart_.push_back({currentNames_.at(file), BlockFileNames.at(file), !read});
+    if (read.longestText > TextBox::MaxLength)
+        ReportTextLongerThanABox(inDaten(BlockFileNames.at(file)), read.longestText);
 }
 
 void TextBlockEditor::ChooseBlockFileNames(int index, const std::vector<TableFile>& files)
@@ -207,11 +211,21 @@ void TextBlockEditor::ConfirmOverwriteCurrent()
 
 bool TextBlockEditor::SaveTextBlocks()
 {
-    // Every file that can be written is; one that cannot keeps its previous content.
+    const std::vector<BlockFileText> files = SetFiles();
+    const std::vector<ReadInPart> readInPart = WritesOverReadInPart(files);
+    const bool overwrite = readInPart.empty() || ConfirmOverwriteReadInPart(readInPart);
     const OneSave oneSave;
+    // Every file that may and can be written is; one that cannot keeps its previous content. A file
+    // once written holds what is in memory, and nothing of it is read in part any more.
     bool written = true;
-    for (const BlockFileText& file : SetFiles())
-        written = WriteBlockFile(file) && written;
+    for (const BlockFileText& file : files) {
+        const auto isFile = [&file](const ReadInPart& r) { return sameFile(r.current, file.name); };
+        const bool keep = !overwrite && std::any_of(readInPart.cbegin(), readInPart.cend(), isFile);
+        const bool fileWritten = !keep && writeTextBlockFile(file.name, file.text);
+        if (fileWritten)
+            std::erase_if(readInPart_, isFile);
+        written = fileWritten && written;
+    }
     if (written) {
         Saved = 1;
         savedSetText_ = SetText();
@@ -219,20 +233,45 @@ bool TextBlockEditor::SaveTextBlocks()
     return written;
 }
 
-bool TextBlockEditor::WriteBlockFile(const BlockFileText& file)
+std::vector<TextBlockEditor::ReadInPart> TextBlockEditor::WritesOverReadInPart(const std::vector<BlockFileText>& files) const
 {
-    const auto damaged = [&file](const QString& read) { return read.compare(file.name, Qt::CaseInsensitive) == 0; };
-    if (std::any_of(damagedFiles_.cbegin(), damagedFiles_.cend(), damaged)) {
-        const int answer = MsgBox(QStringLiteral("Die Datei %1 war beim Laden beschädigt, daher fehlt hier womöglich ein Teil "
-                                                 "ihres Inhalts. Wollen Sie sie trotzdem überschreiben? Bei Nein bleibt sie "
-                                                 "unverändert.")
-                                      .arg(inDaten(file.name)),
-                                  vbYesNo | vbExclamation | vbDefaultButton2);
-        if (answer != vbYes)
-            return false;
-        damagedFiles_.removeIf(damaged);
+    std::vector<ReadInPart> found;
+    for (const ReadInPart& r : readInPart_) {
+        const bool written = std::any_of(files.cbegin(), files.cend(),
+                                         [&r](const BlockFileText& file) { return sameFile(r.current, file.name); });
+        // A current file that is not there loses nothing: writing it makes it anew.
+        if (written && Files::exists(inDaten(r.current)))
+            found.push_back(r);
     }
-    return writeTextBlockFile(file.name, file.text);
+    return found;
+}
+
+// One question for all of them.
+bool TextBlockEditor::ConfirmOverwriteReadInPart(const std::vector<ReadInPart>& files)
+{
+    const auto state = [](const ReadInPart& r) {
+        return r.missing ? QStringLiteral("nicht vorhanden") : QStringLiteral("beschädigt");
+    };
+    QString prompt;
+    if (files.size() == 1) {
+        const ReadInPart& r = files.front();
+        prompt = QStringLiteral("Die Datei %1 war beim Laden %2, daher fehlt hier womöglich ein Teil der Formulierungen. "
+                                "Wollen Sie die Datei %3 trotzdem überschreiben? Bei Nein bleibt sie unverändert.")
+                     .arg(inDaten(r.read), state(r), inDaten(r.current));
+    } else {
+        QStringList read;
+        QStringList current;
+        for (const ReadInPart& r : files) {
+            read << QStringLiteral("%1 (%2)").arg(inDaten(r.read), state(r));
+            current << inDaten(r.current);
+        }
+        prompt = QStringLiteral("Diese Dateien waren beim Laden nicht vorhanden oder beschädigt, daher fehlt hier womöglich "
+                                "ein Teil der Formulierungen:")
+                 + CrLf + read.join(CrLf) + CrLf
+                 + QStringLiteral("Wollen Sie die Dateien %1 trotzdem überschreiben? Bei Nein bleiben sie unverändert.")
+                       .arg(current.join(QStringLiteral(", ")));
+    }
+    return MsgBox(prompt, vbYesNo | vbExclamation | vbDefaultButton2) == vbYes;
 }
 
 void TextBlockEditor::Command6_Click()

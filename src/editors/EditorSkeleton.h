@@ -122,20 +122,20 @@ protected:
     // The names the loader opens: the defaults for index 0, else the current names.
     void ChooseBlockFileNames(int index, const QStringList& currentNames);
     void ChooseBlockFileNames(int index, const std::vector<TableFile>& files);
-    // Reads file `file` of BlockFileNames with `read`; a file read only in part is remembered, so
-    // that saving asks before it overwrites what could not be read.
+    // Reads file `file` of BlockFileNames with `read`; a file missing or read only in part is
+    // remembered, so that saving asks before it writes over the current file what could not be read.
     template <class Read>
     void ReadBlockFile(int file, Read read)
     {
-        const QString& fileName = BlockFileNames.at(file);
-        NoteRead(fileName, read(fileName));
+        NoteRead(file, read(BlockFileNames.at(file)));
     }
     // What saving would write, as the set now loaded stands: leaving asks only when this changes.
     void RememberLoadedSet();
 
     // Sets OverwriteRefused from the answer.
     void ConfirmOverwriteCurrent();
-    // Writes every file of the set; true when all were written, and then Saved is 1.
+    // Writes every file of the set, over a current file whose text was read in part only after a
+    // question; true when all were written, and then Saved is 1.
     bool SaveTextBlocks();
     bool AskSaveOnClose();
 
@@ -159,16 +159,27 @@ protected:
     QString HalfYear;
 
 private:
+    // A current file whose text in memory came from a file that was missing or damaged.
+    struct ReadInPart {
+        QString current;
+        QString read;
+        bool missing;
+    };
+
     bool Has(EditorTrait trait) const { return (design_.traits & trait) != 0; }
-    void NoteRead(const QString& fileName, FileRead read);
+    void NoteRead(int file, FileRead read);
     void TakeOverBoxes();
     QString SetText();
-    bool WriteBlockFile(const BlockFileText& file);
+    // Of the files to be written, those that would replace an existing current file with a set
+    // read in part.
+    std::vector<ReadInPart> WritesOverReadInPart(const std::vector<BlockFileText>& files) const;
+    bool ConfirmOverwriteReadInPart(const std::vector<ReadInPart>& files);
 
     EditorDesign design_;
     QString savedSetText_;
-    // Current files that were read only in part.
-    QStringList damagedFiles_;
+    // The current names of BlockFileNames, in the same order.
+    QStringList currentNames_;
+    std::vector<ReadInPart> readInPart_;
 };
 
 } // namespace zt

@@ -5,6 +5,7 @@
 #include "core/ActiveForm.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
+#include <algorithm>
 
 namespace zt {
 
@@ -120,12 +121,27 @@ void Einfuegungen::showPlaceholderRows(std::span<const PlaceholderRow> rows)
     // Without the file there is nothing to head or to offer.
     if (Placeholders.count == 0)
         return;
+    // The filler blanks line up the descriptions only where every character is as wide as a blank.
+    List1.setFixedPitchFont();
     List1.addItem(Placeholders.tokens[0] + QString(12, QLatin1Char(' ')) + Placeholders.descriptions[0] + CrLf);
     List1.addItem(QString(27, QLatin1Char('_')) + CrLf);
     for (const PlaceholderRow& row : rows)
         if (row.slot < Placeholders.count)
             List1.addItem(Placeholders.tokens[row.slot] + QString(row.fillers, QLatin1Char(' '))
                           + Placeholders.descriptions[row.slot] + CrLf);
+    growListToRows();
+}
+
+// No row may be cut: where the list is too small for its rows, it grows to them, and the window
+// with it.
+void Einfuegungen::growListToRows()
+{
+    const int wider = std::max(0, List1.fullWidth() - List1.width());
+    const int taller = std::max(0, List1.fullHeight() - List1.height());
+    List1.setWidth(List1.width() + wider);
+    List1.setHeight(List1.height() + taller);
+    Label1.setWidth(List1.width());
+    resize(width() + wider, height() + taller);
 }
 
 std::span<const Einfuegungen::PlaceholderRow> Einfuegungen::placeholderRowsOfMode() const

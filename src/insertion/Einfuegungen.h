@@ -46,6 +46,7 @@ private:
     void place(const Placement& p);
     void showSnippets(const QString& file);
     void showPlaceholderRows(std::span<const PlaceholderRow> rows);
+    void growListToRows();
     std::span<const PlaceholderRow> placeholderRowsOfMode() const;
     QStringList snippetRows() const;
     void saveSnippets(const QStringList& rows);

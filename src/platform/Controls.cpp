@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -15,10 +17,12 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStylePainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QToolTip>
 #include <map>
 
 namespace zt {
@@ -161,6 +165,14 @@ void Control::setFontSize(double points)
     widget_->setFont(f);
 }
 
+void Control::setFixedPitchFont()
+{
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(widget_->font().pointSizeF());
+    f.setBold(widget_->font().bold());
+    widget_->setFont(f);
+}
+
 void Control::setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
 bool Control::hasFocus() const { return widget_->hasFocus(); }
 
@@ -255,6 +267,53 @@ void Label::setCaption(const QString& caption) { static_cast<QLabel*>(widget())-
 // --- TextBox
 
 namespace {
+// Qt's line edit leaves this much room on either side of its text.
+constexpr int LineEditMargin = 2;
+// A tip is no place to read more; a longer text shows its beginning.
+constexpr qsizetype LongestTip = 2000;
+
+// A one-line box that shows its text whole in its tool tip when it is too narrow for it.
+class LineBox : public HookedWidget<QLineEdit> {
+public:
+    using HookedWidget<QLineEdit>::HookedWidget;
+
+    QString toolTipShown() const
+    {
+        const QString own = toolTip();
+        if (fitsText())
+            return own;
+        QString t = text();
+        if (t.size() > LongestTip)
+            t = t.left(LongestTip) + QChar(0x2026);
+        return own.isEmpty() ? t : own + QStringLiteral("\n\n") + t;
+    }
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() != QEvent::ToolTip)
+            return HookedWidget<QLineEdit>::event(e);
+        const QString tip = toolTipShown();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            // As a paragraph, so that the tip wraps a long text instead of running off the screen.
+            const QString lines = tip.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+            QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), QStringLiteral("<p>%1</p>").arg(lines), this);
+        }
+        return true;
+    }
+
+private:
+    bool fitsText() const
+    {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
+        return fontMetrics().horizontalAdvance(text()) <= room.width() - 2 * LineEditMargin;
+    }
+};
+
 QWidget* makeTextBox(ControlEvents& events, QWidget* parent, bool multiLine)
 {
     if (multiLine) {
@@ -262,7 +321,7 @@ QWidget* makeTextBox(ControlEvents& events, QWidget* parent, bool multiLine)
         QObject::connect(e, &QPlainTextEdit::textChanged, e, [&events] { if (events.Change) events.Change(); });
         return e;
     }
-    auto* e = new HookedWidget<QLineEdit>(events, parent);
+    auto* e = new LineBox(events, parent);
     QObject::connect(e, &QLineEdit::textChanged, e, [&events] { if (events.Change) events.Change(); });
     return e;
 }
@@ -271,10 +330,12 @@ QWidget* makeTextBox(ControlEvents& events, QWidget* parent, bool multiLine)
 TextBox::TextBox(ControlParent& parent, bool multiLine)
     : Control(makeTextBox(*this, parent.area(), multiLine), Colours::White, Black), multiLine_(multiLine)
 {
-    if (multiLine)
+    if (multiLine) {
         plain_ = static_cast<QPlainTextEdit*>(widget());
-    else
+    } else {
         line_ = static_cast<QLineEdit*>(widget());
+        line_->setMaxLength(MaxLength);
+    }
 }
 
 namespace {
@@ -313,6 +374,8 @@ QString documentText(const QPlainTextEdit* e)
 
 QString TextBox::text() const
 {
+    if (!whole_.isNull())
+        return whole_;
     if (line_)
         return line_->text();
     // The windows keep line breaks as CR LF.
@@ -324,24 +387,47 @@ QString TextBox::text() const
 
 void TextBox::setText(const QString& text)
 {
+    const bool fits = text.size() <= MaxLength;
+    // Past the part shown, a text can change while what the box shows stays the same.
+    const bool changesUnseen = (!fits || !showsWhole()) && text != this->text();
+    // Kept before the box changes, so that its Change sees the whole text.
+    whole_ = fits ? QString() : text;
+    applyReadOnly();
+    if (!show(fits ? text : text.left(MaxLength)) && changesUnseen && Change)
+        Change();
+}
+
+bool TextBox::show(const QString& text)
+{
     if (line_) {
+        if (text == line_->text())
+            return false;
         // The caret goes to the start, as a box set by the program shows the beginning of a text
         // longer than the box.
-        if (text != line_->text()) {
-            line_->setText(text);
-            line_->setCursorPosition(0);
-        }
-        return;
+        line_->setText(text);
+        line_->setCursorPosition(0);
+        return true;
     }
     const QString t = toDocument(text);
-    if (t != documentText(plain_))
-        plain_->setPlainText(t);
+    if (t == documentText(plain_))
+        return false;
+    plain_->setPlainText(t);
+    return true;
 }
+
+QString TextBox::toolTipShown() const { return line_ ? static_cast<const LineBox*>(line_)->toolTipShown() : toolTip(); }
 
 bool TextBox::readOnly() const { return line_ ? line_->isReadOnly() : plain_->isReadOnly(); }
 
 void TextBox::setReadOnly(bool on)
 {
+    readOnly_ = on;
+    applyReadOnly();
+}
+
+void TextBox::applyReadOnly()
+{
+    const bool on = readOnly_ || !showsWhole();
     if (line_)
         line_->setReadOnly(on);
     else
@@ -627,6 +713,21 @@ QString ListBox::list(int index) const
 
 int ListBox::listIndex() const { return static_cast<QListWidget*>(widget())->currentRow(); }
 void ListBox::setListIndex(int index) { static_cast<QListWidget*>(widget())->setCurrentRow(index); }
+
+int ListBox::fullWidth() const
+{
+    const auto* l = static_cast<QListWidget*>(widget());
+    return toTwips(l->sizeHintForColumn(0) + 2 * l->frameWidth());
+}
+
+int ListBox::fullHeight() const
+{
+    const auto* l = static_cast<QListWidget*>(widget());
+    int rows = 0;
+    for (int i = 0; i < l->count(); ++i)
+        rows += l->sizeHintForRow(i);
+    return toTwips(rows + 2 * l->frameWidth());
+}
 
 // --- Frame
 

@@ -70,6 +70,8 @@ public:
     void setFontBold(bool bold);
     double fontSize() const;
     void setFontSize(double points);
+    // The system's fixed-pitch font, in the control's size and weight: blanks line up columns.
+    void setFixedPitchFont();
 
     void setFocus();
     bool hasFocus() const;
@@ -107,12 +109,23 @@ public:
 
 class TextBox : public Control {
 public:
+    // The most characters a box shows and takes; up to it, typing stays quick. A longer text set by
+    // the program is kept whole, but the box shows only its beginning and takes no input until it
+    // is given a text it can hold.
+    static constexpr int MaxLength = 100000;
+
     explicit TextBox(ControlParent& parent, bool multiLine = false);
     QString text() const;
     // Raises Change only when the text differs from the one shown; in a multi-line box CR LF and
     // a lone LF are the same line break, and a lone CR is kept as it is.
     void setText(const QString& text);
     bool multiLine() const { return multiLine_; }
+    // False while the box keeps a text longer than it can show.
+    bool showsWhole() const { return whole_.isNull(); }
+    // What the pointer resting on the box shows: its own tip and, below it, the text of a one-line
+    // box too narrow for it.
+    QString toolTipShown() const;
+    // Read-only as the window made it, or while it does not show its whole text.
     bool readOnly() const;
     void setReadOnly(bool on);
     int selStart() const;
@@ -126,9 +139,16 @@ public:
     QPlainTextEdit* plainTextEdit() const { return plain_; }
 
 private:
+    // Shows the text as it is, without regard to its length; false when the box showed it already.
+    bool show(const QString& text);
+    void applyReadOnly();
+
     bool multiLine_;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* plain_ = nullptr;
+    bool readOnly_ = false;
+    // The whole text while the box shows only its beginning; null otherwise.
+    QString whole_;
 };
 
 class OptionButton : public Control {
@@ -176,6 +196,9 @@ public:
     QString list(int index) const;
     int listIndex() const;
     void setListIndex(int index);
+    // The width and the height in twips at which the list shows every row whole, without scrolling.
+    int fullWidth() const;
+    int fullHeight() const;
 };
 
 class Frame : public Control, public ControlParent {

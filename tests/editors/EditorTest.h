@@ -4,6 +4,7 @@
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/TextBlockFiles.h"
+#include "Looks.h"
 #include "platform/ControlArray.h"
 #include "platform/Services.h"
 #include "registry/WindowNames.h"
@@ -64,6 +65,17 @@ inline QString selfNamedText(const QString& file, int columns, int records,
         w.endRecord();
     }
     return w.text();
+}
+
+// Every box of the array on screen shows its line whole or, where it is too narrow, in its tool tip.
+inline void expectEveryLineReadable(const ControlArray<TextBox>& boxes)
+{
+    boxes.forEach([](int index, const TextBox& box) {
+        if (!box.widget()->isVisible() || box.text().isEmpty())
+            return;
+        const ::testing::AssertionResult fits = fitsWhole(box);
+        EXPECT_TRUE(fits || box.toolTipShown().endsWith(box.text())) << "box " << index << ": " << fits.message();
+    });
 }
 
 // A text-block editor opened on the shipped program folder, and what its tests do with it.
@@ -258,6 +270,46 @@ protected:
         messages->expect(closeQuestion, vbNo);
         User::click(w.Command6);
         EXPECT_FALSE(isOpen());
+    }
+
+    // A set loaded with the load problems given, and an edit: saving, and "Beenden" with Yes, ask
+    // before they write over the current files whose source was read in part; the question names
+    // each of them and has No as its default, and No keeps them byte for byte (and the window open,
+    // where leaving would lose the edit).
+    void checkASetReadInPartIsNotSavedOver(int index, const QStringList& loadProblems, const QString& question,
+                                           const QStringList& keptFiles, const std::function<TextBox&(Editor&)>& box,
+                                           const QString& closeQuestion)
+    {
+        const auto before = currentSet();
+        Editor& w = openLoaded(index, loadProblems);
+        User::retype(box(w), QStringLiteral("zeigt viel Ausdauer"));
+        const auto asksAboutEveryKeptFile = [&] {
+            const ShownMessage& asked = messages->shown().back();
+            EXPECT_EQ(asked.style, 308);
+            for (const QString& name : keptFiles)
+                EXPECT_TRUE(asked.prompt.contains(QStringLiteral("Daten\\") + name)) << name.toStdString();
+        };
+
+        messages->expect(saveQuestion_, vbYes);
+        messages->expect(question, vbNo);
+        User::click(w.Command5);
+        messages->verifyDone();
+        asksAboutEveryKeptFile();
+        EXPECT_FALSE(w.saved());
+
+        messages->expect(closeQuestion, vbYes);
+        messages->expect(question, vbNo);
+        User::click(w.Command6);
+        messages->verifyDone();
+        asksAboutEveryKeptFile();
+        EXPECT_TRUE(isOpen());
+        messages->expect(closeQuestion, vbNo);
+        User::click(w.Command6);
+        EXPECT_FALSE(isOpen());
+
+        const auto after = currentSet();
+        for (const QString& name : keptFiles)
+            EXPECT_EQ(after.at(name), before.at(name)) << name.toStdString();
     }
 
     // An edit still in its box is taken over by leaving it and asked about by the main menu; Yes

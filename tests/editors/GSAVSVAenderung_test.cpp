@@ -454,6 +454,92 @@ TEST_F(BehaviourEditorTest, MissingDefaultFolderIsReportedFileByFile)
     EXPECT_FALSE(QDir(path(QStringLiteral("Daten/Standard"))).exists());
 }
 
+TEST_F(BehaviourEditorTest, ADefaultReadInPartIsNotSavedOverTheCurrentFile)
+{
+    const QString defaultFile = QStringLiteral("Daten/Standard/TexteAVStandard.txt");
+    const QByteArray shipped = readBytes(defaultFile);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString problem;
+        QString question;
+    };
+    // Cut inside the first formulation of line 1.
+    const Case cases[] = {
+        {"missing", QByteArray(), QStringLiteral("Die Datei Daten\\Standard\\TexteAVStandard.txt ist nicht vorhanden"),
+         QStringLiteral("Die Datei Daten\\Standard\\TexteAVStandard.txt war beim Laden nicht vorhanden")},
+        {"cut inside a text", shipped.left(150), QStringLiteral("Die Datei Daten\\Standard\\TexteAVStandard.txt ist beschädigt"),
+         QStringLiteral("Die Datei Daten\\Standard\\TexteAVStandard.txt war beim Laden beschädigt")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.bytes.isNull())
+            QFile::remove(path(defaultFile));
+        else
+            writeBytes(defaultFile, c.bytes);
+        checkASetReadInPartIsNotSavedOver(0, {c.problem}, c.question, {QStringLiteral("TexteAV.txt")},
+                                          [](GSAVSVAenderung& w) -> TextBox& { return w.Text1; }, CloseQuestion);
+        settle();
+    }
+}
+
+TEST_F(BehaviourEditorTest, ALongLineSurvivesLoadAndSaveByteForByte)
+{
+    struct Case {
+        qsizetype length;
+        bool told;
+    };
+    // Past what Qt's boxes take by themselves; past what a box of ours takes.
+    const Case cases[] = {{40000, false}, {5000000, true}};
+    const QByteArray shipped = readBytes(QStringLiteral("Daten/TexteAV.txt"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        writeBytes(QStringLiteral("Daten/TexteAV.txt"), shipped);
+        BehaviourArea av(AvCategories, AvCategories + 1);
+        ASSERT_TRUE(readLineFile(AvLineFile, av));
+        QString line = QStringLiteral("arbeitet ausdauernd");
+        while (line.size() < c.length)
+            line += QStringLiteral(" und ausdauernd");
+        // Ending in a blank, it would be trimmed as every taken-over line is.
+        line.truncate(c.length - 1);
+        line += QLatin1Char('n');
+        av.lines[0][2] = line;
+        writeFile(QStringLiteral("Daten/TexteAV.txt"), lineFileText(av));
+        const QByteArray before = readBytes(QStringLiteral("Daten/TexteAV.txt"));
+
+        GSAVSVAenderung& w = openLoaded(1, c.told ? QStringList{QStringLiteral("Die Datei Daten\\TexteAV.txt enthält einen "
+                                                                               "Text mit 5.000.000 Zeichen")}
+                                                  : QStringList{});
+        EXPECT_EQ(w.Text2(2).text(), line);
+        EXPECT_EQ(w.Text2(2).readOnly(), c.told);
+        // The line below it is edited and saved as well.
+        User::retype(w.Text2(3), QStringLiteral("arbeitet gern im Team"));
+        save(w);
+        messages->verifyDone();
+        const QByteArray expected =
+            QByteArray(before).replace("4,\"zeigt eine gute Lernbereitschaft\"", "4,\"arbeitet gern im Team\"");
+        ASSERT_TRUE(expected != before);
+        EXPECT_TRUE(readBytes(QStringLiteral("Daten/TexteAV.txt")) == expected);
+        User::click(w.Command6);
+        settle();
+    }
+}
+
+TEST_F(BehaviourEditorTest, EveryShippedLineIsReadableWhole)
+{
+    GSAVSVAenderung& w = openLoaded();
+    for (CommandButton* area : {&w.Command2, &w.Command3}) {
+        User::click(*area);
+        const int categories = area == &w.Command2 ? AvCategories : SvCategories;
+        for (int category = 0; category < categories; ++category) {
+            SCOPED_TRACE(w.Command4(category).caption().toStdString());
+            User::click(w.Command4(category));
+            EXPECT_TRUE(test::fitsWhole(w.Text1));
+            test::expectEveryLineReadable(w.Text2);
+        }
+    }
+}
+
 TEST_F(BehaviourEditorTest, DoubleClickInsertsTheClipboardBehindTheWord)
 {
     GSAVSVAenderung& w = openLoaded();

@@ -250,6 +250,32 @@ TEST_F(Grade12EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
     checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\Mathe1.Txt"), CloseQuestion);
 }
 
+TEST_F(Grade12EditorTest, AMissingDefaultIsNotSavedOverTheCurrentFile)
+{
+    setClass(QStringLiteral("2a"));
+    QFile::remove(path(QStringLiteral("Daten/Standard/Sprechen2Standard.Txt")));
+    checkASetReadInPartIsNotSavedOver(0, {QStringLiteral("Die Datei Daten\\Standard\\Sprechen2Standard.Txt ist nicht vorhanden")},
+                                      QStringLiteral("Die Datei Daten\\Standard\\Sprechen2Standard.Txt war beim Laden nicht vorhanden"),
+                                      {QStringLiteral("Sprechen2.Txt")},
+                                      [](GSAenderung12& w) -> TextBox& { return w.Text1(3); }, CloseQuestion);
+}
+
+TEST_F(Grade12EditorTest, EveryShippedLineIsReadableWhole)
+{
+    for (const QString& grade : {QStringLiteral("1"), QStringLiteral("2")}) {
+        setClass(grade + QStringLiteral("a"));
+        GSAenderung12& w = openLoaded();
+        for (int area = 1; area <= 8; ++area) {
+            SCOPED_TRACE(testing::Message() << "grade " << grade.toStdString() << ", area " << area);
+            User::click(w.Command1(area + 1));
+            test::expectEveryLineReadable(boxes(w, area));
+        }
+        messages->expect(CloseQuestion, vbNo);
+        User::click(w.Command6);
+        settle();
+    }
+}
+
 TEST_F(Grade12EditorTest, NoToTheLoadWarningClosesEditorAndInsertionDialogAndReadsNothing)
 {
     checkRefusedStart(allCurrentFiles(), true);

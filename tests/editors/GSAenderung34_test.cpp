@@ -279,6 +279,42 @@ TEST_F(Grade34EditorTest, FileProblemsAreNamedAndTheEditorStaysUsable)
     checkLeavingAfterAFailedSave(w, QStringLiteral("Daten\\Interessen34.Txt"), CloseQuestion);
 }
 
+TEST_F(Grade34EditorTest, AMissingDefaultFolderIsNotSavedOverTheCurrentFiles)
+{
+    QDir(path(QStringLiteral("Daten/Standard"))).removeRecursively();
+    const QStringList read = {QStringLiteral("Förder34"), QStringLiteral("Zensurabweichung"), QStringLiteral("Interessen34"),
+                              QStringLiteral("Versetzung3"), QStringLiteral("Bemerkungen34"), QStringLiteral("AG")};
+    QStringList missing;
+    QStringList kept;
+    for (const QString& stem : read) {
+        missing << QStringLiteral("Die Datei Daten\\Standard\\%1Standard.Txt ist nicht vorhanden").arg(stem);
+        kept << stem + QStringLiteral(".Txt");
+    }
+    checkASetReadInPartIsNotSavedOver(0, missing, QStringLiteral("Daten\\Standard\\AGStandard.Txt (nicht vorhanden)"), kept,
+                                      [](GSAenderung34& w) -> TextBox& { return w.Text1(2); }, CloseQuestion);
+}
+
+TEST_F(Grade34EditorTest, EveryShippedLineIsReadableWhole)
+{
+    for (const QString& grade : {QStringLiteral("3"), QStringLiteral("4")}) {
+        setClass(grade + QStringLiteral("a"));
+        for (const QString& halfYear : {QStringLiteral("1"), QStringLiteral("2")}) {
+            setHalfYear(halfYear);
+            GSAenderung34& w = openLoaded();
+            for (int area = 0; area < 3; ++area) {
+                SCOPED_TRACE(testing::Message() << "grade " << grade.toStdString() << ", half-year "
+                                                << halfYear.toStdString() << ", area " << area);
+                User::click(w.Command2(area));
+                for (int array = 1; array <= 4; ++array)
+                    test::expectEveryLineReadable(boxes(w, array));
+            }
+            messages->expect(CloseQuestion, vbNo);
+            User::click(w.Command6);
+            settle();
+        }
+    }
+}
+
 TEST_F(Grade34EditorTest, NoToTheLoadWarningClosesEditorAndInsertionDialogAndReadsNothing)
 {
     checkRefusedStart(allCurrentFiles(), true);

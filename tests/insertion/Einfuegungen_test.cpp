@@ -7,8 +7,13 @@
 #include "User.h"
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
 #include <ostream>
+#include <set>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
@@ -23,9 +28,11 @@ const QString SecondBehaviourSnippet = QStringLiteral("Im zweiten Halbjahr sollt
 const QString FirstGradeSnippet = QStringLiteral("<Vorname> liest altersgemäße Texte flüssig und sinnbetont vor.");
 const QString NoEntries = QStringLiteral("Es sind keine Eintragungen vorhanden");
 
-QString row(const char* token, int blanks, const char* description)
+// A placeholder row: the token, the filler blanks, and the description as installed, which starts
+// with the blanks that complete the filler to the column of every description.
+QString row(const char* token, int fillers, int lead, const char* description)
 {
-    return QString::fromUtf8(token) + QString(blanks, QLatin1Char(' ')) + QString::fromUtf8(description)
+    return QString::fromUtf8(token) + QString(fillers + lead, QLatin1Char(' ')) + QString::fromUtf8(description)
            + QStringLiteral("\r\n");
 }
 
@@ -71,6 +78,7 @@ protected:
 
 TEST_F(EinfuegungenTest, EachModePlacesTheWindowAndFillsItsList)
 {
+    // The placeholder lists are at least as large and grow with the window, so that no row is cut.
     struct Case {
         int mode;
         int left, top, width, height, listWidth, listHeight;
@@ -78,7 +86,7 @@ TEST_F(EinfuegungenTest, EachModePlacesTheWindowAndFillsItsList)
         int rows;
         QString firstRow;
     };
-    const QString header = row("Platzhalter", 12, "Bedeutung");
+    const QString header = row("Platzhalter", 12, 1, "Bedeutung");
     const Case cases[] = {
         {BehaviourEntry, 2500, 1800, 6000, 4700, 5290, 2700, true, 12, FirstBehaviourSnippet},
         {CompetencesEntry, 2800, 1000, 6000, 4700, 5290, 2700, true, 12, FirstGradeSnippet},
@@ -93,11 +101,12 @@ TEST_F(EinfuegungenTest, EachModePlacesTheWindowAndFillsItsList)
         EXPECT_EQ(w.mode(), c.mode);
         EXPECT_EQ(w.left(), c.left);
         EXPECT_EQ(w.top(), c.top);
-        EXPECT_EQ(w.width(), c.width);
-        EXPECT_EQ(w.height(), c.height);
-        EXPECT_EQ(w.List1.width(), c.listWidth);
-        EXPECT_EQ(w.List1.height(), c.listHeight);
-        EXPECT_EQ(w.Label1.width(), c.listWidth);
+        const bool grows = !c.editButtons;
+        EXPECT_TRUE(grows ? w.List1.width() >= c.listWidth : w.List1.width() == c.listWidth);
+        EXPECT_TRUE(grows ? w.List1.height() >= c.listHeight : w.List1.height() == c.listHeight);
+        EXPECT_EQ(w.width() - w.List1.width(), c.width - c.listWidth);
+        EXPECT_EQ(w.height() - w.List1.height(), c.height - c.listHeight);
+        EXPECT_EQ(w.Label1.width(), w.List1.width());
         EXPECT_EQ(w.Label1.caption(), QStringLiteral("Wählen Sie den gewünschten Eintrag unten aus und doppelklicken "
                                                      "Sie auf die Einfügestelle!"));
         EXPECT_EQ(w.Command1(0).caption(), QStringLiteral("Markierten Eintrag löschen"));
@@ -118,32 +127,66 @@ TEST_F(EinfuegungenTest, PlaceholderRowsAreExactToTheBlank)
 {
     const QString separator = QString(27, QLatin1Char('_')) + QStringLiteral("\r\n");
     const QStringList genderRows = {
-        row("Platzhalter", 12, "Bedeutung"),
+        row("Platzhalter", 12, 1, "Bedeutung"),
         separator,
-        row("<ihr/sein>", 8, "ihr oder sein"),
-        row("<Er/Sie>", 11, "Er oder Sie am Satzanfang"),
-        row("<sie/er>", 11, "sie oder er"),
-        row("<ihr/ihm>", 11, "ihr oder ihm"),
-        row("<in>", 20, "Endung: Schüler oder Schülerin"),
+        row("<ihr/sein>", 8, 6, "ihr oder sein"),
+        row("<Er/Sie>", 11, 5, "Er/Sie am Satzanfang"),
+        row("<sie/er>", 11, 5, "sie oder er"),
+        row("<ihr/ihm>", 11, 4, "ihr oder ihm"),
+        row("<in>", 20, 0, "Endung: Schüler(in)"),
     };
     EXPECT_EQ(rowsOf(open(BehaviourBlocksEditor).List1), genderRows);
     close();
     const QStringList allRows = {
-        row("Platzhalter", 12, "Bedeutung"),
+        row("Platzhalter", 12, 1, "Bedeutung"),
         separator,
-        row("<ihr/sein>", 8, "ihr oder sein"),
-        row("<Er/Sie>", 11, "Er oder Sie am Satzanfang"),
-        row("<Ihm/Ihr>", 13, "Ihm oder Ihr am Satzanfang"),
-        row("<sie/er>", 11, "sie oder er"),
-        row("<Sein/Ihr>", 12, "Sein oder Ihr am Satzanfang"),
-        row("<ihr/ihm>", 11, "ihr oder ihm"),
-        row("<Vorname>", 10, "Vorname des Kindes"),
-        row("<in>", 20, "Endung: Schüler oder Schülerin"),
-        row("<Schuljahr>", 8, "aktuelles Schuljahr"),
-        row("<Nextschj>", 9, "nächstes Schuljahr"),
-        row("<Konferenz>", 6, "Datum der Zeugniskonferenz"),
+        row("<ihr/sein>", 8, 6, "ihr oder sein"),
+        row("<Er/Sie>", 11, 5, "Er/Sie am Satzanfang"),
+        row("<Ihm/Ihr>", 13, 2, "Ihm/Ihr am Satzanfang"),
+        row("<sie/er>", 11, 5, "sie oder er"),
+        row("<Sein/Ihr>", 12, 2, "Sein/Ihr am Satzanfang"),
+        row("<ihr/ihm>", 11, 4, "ihr oder ihm"),
+        row("<Vorname>", 10, 5, "Vorname des Kindes"),
+        row("<in>", 20, 0, "Endung: Schüler(in)"),
+        row("<Schuljahr>", 8, 5, "aktuelles Schuljahr"),
+        row("<Nextschj>", 9, 5, "nächstes Schuljahr"),
+        row("<Konferenz>", 6, 7, "Datum der Konferenz"),
     };
     EXPECT_EQ(rowsOf(open(GradeBlocksEditor).List1), allRows);
+}
+
+// The filler blanks line up the descriptions in a fixed-pitch font, and the list holds every row
+// whole, without scrolling.
+TEST_F(EinfuegungenTest, PlaceholderDescriptionsStartInOneColumnAndNoRowIsCut)
+{
+    for (int mode : {BehaviourBlocksEditor, GradeBlocksEditor}) {
+        SCOPED_TRACE(mode);
+        Einfuegungen& w = open(mode);
+        w.window()->show();
+        QCoreApplication::processEvents();
+        auto* list = static_cast<QListWidget*>(w.List1.widget());
+        EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
+        const QFontMetrics metrics(list->font());
+        // The room an item leaves on either side of its text.
+        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        std::set<int> descriptionColumns;
+        for (int r = 0; r < w.List1.listCount(); ++r) {
+            const QString row = w.List1.list(r).chopped(2);
+            EXPECT_EQ(list->item(r)->text(), row);
+            EXPECT_LE(metrics.horizontalAdvance(row) + 2 * margin, list->viewport()->width()) << row.toStdString();
+            const qsizetype blank = row.indexOf(QLatin1Char(' '));
+            // The separator row has no description.
+            if (blank < 0)
+                continue;
+            qsizetype description = blank;
+            while (row.at(description) == QLatin1Char(' '))
+                ++description;
+            descriptionColumns.insert(metrics.horizontalAdvance(row.left(description)));
+        }
+        EXPECT_EQ(descriptionColumns.size(), 1u);
+        EXPECT_EQ(list->verticalScrollBar()->maximum(), 0);
+        close();
+    }
 }
 
 TEST_F(EinfuegungenTest, AClickedRowPutsItsSnippetOrTokenOnTheClipboard)
@@ -357,8 +400,8 @@ TEST_F(EinfuegungenTest, APlaceholderFileOverItsThirtyOneSlotsIsReadToTheLimit)
     Einfuegungen& w = open(GradeBlocksEditor);
     messages->verifyDone();
     ASSERT_EQ(w.List1.listCount(), 13);
-    EXPECT_EQ(w.List1.list(0), row("<T1>", 12, "Beschreibung 1"));
-    EXPECT_EQ(w.List1.list(2), row("<T2>", 8, "Beschreibung 2"));
+    EXPECT_EQ(w.List1.list(0), row("<T1>", 12, 0, "Beschreibung 1"));
+    EXPECT_EQ(w.List1.list(2), row("<T2>", 8, 0, "Beschreibung 2"));
     clickRow(w.List1, 12);
     EXPECT_EQ(clipboard->text(), QStringLiteral("<T12>"));
 }

@@ -5,7 +5,9 @@
 #include "User.h"
 #include <QApplication>
 #include <QImage>
+#include <QHelpEvent>
 #include <QListWidget>
+#include <QToolTip>
 
 using namespace zt;
 
@@ -77,6 +79,91 @@ TEST_F(ControlsTest, AOneLineBoxSetByTheProgramShowsTheStartOfItsText)
     User::focus(form.Text1);
     form.Text1.setText(longText);
     EXPECT_EQ(form.Text1.selStart(), 0);
+}
+
+TEST_F(ControlsTest, ABoxHoldsATextLongerThanQtsDefaultLimit)
+{
+    form.window()->show();
+    const QString text = QString(40000, QLatin1Char('a'));
+    for (TextBox* box : {&form.Text1, &form.Text2}) {
+        box->setText(text);
+        EXPECT_EQ(box->text(), text);
+        EXPECT_FALSE(box->readOnly());
+        User::focus(*box);
+        box->setSelection(static_cast<int>(text.size()), 0);
+        User::typeText(*box, QStringLiteral("b"));
+        EXPECT_EQ(box->text(), text + QStringLiteral("b"));
+    }
+}
+
+// Past the most a box takes, the text is kept whole and only its beginning is shown, in a box that
+// takes no input until it is given a text it can hold.
+TEST_F(ControlsTest, ATextLongerThanABoxTakesIsKeptWholeAndTakesNoInput)
+{
+    form.window()->show();
+    const QString text = QString(TextBox::MaxLength, QLatin1Char('a')) + QStringLiteral("\r\nEnde");
+    for (TextBox* box : {&form.Text1, &form.Text2}) {
+        SCOPED_TRACE(box->multiLine() ? "multi-line" : "one line");
+        int changes = 0;
+        box->Change = [&] { ++changes; };
+        box->setText(text);
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(box->text(), text);
+        EXPECT_FALSE(box->showsWhole());
+        EXPECT_TRUE(box->readOnly());
+        User::focus(*box);
+        User::typeText(*box, QStringLiteral("b"));
+        EXPECT_EQ(box->text(), text);
+
+        // Another text with the same beginning is a change too.
+        box->setText(text + QStringLiteral("!"));
+        EXPECT_EQ(changes, 2);
+        EXPECT_EQ(box->text(), text + QStringLiteral("!"));
+
+        box->setText(QStringLiteral("kurz"));
+        EXPECT_EQ(changes, 3);
+        EXPECT_TRUE(box->showsWhole());
+        EXPECT_FALSE(box->readOnly());
+        User::typeText(*box, QStringLiteral("b"));
+        EXPECT_EQ(box->text().size(), 5);
+    }
+    // A box the window made read-only stays so.
+    form.Text1.setReadOnly(true);
+    form.Text1.setText(text);
+    form.Text1.setText(QStringLiteral("kurz"));
+    EXPECT_TRUE(form.Text1.readOnly());
+}
+
+// The pointer resting on a one-line box too narrow for its text shows the whole text, as it
+// stands after every edit, below the box's own tip.
+TEST_F(ControlsTest, AOneLineBoxTooNarrowForItsTextShowsItWholeInItsToolTip)
+{
+    form.window()->show();
+    QWidget* box = form.Text1.widget();
+    const auto pointerRests = [box] {
+        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &rest);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const QString longText = QStringLiteral("Die Versetzung in die Klasse 4 ist nach dem derzeitigen Leistungsstand gefährdet");
+    form.Text1.setText(QStringLiteral("kurz"));
+    EXPECT_TRUE(form.Text1.toolTipShown().isEmpty());
+    EXPECT_TRUE(pointerRests().isEmpty());
+
+    form.Text1.setText(longText);
+    EXPECT_EQ(form.Text1.toolTipShown(), longText);
+    EXPECT_TRUE(pointerRests().contains(QStringLiteral("derzeitigen Leistungsstand gefährdet")));
+
+    User::focus(form.Text1);
+    form.Text1.setSelection(static_cast<int>(longText.size()), 0);
+    User::typeText(form.Text1, QStringLiteral(" & nicht"));
+    EXPECT_EQ(form.Text1.toolTipShown(), longText + QStringLiteral(" & nicht"));
+    EXPECT_TRUE(pointerRests().contains(QStringLiteral("gefährdet &amp; nicht")));
+
+    form.Text1.setToolTip(QStringLiteral("Versetzungsbemerkung"));
+    EXPECT_EQ(form.Text1.toolTipShown(), QStringLiteral("Versetzungsbemerkung\n\n") + longText + QStringLiteral(" & nicht"));
+    form.Text1.setText(QStringLiteral("kurz"));
+    EXPECT_EQ(form.Text1.toolTipShown(), QStringLiteral("Versetzungsbemerkung"));
 }
 
 TEST_F(ControlsTest, OptionAndCheckClickOnlyOnTheUsersClick)

@@ -1,6 +1,12 @@
 #include "Looks.h"
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
 #include <QWidget>
 #include <cstdlib>
 #include <map>
@@ -58,6 +64,37 @@ Look lookOf(const Control& control)
         previousRowInk = rowInk;
     }
     return look;
+}
+
+::testing::AssertionResult fitsWhole(const Control& control)
+{
+    const QWidget* w = control.widget();
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w)) {
+        // The lines laid out up to the last one that shows text; empty lines after it show nothing.
+        int lines = 0;
+        int textLines = 0;
+        for (QTextBlock b = plain->document()->begin(); b.isValid(); b = b.next()) {
+            lines += b.lineCount();
+            if (!b.text().isEmpty())
+                textLines = lines;
+        }
+        const int room = plain->viewport()->height() - 2 * static_cast<int>(plain->document()->documentMargin());
+        const int needed = textLines * QFontMetrics(w->font()).lineSpacing();
+        if (needed <= room)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << needed << " pixels high for " << room << ": "
+                                             << plain->toPlainText().toStdString();
+    }
+    int needed = w->sizeHint().width();
+    const QString shown = w->property("text").toString();
+    if (const auto* line = qobject_cast<const QLineEdit*>(w)) {
+        // The frame, and the margin a line edit keeps on either side of its text.
+        const int frame = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+        needed = QFontMetrics(w->font()).horizontalAdvance(line->text()) + 2 * (frame + 2);
+    }
+    if (needed <= w->width())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << needed << " pixels for " << w->width() << ": " << shown.toStdString();
 }
 
 } // namespace zt::test

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Controls.h"
 #include <QColor>
+#include <gtest/gtest.h>
 
 namespace zt::test {
 
@@ -16,5 +17,9 @@ struct Look {
 };
 
 Look lookOf(const Control& control);
+
+// Whether a control shows its caption or text whole: a caption within the control's width, the
+// text of a one-line box within the box, that of a multi-line box without scrolling.
+::testing::AssertionResult fitsWhole(const Control& control);
 
 } // namespace zt::test
