@@ -1,4 +1,6 @@
 #include "StandIns.h"
+#include "ReportListDocument.h"
+#include "Reports.h"
 #include "ReviewPrint.h"
 #include <QRegularExpression>
 #include <functional>
@@ -20,6 +22,10 @@ const std::vector<StandInEntry>& standIns()
 {
     static const std::vector<StandInEntry> table = {
         {"Anzeigetext", [](const DocumentContext& c) { return MakeReviewPrint(c.clipboardText); }},
+        {"ZeugnisseSchreiben", [](const DocumentContext& c) { return MakeClassReports(c.today); }},
+        {"ZeugnislisteNeu", [](const DocumentContext& c) { return MakeReportList(c.today); }},
+        {"ZeugnisseAnlagen", [](const DocumentContext& c) { return MakeReportAttachments(c.today); }},
+        {"Leerformular", [](const DocumentContext&) { return MakeBlankReportForm(); }},
     };
     return table;
 }
