@@ -1,7 +1,9 @@
-// The review's reading of the class: the input stands for each of its files in turn, beside
-// well-formed others.
+// The review's reading of the class, and the reports made from it: the input stands for each of its
+// files in turn, beside well-formed others.
 #include "core/MasterData.h"
 #include "core/PupilStores.h"
+#include "core/ReportCards.h"
+#include "core/ReportList.h"
 #include "core/ReviewData.h"
 #include "FuzzFolder.h"
 #include <cstddef>
@@ -29,6 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::putInput(target, data, size);
         const ReviewData review = LoadReviewData();
         if (review.PupilCount < 0 || review.PupilCount > PupilSlots)
+            __builtin_trap();
+        const ReviewData reports = LoadReviewData(ReportBaseDataFields);
+        if (ClassReports(reports).size() > PupilSlots || ClassReportAttachments(reports).size() > PupilSlots)
+            __builtin_trap();
+        if (ClassReportList(LoadClassData()).rows.size() > PupilSlots)
             __builtin_trap();
     }
     return 0;

@@ -13,4 +13,9 @@ ClassData LoadClassData()
     return data;
 }
 
+QString ClassLine(const QString& className, const QString& schoolYear, const QString& halfYear)
+{
+    return QStringLiteral("Klasse %1 – Schuljahr %2 – %3. Halbjahr").arg(className, schoolYear, halfYear);
+}
+
 } // namespace zt

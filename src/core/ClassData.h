@@ -17,4 +17,7 @@ struct ClassData {
 // and the rest is read.
 ClassData LoadClassData();
 
+// "Klasse 3a – Schuljahr 2026/2027 – 1. Halbjahr", as the class's documents name it below their title.
+QString ClassLine(const QString& className, const QString& schoolYear, const QString& halfYear);
+
 } // namespace zt

@@ -40,13 +40,16 @@ std::vector<Replacement> replacementsFor(PlaceholderSet set, const PlaceholderVa
 // Searching on behind the inserted value keeps a pass from replacing what it has just inserted
 // (and from looping); the next pass finds a placeholder that a value holds or that a replacement
 // forms with its neighbours.
-void replaceEvery(QString& text, QLatin1String placeholder, const QString& value)
+bool replaceEvery(QString& text, QLatin1String placeholder, const QString& value)
 {
+    bool replaced = false;
     qsizetype from = 0;
     for (qsizetype at = text.indexOf(placeholder, from); at >= 0; at = text.indexOf(placeholder, from)) {
         text.replace(at, placeholder.size(), value);
         from = at + value.size();
+        replaced = true;
     }
+    return replaced;
 }
 
 int passesOf(PlaceholderSet set) { return set == PlaceholderSet::Reduced ? 3 : 10; }
@@ -57,9 +60,14 @@ QString SubstitutePlaceholders(const QString& text, PlaceholderSet set, const Pl
 {
     QString result = text;
     const std::vector<Replacement> replacements = replacementsFor(set, values);
-    for (int pass = 0; pass < passesOf(set); ++pass)
+    for (int pass = 0; pass < passesOf(set); ++pass) {
+        bool replaced = false;
         for (const auto& [placeholder, value] : replacements)
-            replaceEvery(result, placeholder, value);
+            replaced = replaceEvery(result, placeholder, value) || replaced;
+        // A pass that finds nothing leaves nothing for the next one.
+        if (!replaced)
+            break;
+    }
 
     // Every round that changes something shortens the text, so this ends.
     for (QString before; before != result;) {

@@ -27,12 +27,13 @@ void readTexts(const PupilStore& store, const StudentList& pupils, ReviewData& d
 }
 } // namespace
 
-ReviewData LoadReviewData()
+ReviewData LoadReviewData(int baseDataFields)
 {
     ReviewData data;
-    if (std::optional<BaseDataRecord> record = loadBaseData(8))
+    if (std::optional<BaseDataRecord> record = loadBaseData(baseDataFields))
         data.BaseData = *record;
-    const StudentList pupils = loadStudents();
+    data.Students = loadStudents();
+    const StudentList& pupils = data.Students;
     data.ClassName = pupils.ClassName;
     data.Grade = GradeOfClass(pupils.ClassName);
     data.PupilCount = pupils.Count;

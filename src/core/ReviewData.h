@@ -28,18 +28,24 @@ struct ReviewPupil {
     std::array<QString, ReviewPartCount> Texts;
 };
 
-// What the review shows of the class: the school data, the pupil list and the stored texts.
+// What the review shows of the class: the school data, the pupil list and the stored texts; the
+// reports take the same and every field of the pupils' records.
 struct ReviewData {
-    BaseDataRecord BaseData; // the first eight fields
+    BaseDataRecord BaseData; // the fields read
     QString ClassName;
     int Grade = 0;
     int PupilCount = 0;
     PerPupil<ReviewPupil> Pupils;
+    StudentList Students;
 };
+
+// The review reads the first eight fields of the school data, the reports all ten.
+constexpr int ReviewBaseDataFields = 8;
+constexpr int ReportBaseDataFields = 10;
 
 // Reads the school data, the pupil list, the work and social behaviour store and the store of the
 // class's grade. Store records are matched to pupils by slot, not by name. A missing or damaged
 // file, or a record that would land beyond the slots, is reported; the rest is read.
-ReviewData LoadReviewData();
+ReviewData LoadReviewData(int baseDataFields = ReviewBaseDataFields);
 
 } // namespace zt

@@ -32,6 +32,23 @@ QString InterestsHeading(int grade)
     return grade < 3 ? QStringLiteral("Interessen und Fertigkeiten:") : QStringLiteral("Besondere Interessen:");
 }
 
+std::vector<ReviewSection> SectionsOfGrade(int grade)
+{
+    // The areas of the grade's store, as the review loads them.
+    auto belongs = [grade](ReviewPart part) {
+        if (part >= SpeakingPart && part <= SpacePart)
+            return grade < 3;
+        if (part == SupportClubPart)
+            return grade >= 3;
+        return true;
+    };
+    std::vector<ReviewSection> sections;
+    for (const Section& s : Sections)
+        if (belongs(s.part))
+            sections.push_back({s.part, s.heading.isEmpty() ? InterestsHeading(grade) : s.heading});
+    return sections;
+}
+
 QString PupilBlock(const ReviewPupil& pupil, const ReviewTicks& ticked, const QString& interestsHeading)
 {
     QString block = pupil.Surname + QStringLiteral(", ") + pupil.FirstName + CrLf;

@@ -1,16 +1,15 @@
 #include "WordCommandLine.h"
+#include "ShortDate.h"
 #include <QStringList>
 
 namespace zt {
 
-namespace {
-bool staysInProgramFolder(const QString& document)
+bool StaysInProgramFolder(const QString& document)
 {
     const QStringList parts = QString(document).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
     return !document.startsWith(QLatin1Char('/')) && !document.startsWith(QLatin1Char('\\'))
         && !parts.contains(QStringLiteral(".."));
 }
-} // namespace
 
 WordCommand ParseWordCommand(const QString& commandLine)
 {
@@ -25,7 +24,7 @@ WordCommand ParseWordCommand(const QString& commandLine)
         rest = rest.left(macroAt);
     }
     c.document = rest;
-    c.valid = !c.document.isEmpty() && staysInProgramFolder(c.document);
+    c.valid = !c.document.isEmpty() && StaysInProgramFolder(c.document);
     return c;
 }
 
@@ -44,6 +43,14 @@ QString ClassReportsDocument(const QString& className, int grade, const QString&
 QString ClassReportListDocument(const QString& className, int grade, const QString& halfYear)
 {
     return className + QStringLiteral("Zeugnisliste") + QString::number(grade) + halfYear + QStringLiteral(".doc");
+}
+
+QString DatedCopyOf(const QString& document, const QDate& day)
+{
+    const qsizetype dot = document.lastIndexOf(QLatin1Char('.'));
+    const qsizetype folderEnd = document.lastIndexOf(QLatin1Char('\\'));
+    const qsizetype stemEnd = dot > folderEnd ? dot : document.size();
+    return document.left(stemEnd) + QLatin1Char(' ') + ShortDate(day) + document.mid(stemEnd);
 }
 
 } // namespace zt

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QString>
 
 namespace zt {
@@ -9,6 +10,9 @@ struct WordCommand {
     QString document; // as written in the command line: "Texte\Hilfe1.doc"
     QString macro;    // empty when there is none
 };
+
+// A relative path without a step up out of the folder.
+bool StaysInProgramFolder(const QString& document);
 
 // Invalid when the line does not start the word processor, names no document, or names one outside
 // the program folder.
@@ -21,5 +25,9 @@ QString OpenDocumentOf(const QString& document);
 // first half-year gives "3aZeugnisse31.doc" and "3aZeugnisliste31.doc".
 QString ClassReportsDocument(const QString& className, int grade, const QString& halfYear);
 QString ClassReportListDocument(const QString& className, int grade, const QString& halfYear);
+
+// Where a document the teacher may have edited is kept before it is made anew: beside it, the stem,
+// a blank and the German short date of the day, "3aZeugnisse31 09.12.2026.odt"; one copy a day.
+QString DatedCopyOf(const QString& document, const QDate& day);
 
 } // namespace zt

@@ -11,7 +11,7 @@ void AddClassHeading(DocumentBuilder& document, const ClassData& data, const QSt
     document.smallText(school + (b.Address.isEmpty() ? QString() : QStringLiteral(", ") + b.Address), Qt::AlignHCenter);
     document.space(6);
     document.title(title);
-    document.subtitle(QStringLiteral("Klasse %1 – Schuljahr %2 – %3. Halbjahr").arg(data.ClassName, b.SchoolYear, data.HalfYear));
+    document.subtitle(ClassLine(data.ClassName, b.SchoolYear, data.HalfYear));
     document.space(4);
 }
 

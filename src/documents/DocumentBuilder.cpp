@@ -95,6 +95,8 @@ DocumentBuilder::DocumentBuilder() : cursor_(&document_)
 
 DocumentBuilder::~DocumentBuilder() = default;
 
+void DocumentBuilder::setTextPoints(qreal points) { textPoints_ = points; }
+
 void DocumentBuilder::newPage() { breakBefore_ = !empty_; }
 
 QTextBlockFormat DocumentBuilder::nextBlockFormat(const Style& style)
@@ -142,13 +144,13 @@ void DocumentBuilder::subtitle(const QString& text)
 void DocumentBuilder::heading(const QString& text)
 {
     for (const QString& line : linesOf(text))
-        paragraph(line, {11, true, Qt::AlignLeft, 10, 3});
+        paragraph(line, {textPoints_, true, Qt::AlignLeft, textPoints_ - 1, 3});
 }
 
 void DocumentBuilder::text(const QString& text, Qt::Alignment alignment)
 {
     for (const QString& line : linesOf(text))
-        paragraph(line, {11, false, alignment, 0, 2});
+        paragraph(line, {textPoints_, false, alignment, 0, 2});
 }
 
 void DocumentBuilder::smallText(const QString& text, Qt::Alignment alignment)
@@ -159,11 +161,19 @@ void DocumentBuilder::smallText(const QString& text, Qt::Alignment alignment)
 
 void DocumentBuilder::field(const QString& label, const QString& value)
 {
-    paragraph(label + QStringLiteral(": "), {11, true, Qt::AlignLeft, 0, 2});
-    cursor_.insertText(value, characters(11, false));
+    paragraph(label + QStringLiteral(": "), {textPoints_, true, Qt::AlignLeft, 0, 2});
+    cursor_.insertText(value, characters(textPoints_, false));
 }
 
 void DocumentBuilder::space(qreal points) { paragraph(QString(), {points * 0.8, false, Qt::AlignLeft, 0, 0}); }
+
+void DocumentBuilder::writingLines(int count)
+{
+    // As many as fit between the margins without running onto a second line.
+    const QString line(76, QLatin1Char('_'));
+    for (int i = 0; i < count; ++i)
+        paragraph(line, {11, false, Qt::AlignLeft, 14, 0});
+}
 
 void DocumentBuilder::table(const DocumentTable& table)
 {

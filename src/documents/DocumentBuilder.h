@@ -39,6 +39,10 @@ public:
     DocumentBuilder();
     ~DocumentBuilder();
 
+    // The size of the headings, texts and fields that follow (11 points unless set): a page that
+    // must hold much text takes a smaller one.
+    void setTextPoints(qreal points);
+
     // The paragraph after this starts on a new page.
     void newPage();
 
@@ -52,6 +56,8 @@ public:
     void field(const QString& label, const QString& value);
     // Empty room of about this height.
     void space(qreal points);
+    // Lines across the page to write on by hand.
+    void writingLines(int count);
     void table(const DocumentTable& table);
     // Lines to sign on, side by side, each with its caption below.
     void signatures(const QStringList& captions);
@@ -77,6 +83,7 @@ private:
     QTextCursor cursor_;
     bool empty_ = true;
     bool breakBefore_ = false;
+    qreal textPoints_ = 11;
 };
 
 } // namespace zt

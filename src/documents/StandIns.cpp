@@ -1,6 +1,8 @@
 #include "StandIns.h"
 #include "HelpDocuments.h"
 #include "ListDocuments.h"
+#include "ReportListDocument.h"
+#include "Reports.h"
 #include "ReviewPrint.h"
 #include <QRegularExpression>
 #include <functional>
@@ -25,6 +27,10 @@ const std::vector<StandInEntry>& standIns()
         {"Klassenliste", [](const DocumentContext&) { return MakeClassList(); }},
         {"Strichliste", [](const DocumentContext&) { return MakeTallyList(); }},
         {"Bilderliste", [](const DocumentContext&) { return MakePhotoList(); }},
+        {"ZeugnisseSchreiben", [](const DocumentContext& c) { return MakeClassReports(c.today); }},
+        {"ZeugnislisteNeu", [](const DocumentContext& c) { return MakeReportList(c.today); }},
+        {"ZeugnisseAnlagen", [](const DocumentContext& c) { return MakeReportAttachments(c.today); }},
+        {"Leerformular", [](const DocumentContext&) { return MakeBlankReportForm(); }},
     };
     return table;
 }

@@ -161,7 +161,6 @@ void SetText(const QString& text) { Services::clipboard().setText(text); }
 QString GetText() { return Services::clipboard().text(); }
 } // namespace Clipboard
 
-QString ShortDate(const QDate& date) { return date.toString(QStringLiteral("dd.MM.yyyy")); }
 QString Today() { return ShortDate(Services::clock().today()); }
 
 } // namespace zt

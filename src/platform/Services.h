@@ -1,4 +1,5 @@
 #pragma once
+#include "core/ShortDate.h"
 #include <QDate>
 #include <QString>
 #include <memory>
@@ -111,8 +112,7 @@ void SetText(const QString& text);
 QString GetText();
 } // namespace Clipboard
 
-// The German short date, dd.mm.yyyy.
-QString ShortDate(const QDate& date);
+// Today as the German short date.
 QString Today();
 
 } // namespace zt

@@ -111,3 +111,16 @@ TEST_F(FilesTest, ANameWindows1252CannotHoldReachesTheDiskAndComesBackWhole)
     ASSERT_TRUE(Files::writeText(QStringLiteral("Daten\\Namen.Txt"), QStringLiteral("\"Köln\"\r\n")));
     EXPECT_EQ(readBytes(QStringLiteral("Daten/Namen.Txt")), QByteArray("\"K\xF6ln\"\r\n"));
 }
+
+TEST_F(FilesTest, TheDatedCopyOfADocumentLiesBesideItNamedByTheDay)
+{
+    const QDate day(2026, 12, 9);
+    const std::pair<const char*, const char*> cases[] = {
+        {"3aZeugnisse31.odt", "3aZeugnisse31 09.12.2026.odt"},
+        {"Texte\\Hilfe1.odt", "Texte\\Hilfe1 09.12.2026.odt"},
+        {"Liste", "Liste 09.12.2026"},
+        {"Daten\\x.y\\Liste", "Daten\\x.y\\Liste 09.12.2026"},
+    };
+    for (const auto& [document, copy] : cases)
+        EXPECT_EQ(DatedCopyOf(QString::fromLatin1(document), day), QString::fromLatin1(copy)) << document;
+}
