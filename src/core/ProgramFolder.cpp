@@ -122,16 +122,24 @@ QString resolve(const QString& relativePath)
 bool exists(const QString& relativePath) { return QFileInfo(resolve(relativePath)).isFile(); }
 bool folderExists(const QString& relativePath) { return QFileInfo(resolve(relativePath)).isDir(); }
 
-std::optional<QString> readText(const QString& relativePath)
+std::optional<QByteArray> readData(const QString& relativePath)
 {
     const QString absolute = resolve(relativePath);
     if (!QFileInfo(absolute).isFile())
         return std::nullopt;
     bool ok = false;
-    const QByteArray bytes = readBytes(absolute, ok);
+    QByteArray bytes = readBytes(absolute, ok);
     if (!ok)
         return std::nullopt;
-    return decodeFileText(bytes);
+    return bytes;
+}
+
+std::optional<QString> readText(const QString& relativePath)
+{
+    const std::optional<QByteArray> bytes = readData(relativePath);
+    if (!bytes)
+        return std::nullopt;
+    return decodeFileText(*bytes);
 }
 
 bool writeText(const QString& relativePath, const QString& text)

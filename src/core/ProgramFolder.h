@@ -21,6 +21,8 @@ QString resolve(const QString& relativePath);
 bool exists(const QString& relativePath);
 bool folderExists(const QString& relativePath);
 
+// The bytes of a file as they are; nothing when it is missing or unreadable.
+std::optional<QByteArray> readData(const QString& relativePath);
 // Whole text of a file in either of the two forms of Windows1252.h; nothing when it is missing or
 // unreadable.
 std::optional<QString> readText(const QString& relativePath);

@@ -45,12 +45,13 @@ QString ClassReportListDocument(const QString& className, int grade, const QStri
     return className + QStringLiteral("Zeugnisliste") + QString::number(grade) + halfYear + QStringLiteral(".doc");
 }
 
-QString DatedCopyOf(const QString& document, const QDate& day)
+QString DatedCopyOf(const QString& document, const QDate& day, int number)
 {
     const qsizetype dot = document.lastIndexOf(QLatin1Char('.'));
     const qsizetype folderEnd = document.lastIndexOf(QLatin1Char('\\'));
     const qsizetype stemEnd = dot > folderEnd ? dot : document.size();
-    return document.left(stemEnd) + QLatin1Char(' ') + ShortDate(day) + document.mid(stemEnd);
+    const QString count = number > 1 ? QStringLiteral(" (%1)").arg(number) : QString();
+    return document.left(stemEnd) + QLatin1Char(' ') + ShortDate(day) + count + document.mid(stemEnd);
 }
 
 } // namespace zt

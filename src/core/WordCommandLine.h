@@ -27,7 +27,8 @@ QString ClassReportsDocument(const QString& className, int grade, const QString&
 QString ClassReportListDocument(const QString& className, int grade, const QString& halfYear);
 
 // Where a document the teacher may have edited is kept before it is made anew: beside it, the stem,
-// a blank and the German short date of the day, "3aZeugnisse31 09.12.2026.odt"; one copy a day.
-QString DatedCopyOf(const QString& document, const QDate& day);
+// a blank and the German short date of the day, "3aZeugnisse31 09.12.2026.odt"; a further copy of
+// the same day is numbered, "3aZeugnisse31 09.12.2026 (2).odt".
+QString DatedCopyOf(const QString& document, const QDate& day, int number = 1);
 
 } // namespace zt

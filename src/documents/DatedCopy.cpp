@@ -2,8 +2,40 @@
 #include "core/FileProblems.h"
 #include "core/ProgramFolder.h"
 #include "core/WordCommandLine.h"
+#include <QHash>
 
 namespace zt {
+
+namespace {
+// What this program last wrote to each document: a document that still holds it has nothing of the
+// teacher's in it and needs no copy.
+QHash<QString, QByteArray>& lastWritten()
+{
+    static QHash<QString, QByteArray> written;
+    return written;
+}
+
+// The previous document goes to the copy of the day; where that copy holds another version (edited
+// between two makings of one day), to the next numbered copy, so that no version is written over.
+bool keepPrevious(const QString& relativePath, const QDate& today)
+{
+    const std::optional<QByteArray> previous = Files::readData(relativePath);
+    if (!previous || lastWritten().value(Files::resolve(relativePath)) == *previous)
+        return true;
+    for (int number = 1;; ++number) {
+        const QString copy = DatedCopyOf(relativePath, today, number);
+        const std::optional<QByteArray> kept = Files::readData(copy);
+        if (kept && *kept == *previous)
+            return true;
+        if (kept)
+            continue;
+        if (Files::copy(relativePath, copy))
+            return true;
+        reportCopyFailure(relativePath, copy);
+        return false;
+    }
+}
+} // namespace
 
 bool SaveKeepingDatedCopy(DocumentBuilder& document, const QString& relativePath, const QDate& today)
 {
@@ -12,14 +44,12 @@ bool SaveKeepingDatedCopy(DocumentBuilder& document, const QString& relativePath
         reportWriteFailure(relativePath);
         return false;
     }
-    if (Files::exists(relativePath)) {
-        const QString copy = DatedCopyOf(relativePath, today);
-        if (!Files::copy(relativePath, copy)) {
-            reportCopyFailure(relativePath, copy);
-            return false;
-        }
-    }
-    return document.save(relativePath);
+    if (!keepPrevious(relativePath, today))
+        return false;
+    if (!document.save(relativePath))
+        return false;
+    lastWritten().insert(Files::resolve(relativePath), Files::readData(relativePath).value_or(QByteArray()));
+    return true;
 }
 
 } // namespace zt

@@ -123,4 +123,5 @@ TEST_F(FilesTest, TheDatedCopyOfADocumentLiesBesideItNamedByTheDay)
     };
     for (const auto& [document, copy] : cases)
         EXPECT_EQ(DatedCopyOf(QString::fromLatin1(document), day), QString::fromLatin1(copy)) << document;
+    EXPECT_EQ(DatedCopyOf(QStringLiteral("3aZeugnisse31.odt"), day, 2), QStringLiteral("3aZeugnisse31 09.12.2026 (2).odt"));
 }

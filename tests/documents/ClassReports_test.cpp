@@ -112,9 +112,10 @@ TEST_F(ClassReportsTest, ReportsAskedForBeforeTheyWereMadeAreToldWithTheButtonAn
     EXPECT_TRUE(desktop->opened.isEmpty());
 }
 
-// The reports the teacher may have finished in the word processor are kept, one copy a day,
-// before they are made anew.
-TEST_F(ClassReportsTest, PreviousReportsAreKeptAsTheCopyOfTheDay)
+// The reports the teacher may have finished in the word processor are kept before they are made
+// anew: in the copy of the day, and a version edited later the same day in a numbered copy. Reports
+// the program made and nobody touched need no copy.
+TEST_F(ClassReportsTest, EveryEditedVersionOfTheReportsIsKept)
 {
     useClass(QStringLiteral("2b"));
     const QString reports = QStringLiteral("2bZeugnisse21.odt");
@@ -122,15 +123,22 @@ TEST_F(ClassReportsTest, PreviousReportsAreKeptAsTheCopyOfTheDay)
     writeBytes(reports, "bearbeitet");
     RunWordCommand(ReportsMacro);
     EXPECT_EQ(readBytes(copy), QByteArray("bearbeitet"));
-    const QByteArray made = readBytes(reports);
-    EXPECT_TRUE(made.startsWith("PK"));
+    EXPECT_TRUE(readBytes(reports).startsWith("PK"));
 
     RunWordCommand(ReportsMacro);
-    EXPECT_EQ(readBytes(copy), made);
+    EXPECT_EQ(readBytes(copy), QByteArray("bearbeitet"));
+    EXPECT_FALSE(fileExists(QStringLiteral("2bZeugnisse21 09.12.2026 (2).odt")));
+
+    writeBytes(reports, "wieder bearbeitet");
+    RunWordCommand(ReportsMacro);
+    EXPECT_EQ(readBytes(copy), QByteArray("bearbeitet"));
+    EXPECT_EQ(readBytes(QStringLiteral("2bZeugnisse21 09.12.2026 (2).odt")), QByteArray("wieder bearbeitet"));
+
+    writeBytes(reports, "bearbeitet");
     clock->date = QDate(2026, 12, 10);
     RunWordCommand(ReportsMacro);
-    EXPECT_EQ(readBytes(QStringLiteral("2bZeugnisse21 10.12.2026.odt")), made);
-    EXPECT_EQ(desktop->opened.size(), 3);
+    EXPECT_EQ(readBytes(QStringLiteral("2bZeugnisse21 10.12.2026.odt")), QByteArray("bearbeitet"));
+    EXPECT_EQ(desktop->opened.size(), 4);
 }
 
 TEST_F(ClassReportsTest, ReportsThatCannotBeWrittenAreToldAndTheOldOnesStay)
@@ -144,6 +152,7 @@ TEST_F(ClassReportsTest, ReportsThatCannotBeWrittenAreToldAndTheOldOnesStay)
     EXPECT_TRUE(desktop->opened.isEmpty());
 
     // Without the copy of the day, the edited reports are not written over.
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("2bZeugnisse21 09.12.2026.odt"))));
     Files::setWriteFailure([](const QString& p) { return p.contains(QLatin1String("09.12.2026")); });
     messages->expect(QStringLiteral("Die Datei 2bZeugnisse21.odt konnte nicht nach 2bZeugnisse21 09.12.2026.odt kopiert werden"));
     RunWordCommand(ReportsMacro);
