@@ -65,6 +65,13 @@ Control* Control::owning(const QWidget* widget)
     return widget ? static_cast<Control*>(widget->property(OwnerProperty).value<void*>()) : nullptr;
 }
 
+void Control::handOverFocusedEdit(const QWidget* widget)
+{
+    Control* focused = owning(widget->window()->focusWidget());
+    if (focused && focused != owning(widget) && focused->LostFocus)
+        focused->LostFocus();
+}
+
 void Control::setEnabled(bool on)
 {
     enabled_ = on;
@@ -204,7 +211,7 @@ QPushButton* makeButton(ControlEvents& events, QWidget* parent)
 {
     auto* b = new HookedWidget<CaptionButton>(events, parent);
     b->clickFromSignal = true;
-    QObject::connect(b, &QPushButton::clicked, b, [&events] { if (events.Click) events.Click(); });
+    QObject::connect(b, &QPushButton::clicked, b, [b, &events] { raiseUserClick(b, events); });
     return b;
 }
 } // namespace
@@ -406,7 +413,7 @@ QRadioButton* makeOption(ControlEvents& events, QWidget* parent)
 {
     auto* r = new HookedWidget<QRadioButton>(events, parent);
     r->clickFromSignal = true;
-    QObject::connect(r, &QRadioButton::clicked, r, [&events] { if (events.Click) events.Click(); });
+    QObject::connect(r, &QRadioButton::clicked, r, [r, &events] { raiseUserClick(r, events); });
     return r;
 }
 } // namespace
@@ -442,7 +449,7 @@ QCheckBox* makeCheck(ControlEvents& events, QWidget* parent)
 {
     auto* c = new HookedWidget<QCheckBox>(events, parent);
     c->clickFromSignal = true;
-    QObject::connect(c, &QCheckBox::clicked, c, [&events] { if (events.Click) events.Click(); });
+    QObject::connect(c, &QCheckBox::clicked, c, [c, &events] { raiseUserClick(c, events); });
     return c;
 }
 } // namespace

@@ -41,6 +41,9 @@ public:
     QWidget* widget() const { return widget_; }
     // The control whose widget this is, or nothing.
     static Control* owning(const QWidget* widget);
+    // Raises LostFocus of the control that has the focus in the widget's window, unless that is
+    // the widget's own control: its edit is handed over before anything else acts.
+    static void handOverFocusedEdit(const QWidget* widget);
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);

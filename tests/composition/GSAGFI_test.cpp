@@ -313,6 +313,27 @@ TEST_F(GSAGFITest, LeavingABoxWithTextLocksItsArea)
     EXPECT_FALSE(w.Frame2.enabled());
 }
 
+// The wheel turned over the name list while the teacher types passes it by: the pupil stays and
+// so does the text. The list changed by the keyboard takes the focus, and the text is handed over
+// to the pupil it was typed for.
+TEST_F(GSAGFITest, TheWheelOverTheNameListLosesNoTypedText)
+{
+    useSmallClass();
+    GSAGFI& w = openAt(0, 1);
+    User::click(w.Text2);
+    User::typeText(w.Text2, QStringLiteral("Anna liest gern."));
+    User::turnWheel(w.Combo1, 1);
+    EXPECT_EQ(w.Combo1.listIndex(), 0);
+    EXPECT_EQ(w.Text2.text(), QStringLiteral("Anna liest gern."));
+
+    User::typeText(w.Text2, QStringLiteral(" Sie malt."));
+    User::pressKey(w.Combo1, Qt::Key_Down);
+    EXPECT_EQ(w.Combo1.listIndex(), 1);
+    EXPECT_EQ(w.Text2.text(), QString());
+    User::click(w.Command1(0));
+    EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"3b\",\"Meier\",\"Anna\",\"\",\"Anna liest gern. Sie malt.\"")));
+}
+
 TEST_F(GSAGFITest, ClearingTheInterestsEmptiesTheirTextAndLock)
 {
     useSmallClass();
