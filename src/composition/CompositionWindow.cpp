@@ -60,8 +60,10 @@ void CompositionWindow::LoadNames()
         Combo1.addItem(Pupils.Slots[slot].Surname + design_.itemSeparator + Pupils.Slots[slot].FirstName);
     StoresWritable = !Pupils.Damaged;
     if (!StoresWritable)
-        MsgBox(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten "
-                              "bleiben, speichert dieses Fenster nichts, bis die Namensliste wieder in Ordnung ist."),
+        MsgBox(QStringLiteral("Die Namensliste %1 ist beschädigt. Damit die gespeicherten Texte aller Kinder "
+                              "erhalten bleiben, speichert dieses Fenster nichts, bis die Namensliste wieder in "
+                              "Ordnung ist.")
+                   .arg(StudentsFile),
                vbExclamation);
 }
 
@@ -69,8 +71,9 @@ bool CompositionWindow::LeaveWithoutPupils()
 {
     if (PupilCount > 0)
         return false;
-    MsgBox(QStringLiteral("Die Namensliste Daten\\Namen.Txt enthält keine Kinder. Ohne sie kann dieses Fenster "
-                          "nicht arbeiten; es wird geschlossen."),
+    MsgBox(QStringLiteral("Die Namensliste %1 enthält keine Kinder. Ohne sie kann dieses Fenster nicht arbeiten; "
+                          "es wird geschlossen.")
+               .arg(StudentsFile),
            vbExclamation);
     LeaveWindow(false);
     return true;

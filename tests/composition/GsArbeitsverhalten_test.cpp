@@ -225,7 +225,8 @@ TEST_F(GsArbeitsverhaltenTest, WhileThePupilListIsDamagedTheStoresStayAsTheyWere
     const QByteArray texts = readBytes(TextStore);
     const QByteArray choices = readBytes(ChoiceStore);
     messages->expect(QStringLiteral("Daten\\Namen.Txt ist beschädigt"));
-    messages->expect(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten bleiben"));
+    messages->expect(QStringLiteral("Die Namensliste Daten\\Namen.Txt ist beschädigt. Damit die gespeicherten Texte aller "
+                                    "Kinder erhalten bleiben"));
     GsArbeitsverhalten& w = open();
     EXPECT_EQ(messages->shown().back().style, 48);
     ASSERT_EQ(w.Combo1.listCount(), 2);

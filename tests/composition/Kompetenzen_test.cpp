@@ -487,7 +487,7 @@ TEST_F(KompetenzenTest, MissingAndOverlongFiles)
     writeFile(QStringLiteral("Daten/Namen.Txt"),
               QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n2,\"2b\",\"Ka"));
     messages->expect(QStringLiteral("Daten\\Namen.Txt ist beschädigt"));
-    messages->expect(QStringLiteral("Die Namensliste ist beschädigt"));
+    messages->expect(QStringLiteral("Die Namensliste Daten\\Namen.Txt ist beschädigt"));
     Kompetenzen& damaged = openAt(0, 1);
     EXPECT_FALSE(damaged.Command2.enabled());
     User::click(damaged.Option2(0));
