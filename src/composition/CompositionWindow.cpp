@@ -75,7 +75,7 @@ bool CompositionWindow::LeaveWithoutPupils()
                           "es wird geschlossen.")
                .arg(StudentsFile),
            vbExclamation);
-    LeaveWindow(false);
+    LeaveWindow();
     return true;
 }
 
@@ -179,9 +179,11 @@ void CompositionWindow::ResetStores()
         LoadStore();
 }
 
-bool CompositionWindow::WriteStore(const StoreFile& file) const
+bool CompositionWindow::WriteStore(const StoreFile& file)
 {
-    return zt::WriteStore(file.store, Pupils, file.fields);
+    const bool written = zt::WriteStore(file.store, Pupils, file.fields);
+    StoresUnwritten = StoresUnwritten || !written;
+    return written;
 }
 
 QString CompositionWindow::StoreTexts() const
@@ -196,7 +198,7 @@ void CompositionWindow::RememberSavedStores() { SavedStoreTexts = StoreTexts(); 
 
 bool CompositionWindow::HoldsUnsavedInput() const
 {
-    return PupilCount > 0 && StoresWritable && StoreTexts() != SavedStoreTexts;
+    return PupilCount > 0 && StoresWritable && (StoresUnwritten || StoreTexts() != SavedStoreTexts);
 }
 
 bool CompositionWindow::SaveAll()
@@ -213,16 +215,18 @@ bool CompositionWindow::SaveAll()
         else
             written = false;
     }
-    if (written)
+    if (written) {
+        StoresUnwritten = false;
         RememberSavedStores();
+    }
     return written;
 }
 
-bool CompositionWindow::QueryUnload() { return AskSaveBeforeLeaving(HoldsUnsavedInput()); }
+bool CompositionWindow::QueryUnload() { return AskSaveBeforeLeaving(); }
 
-bool CompositionWindow::AskSaveBeforeLeaving(bool unsaved)
+bool CompositionWindow::AskSaveBeforeLeaving()
 {
-    if (!unsaved || !StoresWritable)
+    if (!HoldsUnsavedInput())
         return true;
     const int answer = MsgBox(design_.saveQuestion, design_.saveQuestionStyle);
     if (answer == vbYes)
@@ -230,9 +234,9 @@ bool CompositionWindow::AskSaveBeforeLeaving(bool unsaved)
     return answer != vbCancel;
 }
 
-bool CompositionWindow::LeaveWindow(bool unsaved)
+bool CompositionWindow::LeaveWindow()
 {
-    const bool leave = AskSaveBeforeLeaving(unsaved);
+    const bool leave = AskSaveBeforeLeaving();
     WindowRegistry& registry = WindowRegistry::instance();
     if (leave)
         registry.Unload(name());
@@ -286,10 +290,8 @@ void CompositionWindow::AreaBox_LostFocus(int area)
     QString& stored = AreaText[area][CurrentPupil];
     const QString text = AreaBox(area).text();
     const bool edited = stored != text;
-    if (edited) {
+    if (edited)
         stored = text;
-        Saved = 0;
-    }
     if (design_.leavingLocksByText)
         Locked[area][CurrentPupil] = text.isEmpty() ? 0 : 1;
     else if (edited && !text.isEmpty())

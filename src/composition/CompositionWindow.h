@@ -97,14 +97,14 @@ protected:
     virtual bool SaveAll();
     // The stores as read or last saved, against which unsaved input is found.
     void RememberSavedStores();
-    bool HoldsUnsavedInput() const;
 
-    // Asks about unsaved input: Yes saves, No lets it go, Cancel stays; a failed save stays, since
-    // leaving would lose the input. True when the window may go.
-    bool AskSaveBeforeLeaving(bool unsaved);
+    // Every way out asks alike, while the stores would be written otherwise than they are: Yes
+    // saves, No lets the input go, Cancel stays; a failed save stays, since leaving would lose the
+    // input. True when the window may go.
+    bool AskSaveBeforeLeaving();
     // The window's own leave button: asks as above, unloads the window when it may go and the
     // insertion dialog in every case. True when the window left.
-    bool LeaveWindow(bool unsaved);
+    bool LeaveWindow();
 
     // A click into a text box offers the insertion dialog unless it is shown already.
     void OfferInsertion();
@@ -125,7 +125,6 @@ protected:
     std::vector<PerPupil<int>> Locked;
     int CurrentPupil = 0;
     int CurrentArea = 0;
-    int Saved = 0;
     bool StoresWritable = true;
 
 private:
@@ -134,7 +133,8 @@ private:
         StoreFields fields;
     };
     void ResetStores();
-    bool WriteStore(const StoreFile& file) const;
+    bool HoldsUnsavedInput() const;
+    bool WriteStore(const StoreFile& file);
     QString StoreTexts() const;
 
     CompositionDesign design_;
@@ -142,6 +142,8 @@ private:
     PupilStore areaTexts_;
     PupilStore areaLocks_;
     QString SavedStoreTexts;
+    // A store could not be written since the last save of all: the files hold less than the window.
+    bool StoresUnwritten = false;
     bool RecreateAsked = false;
 };
 

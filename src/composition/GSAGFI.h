@@ -104,7 +104,6 @@ private:
 
     int Grade = 0;
     int HalfYear = 0;
-    int Untouched = 1;
     std::array<Colour, 9> ColourTable{};
     Grade34Blocks Blocks;
 

@@ -192,7 +192,6 @@ void GsArbeitsverhalten::WriteChoiceFields(RecordWriter& w, int slot) const
 
 void GsArbeitsverhalten::Combo1_Click()
 {
-    Saved = 0;
     Command1.setEnabled(true);
     Command2.setEnabled(true);
     Command6.setEnabled(false);
@@ -241,7 +240,6 @@ void GsArbeitsverhalten::Command2_Click() { OpenArea(2); }
 
 void GsArbeitsverhalten::OpenArea(int area)
 {
-    Saved = 0;
     CurrentCategory = 0;
     ClearOptionValue();
     CurrentArea = area;
@@ -314,7 +312,6 @@ bool GsArbeitsverhalten::currentAreaLocked() const
 
 void GsArbeitsverhalten::Command3_Click(int Index)
 {
-    Saved = 0;
     CurrentCategory = Index;
     ClearOptionValue();
     ShowOptions();
@@ -361,8 +358,6 @@ void GsArbeitsverhalten::ColourCategoryButtons()
 
 void GsArbeitsverhalten::Option1_Click(int Index)
 {
-    // A composed text is input like any other: leaving must not drop it silently.
-    Saved = 0;
     CurrentOption = Index;
     RecordChoice();
     if (CurrentArea == 1) {
@@ -446,13 +441,9 @@ void GsArbeitsverhalten::Text1_Click(int)
     ShowAreaOrLock();
 }
 
-void GsArbeitsverhalten::Command4_Click()
-{
-    if (SaveAll())
-        Saved = 1;
-}
+void GsArbeitsverhalten::Command4_Click() { SaveAll(); }
 
-void GsArbeitsverhalten::Command5_Click() { LeaveWindow(Saved == 0); }
+void GsArbeitsverhalten::Command5_Click() { LeaveWindow(); }
 
 void GsArbeitsverhalten::Command6_Click()
 {

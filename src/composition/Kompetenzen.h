@@ -91,7 +91,6 @@ private:
     int LayOutGroup(int area, int group, int left, int top, int width);
     void LoadTextBlocks();
     void LoadStore() override;
-    void ShowTexts();
     void SetCaptions();
     void SetAreaLabels();
     void ResetAreaButtons();

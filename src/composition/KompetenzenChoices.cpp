@@ -158,7 +158,7 @@ void Kompetenzen::ComposeRemarks()
 void Kompetenzen::FinishComposition(int area, const QString& WorkText)
 {
     AreaText[area][CurrentPupil] = SubstitutePlaceholders(WorkText);
-    ShowTexts();
+    ShowAreaTexts();
 }
 
 bool Kompetenzen::Chosen(int group) const

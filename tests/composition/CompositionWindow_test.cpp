@@ -1,0 +1,119 @@
+// What the three composition windows share: how they are left.
+#include "app/GsStart.h"
+#include "composition/GSAGFI.h"
+#include "composition/GsArbeitsverhalten.h"
+#include "composition/Kompetenzen.h"
+#include "registry/WindowNames.h"
+#include "registry/WindowRegistry.h"
+#include "TestProgram.h"
+#include "User.h"
+#include <functional>
+
+using namespace zt;
+
+namespace {
+
+const QString AskedByBehaviour = QStringLiteral("Sollen alle bisherigen Eintragungen gespeichert werden ?");
+const QString AskedByTheOthers = QStringLiteral("Wollen Sie die Eintragungen noch speichern?");
+
+// A composition window as the main menu opens it, and the teacher's steps in it.
+struct WindowCase {
+    const char* name;
+    QString window;
+    int menuEntry;
+    const char* className;
+    QString textStore;
+    QString question;
+    // Composes a text for the first pupil, saves, then clears the entry with "Aktuelle Eingabe
+    // neu"; gives the text composed.
+    std::function<QString(Form&)> composeSaveAndClear;
+    std::function<CommandButton&(Form&)> leaveButton;
+};
+
+const WindowCase Windows[] = {
+    {"GsArbeitsverhalten", WindowNames::Behaviour, 0, "\"3a\"", QStringLiteral("Daten/AVSVspeicher.txt"), AskedByBehaviour,
+     [](Form& f) {
+         auto& w = static_cast<GsArbeitsverhalten&>(f);
+         User::chooseItem(w.Combo1, 0);
+         User::click(w.Command1);
+         User::click(w.Option1(2));
+         User::click(w.Text1(0));
+         User::click(w.Command4);
+         const QString composed = w.Text1(0).text();
+         User::click(w.Command6);
+         return composed;
+     },
+     [](Form& f) -> CommandButton& { return static_cast<GsArbeitsverhalten&>(f).Command5; }},
+    {"Kompetenzen", WindowNames::Competences, 1, "\"2a\"", QStringLiteral("Daten/12Speicher.txt"), AskedByTheOthers,
+     [](Form& f) {
+         auto& w = static_cast<Kompetenzen&>(f);
+         User::chooseItem(w.Combo1, 0);
+         User::click(w.Command1(1));
+         User::click(w.Option2(1));
+         User::click(w.Text1(1));
+         User::click(w.Command2);
+         const QString composed = w.Text1(1).text();
+         User::click(w.Command4);
+         return composed;
+     },
+     [](Form& f) -> CommandButton& { return static_cast<Kompetenzen&>(f).Command3; }},
+    {"GSAGFI", WindowNames::SupportClubs, 2, "\"3a\"", QStringLiteral("Daten/34Speicher.txt"), AskedByTheOthers,
+     [](Form& f) {
+         auto& w = static_cast<GSAGFI&>(f);
+         User::chooseItem(w.Combo1, 0);
+         User::click(w.Command2(0));
+         User::click(w.Check1(0));
+         User::click(w.Command1(0));
+         const QString composed = w.Text1.text();
+         User::click(w.Command1(2));
+         return composed;
+     },
+     [](Form& f) -> CommandButton& { return static_cast<GSAGFI&>(f).Command1(1); }},
+};
+
+struct WayOut {
+    const char* name;
+    std::function<void(Form&, const WindowCase&, GsStart&)> leave;
+};
+
+const WayOut WaysOut[] = {
+    {"own button", [](Form& w, const WindowCase& c, GsStart&) { User::click(c.leaveButton(w)); }},
+    {"title bar", [](Form& w, const WindowCase&, GsStart&) { w.window()->close(); }},
+    {"main menu", [](Form&, const WindowCase&, GsStart& start) { User::click(start.Command1(3)); }},
+};
+
+class CompositionWindowTest : public test::TestProgram {
+protected:
+    WindowRegistry& registry = WindowRegistry::instance();
+};
+
+// An entry cleared after a save is input like any other: every way out of every window asks, and
+// Yes saves the clearing.
+TEST_F(CompositionWindowTest, EveryWayOutAsksAboutAnEntryClearedAfterASave)
+{
+    for (const WindowCase& c : Windows) {
+        for (const WayOut& way : WaysOut) {
+            SCOPED_TRACE(std::string(c.name) + ", " + way.name);
+            installShippedData();
+            writeFile(QStringLiteral("Daten/Namen.Txt"),
+                      readFile(QStringLiteral("Daten/Namen.Txt")).replace(QStringLiteral("\"3a\""), QLatin1String(c.className)));
+            auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
+            User::click(start.Command1(c.menuEntry));
+            Form& w = *registry.Find(c.window);
+            const QString composed = c.composeSaveAndClear(w);
+            ASSERT_FALSE(composed.isEmpty());
+            ASSERT_TRUE(readFile(c.textStore).contains(composed));
+
+            messages->expect(c.question, vbYes);
+            way.leave(w, c, start);
+            settle();
+            messages->verifyDone();
+            EXPECT_FALSE(registry.IsLoaded(c.window));
+            EXPECT_FALSE(readFile(c.textStore).contains(composed));
+            registry.UnloadAll();
+            settle();
+        }
+    }
+}
+
+} // namespace
