@@ -283,8 +283,8 @@ QString CompositionWindow::SubstitutePlaceholders(const QString& WorkText) const
                                        BaseData.ConferenceDate});
 }
 
-// A text typed by hand locks its area at once, as a click into the box would: the next click on
-// a formulation must not compose it away.
+// A text typed by hand locks its area at once, and looks so, as after a click into the box: the
+// next click on a formulation must not compose it away.
 void CompositionWindow::AreaBox_LostFocus(int area)
 {
     QString& stored = AreaText[area][CurrentPupil];
@@ -298,7 +298,7 @@ void CompositionWindow::AreaBox_LostFocus(int area)
         Locked[area][CurrentPupil] = 1;
     else
         return;
-    ShowAreaOrLock();
+    ShowHandEdit();
 }
 
 void CompositionWindow::AreaBox_DblClick(int area)

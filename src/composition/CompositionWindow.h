@@ -56,8 +56,9 @@ protected:
     void ConnectAreaBox(TextBox& box, int area);
     // The hand edit reaches the area's text when the box is left.
     void AreaBox_LostFocus(int area);
-    // Covers the formulations of the current area while it is locked, and uncovers them.
-    virtual void ShowAreaOrLock() = 0;
+    // The current area is edited by hand: shown as a click into its box shows it, with its lock,
+    // the way to clear it and the leave button that ends the input.
+    virtual void ShowHandEdit() = 0;
     void AreaBox_DblClick(int area);
     void AreaBox_KeyPress(int area, int& KeyAscii);
     void AreaBox_Change(int area);

@@ -163,9 +163,15 @@ void GSAGFI::Text3_Click() { TextBoxClicked(2); }
 void GSAGFI::TextBoxClicked(int area)
 {
     Locked[area][CurrentPupil] = AreaBox(area).text().isEmpty() ? 0 : 1;
-    ShowAreaOrLock();
-    Command1(1).setCaption(QStringLiteral("Alle Eingaben beenden"));
+    ShowHandEdit();
     OfferInsertion();
+}
+
+void GSAGFI::ShowHandEdit()
+{
+    ShowAreaOrLock();
+    UpdateNewButton();
+    Command1(1).setCaption(QStringLiteral("Alle Eingaben beenden"));
 }
 
 void GSAGFI::Command1_Click(int Index)

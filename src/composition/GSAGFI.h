@@ -86,7 +86,8 @@ private:
     void LoadStore() override;
     bool SaveAll() override;
     void ShowTexts();
-    void ShowAreaOrLock() override;
+    void ShowAreaOrLock();
+    void ShowHandEdit() override;
     void UpdateNewButton();
     void TextBoxClicked(int area);
     void ClearAllControls();

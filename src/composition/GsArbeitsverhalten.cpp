@@ -15,6 +15,9 @@ constexpr int OptionCount = BlockLines;
 constexpr int AreaTop = 2040;
 constexpr int AreaHeight = 3560;
 
+// The leave button once the teacher has entered something.
+const QString EndInputCaption = QStringLiteral("Alle Eingaben beenden");
+
 CompositionDesign design()
 {
     CompositionDesign d;
@@ -368,7 +371,7 @@ void GsArbeitsverhalten::Option1_Click(int Index)
         ApplySvPlaceholders();
     }
     ColourCategoryButtons();
-    Command5.setCaption(QStringLiteral("Alle Eingaben beenden"));
+    Command5.setCaption(EndInputCaption);
 }
 
 void GsArbeitsverhalten::RecordChoice()
@@ -429,15 +432,22 @@ void GsArbeitsverhalten::ShowAreaOrLock()
 void GsArbeitsverhalten::Text1_Click(int)
 {
     OfferInsertion();
+    if (CurrentArea == 1)
+        Locked[Av][CurrentPupil] = 1;
+    else if (CurrentArea == 2)
+        Locked[Sv][CurrentPupil] = 1;
+    ShowHandEdit();
+}
+
+// A text edited by hand is input to be ended like a chosen formulation.
+void GsArbeitsverhalten::ShowHandEdit()
+{
     ClearOptionValue();
     ResetCategoryButtons();
     EnableSaving(Command4);
     Command6.setEnabled(true);
     Command6.setBackColor(ColourTable[7]);
-    if (CurrentArea == 1)
-        Locked[Av][CurrentPupil] = 1;
-    else if (CurrentArea == 2)
-        Locked[Sv][CurrentPupil] = 1;
+    Command5.setCaption(EndInputCaption);
     ShowAreaOrLock();
 }
 

@@ -161,10 +161,15 @@ void Kompetenzen::ShowAreaOrLock()
 void Kompetenzen::Text1_Click(int)
 {
     OfferInsertion();
-    Command4.setEnabled(true);
-    Command4.setBackColor(ColourTable[9]);
     if (!Text1(CurrentArea).text().isEmpty())
         Locked[CurrentArea][CurrentPupil] = 1;
+    ShowHandEdit();
+}
+
+void Kompetenzen::ShowHandEdit()
+{
+    Command4.setEnabled(true);
+    Command4.setBackColor(ColourTable[9]);
     Command3.setCaption(QStringLiteral("Alle Eingaben beenden"));
     ShowAreaOrLock();
 }

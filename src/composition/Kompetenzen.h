@@ -95,7 +95,8 @@ private:
     void SetAreaLabels();
     void ResetAreaButtons();
     void ShowAreaFrame();
-    void ShowAreaOrLock() override;
+    void ShowAreaOrLock();
+    void ShowHandEdit() override;
     void ClearCurrentEntry();
     void ClearGroup(int group);
     void BuildAgSentence();

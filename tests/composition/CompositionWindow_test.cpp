@@ -2,12 +2,16 @@
 #include "app/GsStart.h"
 #include "composition/GSAGFI.h"
 #include "composition/GsArbeitsverhalten.h"
+#include "platform/Colour.h"
 #include "composition/Kompetenzen.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <functional>
+#include <ostream>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 using namespace zt;
 
@@ -84,7 +88,19 @@ const WayOut WaysOut[] = {
 
 class CompositionWindowTest : public test::TestProgram {
 protected:
+    // The shipped class, of the window's grade, with the window opened from the main menu.
+    Form& openFromTheMainMenu(const WindowCase& c)
+    {
+        installShippedData();
+        writeFile(QStringLiteral("Daten/Namen.Txt"),
+                  readFile(QStringLiteral("Daten/Namen.Txt")).replace(QStringLiteral("\"3a\""), QLatin1String(c.className)));
+        start = static_cast<GsStart*>(registry.Show(WindowNames::Start));
+        User::click(start->Command1(c.menuEntry));
+        return *registry.Find(c.window);
+    }
+
     WindowRegistry& registry = WindowRegistry::instance();
+    GsStart* start = nullptr;
 };
 
 // An entry cleared after a save is input like any other: every way out of every window asks, and
@@ -94,18 +110,13 @@ TEST_F(CompositionWindowTest, EveryWayOutAsksAboutAnEntryClearedAfterASave)
     for (const WindowCase& c : Windows) {
         for (const WayOut& way : WaysOut) {
             SCOPED_TRACE(std::string(c.name) + ", " + way.name);
-            installShippedData();
-            writeFile(QStringLiteral("Daten/Namen.Txt"),
-                      readFile(QStringLiteral("Daten/Namen.Txt")).replace(QStringLiteral("\"3a\""), QLatin1String(c.className)));
-            auto& start = *static_cast<GsStart*>(registry.Show(WindowNames::Start));
-            User::click(start.Command1(c.menuEntry));
-            Form& w = *registry.Find(c.window);
+            Form& w = openFromTheMainMenu(c);
             const QString composed = c.composeSaveAndClear(w);
             ASSERT_FALSE(composed.isEmpty());
             ASSERT_TRUE(readFile(c.textStore).contains(composed));
 
             messages->expect(c.question, vbYes);
-            way.leave(w, c, start);
+            way.leave(w, c, *start);
             settle();
             messages->verifyDone();
             EXPECT_FALSE(registry.IsLoaded(c.window));
@@ -117,3 +128,98 @@ TEST_F(CompositionWindowTest, EveryWayOutAsksAboutAnEntryClearedAfterASave)
 }
 
 } // namespace
+
+namespace {
+
+// The controls of an area that show its lock, as a window names them.
+struct LockControls {
+    TextBox& box;
+    Control& cover;
+    Control& choices;
+    CommandButton& newEntry;
+    CommandButton& leave;
+    Colour newEntryColour;
+};
+
+struct LockCase {
+    const char* name;
+    const WindowCase& window;
+    // Chooses the first pupil and opens the area.
+    std::function<LockControls(Form&)> openArea;
+};
+
+const LockCase LockCases[] = {
+    {"GsArbeitsverhalten", Windows[0],
+     [](Form& f) {
+         auto& w = static_cast<GsArbeitsverhalten&>(f);
+         User::chooseItem(w.Combo1, 0);
+         User::click(w.Command1);
+         return LockControls{w.Text1(0), w.Picture4, w.Frame1, w.Command6, w.Command5, Colours::Red};
+     }},
+    {"Kompetenzen", Windows[1],
+     [](Form& f) {
+         auto& w = static_cast<Kompetenzen&>(f);
+         User::chooseItem(w.Combo1, 0);
+         User::click(w.Command1(1));
+         return LockControls{w.Text1(1), w.Picture2, w.Frame1(1), w.Command4, w.Command3, Colours::Red};
+     }},
+    {"GSAGFI", Windows[2],
+     [](Form& f) {
+         auto& w = static_cast<GSAGFI&>(f);
+         User::chooseItem(w.Combo1, 0);
+         User::click(w.Command2(1));
+         return LockControls{w.Text2, w.Picture2, w.Frame2, w.Command1(2), w.Command1(1), Colours::LightGreen};
+     }},
+};
+
+struct LockLook {
+    bool covered;
+    bool choicesEnabled;
+    bool newEntryEnabled;
+    Colour newEntryColour;
+    QString leaveCaption;
+    bool operator==(const LockLook&) const = default;
+};
+
+void PrintTo(const LockLook& l, std::ostream* os)
+{
+    *os << "covered " << l.covered << ", choices enabled " << l.choicesEnabled << ", \"Aktuelle Eingabe neu\" enabled "
+        << l.newEntryEnabled << " in " << l.newEntryColour << ", leave button \""
+        << l.leaveCaption.toStdString() << '"';
+}
+
+LockLook lookOf(const LockControls& c)
+{
+    return {c.cover.visible(), c.choices.enabled(), c.newEntry.enabled(), c.newEntry.backColor(), c.leave.caption()};
+}
+
+} // namespace
+
+// A text typed into a box reached without a click locks its area as a click into the box does,
+// and looks so: "Aktuelle Eingabe neu" can open it again, and the leave button ends the input.
+TEST_F(CompositionWindowTest, ALockMadeByLeavingABoxLooksAndActsLikeOneMadeByAClick)
+{
+    for (const LockCase& c : LockCases) {
+        SCOPED_TRACE(c.name);
+        Form& w = openFromTheMainMenu(c.window);
+        const LockControls controls = c.openArea(w);
+        auto* names = static_cast<CompositionWindow*>(&w);
+        User::focus(controls.box);
+        User::typeText(controls.box, QStringLiteral("Von Hand geschrieben."));
+        User::focus(names->Combo1);
+        const LockLook left = lookOf(controls);
+        EXPECT_EQ(left, (LockLook{true, false, true, controls.newEntryColour, QStringLiteral("Alle Eingaben beenden")}));
+
+        User::click(controls.newEntry);
+        EXPECT_EQ(controls.box.text(), QString());
+        EXPECT_FALSE(controls.cover.visible());
+        EXPECT_TRUE(controls.choices.enabled());
+
+        User::focus(controls.box);
+        User::typeText(controls.box, QStringLiteral("Von Hand geschrieben."));
+        User::click(controls.box);
+        EXPECT_EQ(lookOf(controls), left);
+        registry.UnloadAll();
+        settle();
+    }
+}
