@@ -4,6 +4,7 @@
 #include "common/StudentPicture.h"
 #include "common/WordLauncher.h"
 #include "core/ClubSentence.h"
+#include "LockSign.h"
 #include "platform/Colour.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
@@ -267,10 +268,13 @@ void CompositionWindow::LayHeading(Label& heading, int headingWidth, Label& clas
         label->setFontBold(true);
 }
 
-void CompositionWindow::LayCover(PictureBox& cover, const Control& choices)
+void CompositionWindow::LayCover(PictureBox& cover, const Control& choices, const CommandButton& newEntry)
 {
     cover.move(choices.left(), choices.top(), choices.width(), choices.height());
     cover.setBackColor(Colours::Grey);
+    const QString line = LockSignLine(newEntry.caption());
+    cover.setPicture(LockSign(cover.widget()->size(), line, cover.widget()->font()));
+    cover.setToolTip(line);
     cover.setVisible(false);
     cover.widget()->raise();
 }

@@ -112,8 +112,9 @@ protected:
     void EnableSaving(CommandButton& saveButton);
     // The heading at the top of the window in bold, the class beside it.
     static void LayHeading(Label& heading, int headingWidth, Label& classLabel);
-    // A grey cover laid over the choices while an area is locked.
-    static void LayCover(PictureBox& cover, const Control& choices);
+    // The lock sign laid over the choices while an area is locked; it names the button that opens
+    // the area again.
+    static void LayCover(PictureBox& cover, const Control& choices, const CommandButton& newEntry);
     QString SubstitutePlaceholders(const QString& WorkText) const;
 
     StudentList Pupils;

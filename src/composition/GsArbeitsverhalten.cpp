@@ -72,7 +72,7 @@ void GsArbeitsverhalten::createControls()
     for (int i = 0; i < OptionCount; ++i)
         Option1.add(i, Frame1).move(180, 300 + i * 320, 9120, 300);
     Option1.Click = [this](int i) { Option1_Click(i); };
-    LayCover(Picture4, Frame1);
+    LayCover(Picture4, Frame1, Command6);
 
     MakeAreaBoxes(Text1);
     Text1.Click = [this](int i) { Text1_Click(i); };

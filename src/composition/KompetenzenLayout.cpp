@@ -157,7 +157,7 @@ void Kompetenzen::createControls()
     Check1.Click = [this](int i) { Check1_Click(i); };
     Check2.Click = [this](int i) { Check2_Click(i); };
     Check3.Click = [this](int i) { Check3_Click(i); };
-    LayCover(Picture2, Frame1(0));
+    LayCover(Picture2, Frame1(0), Command4);
 
     MakeAreaBoxes(Text1);
     Text1.Click = [this](int i) { Text1_Click(i); };

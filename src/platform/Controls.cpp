@@ -681,6 +681,14 @@ bool PictureBox::loadPicture(const QString& absolutePath)
     return true;
 }
 
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    static_cast<QLabel*>(widget())->setPixmap(picture);
+    pictureFile_.clear();
+}
+
+bool PictureBox::hasPicture() const { return !static_cast<QLabel*>(widget())->pixmap().isNull(); }
+
 void PictureBox::clearPicture()
 {
     static_cast<QLabel*>(widget())->clear();

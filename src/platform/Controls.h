@@ -9,6 +9,7 @@
 #include <functional>
 
 class QLineEdit;
+class QPixmap;
 class QPlainTextEdit;
 
 namespace zt {
@@ -194,8 +195,10 @@ public:
     explicit PictureBox(ControlParent& parent);
     // Loads a picture file; false when it is missing or no picture, and the box keeps what it showed.
     bool loadPicture(const QString& absolutePath);
+    // Shows a picture the program drew; it has no file.
+    void setPicture(const QPixmap& picture);
     void clearPicture();
-    bool hasPicture() const { return !pictureFile_.isEmpty(); }
+    bool hasPicture() const;
     // The file the box shows, for the window's own bookkeeping and for tests.
     QString pictureFile() const { return pictureFile_; }
 

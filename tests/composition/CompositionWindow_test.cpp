@@ -2,10 +2,11 @@
 #include "app/GsStart.h"
 #include "composition/GSAGFI.h"
 #include "composition/GsArbeitsverhalten.h"
-#include "platform/Colour.h"
 #include "composition/Kompetenzen.h"
+#include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <functional>
@@ -209,6 +210,10 @@ TEST_F(CompositionWindowTest, ALockMadeByLeavingABoxLooksAndActsLikeOneMadeByACl
         User::focus(names->Combo1);
         const LockLook left = lookOf(controls);
         EXPECT_EQ(left, (LockLook{true, false, true, controls.newEntryColour, QStringLiteral("Alle Eingaben beenden")}));
+        // The sign over the choices is no blank panel: a padlock and the line naming the button.
+        test::renderToPng(w.window(), QString::fromLatin1(c.name) + QStringLiteral("-locked.png"));
+        EXPECT_GE(test::lookOf(controls.cover).inkLines, 2);
+        EXPECT_TRUE(controls.cover.toolTip().contains(QStringLiteral("„%1“").arg(controls.newEntry.caption())));
 
         User::click(controls.newEntry);
         EXPECT_EQ(controls.box.text(), QString());

@@ -4,6 +4,7 @@
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <ostream>
@@ -332,6 +333,21 @@ TEST_F(GSAGFITest, TheWheelOverTheNameListLosesNoTypedText)
     EXPECT_EQ(w.Text2.text(), QString());
     User::click(w.Command1(0));
     EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"3b\",\"Meier\",\"Anna\",\"\",\"Anna liest gern. Sie malt.\"")));
+}
+
+// The lock sign says what it means: the area is edited by hand now, and the button that opens it.
+TEST_F(GSAGFITest, TheLockSignSaysHowTheAreaOpensAgain)
+{
+    useSmallClass();
+    GSAGFI& w = openAt(0, 1);
+    User::click(w.Option1(3));
+    User::click(w.Text2);
+    ASSERT_TRUE(w.Picture2.visible());
+    const test::Look sign = test::lookOf(w.Picture2);
+    EXPECT_GE(sign.inkLines, 2);
+    EXPECT_FALSE(sign.inkAtEdge);
+    EXPECT_EQ(w.Picture2.toolTip(), QStringLiteral("Dieser Bereich wird jetzt von Hand bearbeitet. „Aktuelle Eingabe neu“ "
+                                                   "öffnet ihn wieder und löscht dabei seinen Text."));
 }
 
 TEST_F(GSAGFITest, ClearingTheInterestsEmptiesTheirTextAndLock)
