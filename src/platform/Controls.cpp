@@ -2,6 +2,7 @@
 #include "Colour.h"
 #include "HookedWidget.h"
 #include "Twips.h"
+#include "WrappingCaption.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,10 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTimer>
 #include <map>
 
@@ -169,47 +167,9 @@ bool Control::hasFocus() const { return widget_->hasFocus(); }
 // --- CommandButton
 
 namespace {
-// A caption wider than its button wraps onto further lines, each centred.
-class CaptionButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        int width = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
-        if (!option.icon.isNull())
-            width -= option.iconSize.width() + 4;
-        option.text = wrapped(option.text, width);
-        painter.drawControl(QStyle::CE_PushButton, option);
-    }
-
-private:
-    QString wrapped(const QString& caption, int width) const
-    {
-        if (fontMetrics().horizontalAdvance(caption) <= width)
-            return caption;
-        QTextLayout layout(caption, font());
-        QTextOption wrap;
-        wrap.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(wrap);
-        QStringList lines;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines << caption.mid(line.textStart(), line.textLength()).trimmed();
-        }
-        layout.endLayout();
-        return lines.join(QLatin1Char('\n'));
-    }
-};
-
 QPushButton* makeButton(ControlEvents& events, QWidget* parent)
 {
-    auto* b = new HookedWidget<CaptionButton>(events, parent);
+    auto* b = new HookedWidget<WrappingCaption<QPushButton>>(events, parent);
     b->clickFromSignal = true;
     QObject::connect(b, &QPushButton::clicked, b, [b, &events] { raiseUserClick(b, events); });
     return b;
@@ -411,7 +371,7 @@ void TextBox::insertAtCursor(const QString& text)
 namespace {
 QRadioButton* makeOption(ControlEvents& events, QWidget* parent)
 {
-    auto* r = new HookedWidget<QRadioButton>(events, parent);
+    auto* r = new HookedWidget<WrappingCaption<QRadioButton>>(events, parent);
     r->clickFromSignal = true;
     QObject::connect(r, &QRadioButton::clicked, r, [r, &events] { raiseUserClick(r, events); });
     return r;
@@ -426,6 +386,11 @@ OptionButton::OptionButton(ControlParent& parent, const QString& caption)
 
 QString OptionButton::caption() const { return static_cast<QRadioButton*>(widget())->text(); }
 void OptionButton::setCaption(const QString& caption) { static_cast<QRadioButton*>(widget())->setText(caption); }
+int OptionButton::captionLines() const
+{
+    return static_cast<const WrappingCaption<QRadioButton>*>(widget())->captionLines();
+}
+
 bool OptionButton::value() const { return static_cast<QRadioButton*>(widget())->isChecked(); }
 
 void OptionButton::setValue(bool on)
@@ -447,7 +412,7 @@ void OptionButton::setValue(bool on)
 namespace {
 QCheckBox* makeCheck(ControlEvents& events, QWidget* parent)
 {
-    auto* c = new HookedWidget<QCheckBox>(events, parent);
+    auto* c = new HookedWidget<WrappingCaption<QCheckBox>>(events, parent);
     c->clickFromSignal = true;
     QObject::connect(c, &QCheckBox::clicked, c, [c, &events] { raiseUserClick(c, events); });
     return c;
@@ -462,6 +427,8 @@ CheckBox::CheckBox(ControlParent& parent, const QString& caption)
 
 QString CheckBox::caption() const { return static_cast<QCheckBox*>(widget())->text(); }
 void CheckBox::setCaption(const QString& caption) { static_cast<QCheckBox*>(widget())->setText(caption); }
+int CheckBox::captionLines() const { return static_cast<const WrappingCaption<QCheckBox>*>(widget())->captionLines(); }
+
 bool CheckBox::value() const { return static_cast<QCheckBox*>(widget())->isChecked(); }
 void CheckBox::setValue(bool ticked) { static_cast<QCheckBox*>(widget())->setChecked(ticked); }
 

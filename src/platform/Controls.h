@@ -94,6 +94,8 @@ private:
     Colour foreColor_;
 };
 
+// The caption of a button, an option or a check box wraps at its blanks where the control is too
+// narrow for it.
 class CommandButton : public Control {
 public:
     explicit CommandButton(ControlParent& parent, const QString& caption = QString());
@@ -140,6 +142,8 @@ public:
     explicit OptionButton(ControlParent& parent, const QString& caption = QString());
     QString caption() const;
     void setCaption(const QString& caption);
+    // Lines the caption takes at the control's width.
+    int captionLines() const;
     bool value() const;
     // Setting the value raises no Click: only the user's click does.
     void setValue(bool on);
@@ -150,6 +154,7 @@ public:
     explicit CheckBox(ControlParent& parent, const QString& caption = QString());
     QString caption() const;
     void setCaption(const QString& caption);
+    int captionLines() const;
     bool value() const;
     void setValue(bool ticked);
 };

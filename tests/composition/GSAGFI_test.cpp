@@ -570,15 +570,16 @@ TEST_F(GSAGFITest, TheThreeAreasFromTheShippedFormulations)
     // Every shipped caption fits its control, the club sentences of the pupil with the most clubs
     // included.
     User::chooseItem(w.Combo1, 5);
-    auto fits = [](const Control& c) {
-        EXPECT_LE(c.widget()->sizeHint().width(), c.widget()->width()) << c.widget()->property("text").toString().toStdString();
-    };
     for (const ControlArray<OptionButton>* group : {&w.Option1, &w.Option2, &w.Option3, &w.Option4, &w.Option6})
-        group->forEach([&](int, OptionButton& b) { fits(b); });
+        group->forEach([&](int, OptionButton& b) { EXPECT_TRUE(test::showsWholeText(b)); });
     for (const ControlArray<CheckBox>* boxes : {&w.Check1, &w.Check2, &w.Check3, &w.Check5})
-        boxes->forEach([&](int, CheckBox& b) { fits(b); });
+        boxes->forEach([&](int, CheckBox& b) { EXPECT_TRUE(test::showsWholeText(b)); });
     for (const ControlArray<CommandButton>* buttons : {&w.Command1, &w.Command2, &w.Command7})
-        buttons->forEach([&](int, CommandButton& b) { fits(b); });
+        buttons->forEach([&](int, CommandButton& b) { EXPECT_TRUE(test::showsWholeText(b)); });
+    for (const ControlArray<Label>* labels : {&w.Label7, &w.Label9, &w.Label16})
+        labels->forEach([&](int, Label& l) { EXPECT_TRUE(test::showsWholeText(l)); });
+    for (const Label* label : {&w.Label6, &w.Label8, &w.Label10})
+        EXPECT_TRUE(test::showsWholeText(*label));
     User::chooseItem(w.Combo1, 0);
 
     User::click(w.Command1(0));

@@ -585,6 +585,25 @@ TEST_F(GsArbeitsverhaltenTest, ComposingFromTheShippedFormulations)
     EXPECT_TRUE(readFile(TextStore).contains(QStringLiteral("2,\"3a\",\"Yilmaz\",\"Emir\",\"\",\"") + sv + QStringLiteral("\"\r\n")));
 }
 
+// Every shipped formulation and category is readable whole where the teacher chooses it.
+TEST_F(GsArbeitsverhaltenTest, EveryShippedCaptionIsShownWhole)
+{
+    installShippedData();
+    GsArbeitsverhalten& w = open();
+    User::chooseItem(w.Combo1, 0);
+    for (CommandButton* area : {&w.Command1, &w.Command2}) {
+        User::click(*area);
+        w.Command3.forEach([&](int k, CommandButton& category) {
+            if (!category.visible())
+                return;
+            User::click(category);
+            EXPECT_TRUE(test::showsWholeText(category));
+            EXPECT_TRUE(test::showsWholeText(w.Frame1)) << k;
+            w.Option1.forEach([](int, OptionButton& b) { EXPECT_TRUE(test::showsWholeText(b)); });
+        });
+    }
+}
+
 // The teacher's road from the main menu: both areas of one pupil, a hand edit, another pupil in
 // between, saving and leaving; the stores hold what was written.
 TEST_F(GsArbeitsverhaltenTest, TheMainRoadFromTheStartPage)

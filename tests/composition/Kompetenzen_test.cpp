@@ -571,28 +571,38 @@ TEST_F(KompetenzenTest, AllEightAreasFromTheShippedFormulations)
     EXPECT_TRUE(stored.startsWith(QStringLiteral("1,\"2a\",\"Becker\",\"Lea\",") + quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n")));
 }
 
-// The area buttons and the promotion sentences of half-year 2, the longest shipped lines, are
-// readable whole.
-TEST_F(KompetenzenTest, AreaButtonsAndPromotionSentencesShowTheirWholeCaptions)
+// Every shipped formulation and lead-in is readable whole where the teacher chooses it, in both
+// grades and half-years: a long one takes a second line in its column.
+TEST_F(KompetenzenTest, EveryShippedCaptionIsShownWhole)
 {
-    installShippedData();
-    writeFile(QStringLiteral("Daten/Basisdaten.txt"),
-              readFile(QStringLiteral("Daten/Basisdaten.txt")).replace(QStringLiteral("\"2026/2027\",\"1\""),
-                                                                       QStringLiteral("\"2026/2027\",\"2\"")));
-    const QString names = readFile(QStringLiteral("Daten/Namen.Txt"));
     for (const char* className : {"\"1a\"", "\"2a\""}) {
-        writeFile(QStringLiteral("Daten/Namen.Txt"), QString(names).replace(QStringLiteral("\"3a\""), QLatin1String(className)));
-        Kompetenzen& w = openAt(0, 7);
-        // A caption wraps to the button's width; its lines must fit the height.
-        w.Command1.forEach([](int, CommandButton& b) {
-            const int lines = test::lookOf(b).inkLines;
-            EXPECT_LE(lines * b.widget()->fontMetrics().lineSpacing(), b.widget()->height()) << b.caption().toStdString();
-        });
-        w.Option21.forEach([&](int, OptionButton& b) {
-            EXPECT_LE(b.widget()->sizeHint().width(), b.widget()->width()) << b.caption().toStdString();
-        });
-        registry.UnloadAll();
-        settle();
+        for (const char* halfYear : {"1", "2"}) {
+            SCOPED_TRACE(std::string(className) + " " + halfYear);
+            installShippedData();
+            writeFile(QStringLiteral("Daten/Namen.Txt"),
+                      readFile(QStringLiteral("Daten/Namen.Txt")).replace(QStringLiteral("\"3a\""), QLatin1String(className)));
+            writeFile(QStringLiteral("Daten/Basisdaten.txt"),
+                      readFile(QStringLiteral("Daten/Basisdaten.txt"))
+                          .replace(QStringLiteral("\"2026/2027\",\"1\""), QStringLiteral("\"2026/2027\",\"%1\"").arg(QLatin1String(halfYear))));
+            // The pupil with the most clubs has the longest club sentence.
+            Kompetenzen& w = openAt(5, 0);
+            // A caption wraps to the button's width; its lines must fit the height.
+            w.Command1.forEach([](int, CommandButton& b) {
+                const int lines = test::lookOf(b).inkLines;
+                EXPECT_LE(lines * b.widget()->fontMetrics().lineSpacing(), b.widget()->height()) << b.caption().toStdString();
+            });
+            for (int area = 0; area < Kompetenzen::Areas; ++area) {
+                User::click(w.Command1(area));
+                for (QWidget* shown : w.Frame1(area).widget()->findChildren<QWidget*>()) {
+                    const Control* c = Control::owning(shown);
+                    if (c && shown->isVisibleTo(w.window())) {
+                        EXPECT_TRUE(test::showsWholeText(*c)) << "area " << area;
+                    }
+                }
+            }
+            registry.UnloadAll();
+            settle();
+        }
     }
 }
 

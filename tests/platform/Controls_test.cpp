@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 using namespace zt;
 
@@ -413,4 +415,30 @@ TEST_F(ControlsTest, ACaptionWiderThanItsButtonWrapsOntoFurtherLines)
     EXPECT_FALSE(wrapped.inkAtEdge);
     form.Command1.setCaption(QStringLiteral("OK"));
     EXPECT_EQ(test::lookOf(form.Command1).inkLines, 1);
+}
+
+TEST_F(ControlsTest, AnOptionOrCheckBoxCaptionWiderThanTheControlWrapsOntoFurtherLines)
+{
+    const QString formulation =
+        QStringLiteral("Anna erfasst den Inhalt auch längerer Texte sicher und gibt ihn mit eigenen Worten wieder.");
+    form.Option1(0).setCaption(formulation);
+    form.Option1(0).move(0, 900, 5900, 600);
+    form.Check1.setCaption(formulation);
+    form.Check1.move(0, 1800, 5900, 600);
+    form.Option1(1).move(0, 2700, 5900, 300);
+    form.Option1(1).setCaption(QStringLiteral("Anna liest."));
+    EXPECT_EQ(form.Option1(0).captionLines(), 2);
+    EXPECT_EQ(form.Check1.captionLines(), 2);
+    EXPECT_EQ(form.Option1(1).captionLines(), 1);
+    EXPECT_TRUE(test::showsWholeText(form.Option1(0)));
+    EXPECT_TRUE(test::showsWholeText(form.Check1));
+
+    // Squeezed into one line, the caption shows itself whole as a tool tip instead.
+    QWidget* squeezed = form.Option1(0).widget();
+    form.Option1(0).setHeight(300);
+    const QPoint at = squeezed->rect().center();
+    QHelpEvent tip(QEvent::ToolTip, at, squeezed->mapToGlobal(at));
+    QApplication::sendEvent(squeezed, &tip);
+    EXPECT_EQ(QToolTip::text(), formulation);
+    QToolTip::hideText();
 }

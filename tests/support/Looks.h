@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Controls.h"
 #include <QColor>
+#include <gtest/gtest.h>
 
 namespace zt::test {
 
@@ -16,5 +17,10 @@ struct Look {
 };
 
 Look lookOf(const Control& control);
+
+// Whether the control has room for the whole of its caption or text: a button's, option's, check
+// box's or label's wrapped at its blanks into the control's height, a one-line box's or a frame's
+// on one line, and the control not cut off by a frame around it. Says what is cut where not.
+::testing::AssertionResult showsWholeText(const Control& control);
 
 } // namespace zt::test
