@@ -167,10 +167,11 @@ void GSAGFI::TextBoxClicked(int area)
     OfferInsertion();
 }
 
+// The colour of "Aktuelle Eingabe neu" follows the text; the lock may enable it beyond that.
 void GSAGFI::ShowHandEdit()
 {
-    ShowAreaOrLock();
     UpdateNewButton();
+    ShowAreaOrLock();
     Command1(1).setCaption(QStringLiteral("Alle Eingaben beenden"));
 }
 

@@ -252,7 +252,9 @@ TEST_F(GSAGFITest, APupilChoiceLocksByTextAndClearsTheControls)
     User::chooseItem(w.Combo1, 0);
     EXPECT_FALSE(w.Picture2.visible());
     EXPECT_TRUE(w.Frame3.enabled());
-    // The remarks can be cleared even when open and empty.
+    // The remarks can be cleared even when open and empty, also once their box is clicked.
+    EXPECT_TRUE(w.Command1(2).enabled());
+    User::click(w.Text3);
     EXPECT_TRUE(w.Command1(2).enabled());
     User::click(w.Check2(1));
     User::click(w.Option2(0));
