@@ -5,6 +5,7 @@
 #include "common/WordLauncher.h"
 #include "core/ClubSentence.h"
 #include "core/FileProblems.h"
+#include "LockSign.h"
 #include "platform/Colour.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
@@ -61,8 +62,10 @@ void CompositionWindow::LoadNames()
         Combo1.addItem(Pupils.Slots[slot].Surname + design_.itemSeparator + Pupils.Slots[slot].FirstName);
     StoresWritable = !Pupils.Damaged;
     if (!StoresWritable)
-        MsgBox(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten "
-                              "bleiben, speichert dieses Fenster nichts, bis die Namensliste wieder in Ordnung ist."),
+        MsgBox(QStringLiteral("Die Namensliste %1 ist beschädigt. Damit die gespeicherten Texte aller Kinder "
+                              "erhalten bleiben, speichert dieses Fenster nichts, bis die Namensliste wieder in "
+                              "Ordnung ist.")
+                   .arg(StudentsFile),
                vbExclamation);
 }
 
@@ -70,10 +73,11 @@ bool CompositionWindow::LeaveWithoutPupils()
 {
     if (PupilCount > 0)
         return false;
-    MsgBox(QStringLiteral("Die Namensliste Daten\\Namen.Txt enthält keine Kinder. Ohne sie kann dieses Fenster "
-                          "nicht arbeiten; es wird geschlossen."),
+    MsgBox(QStringLiteral("Die Namensliste %1 enthält keine Kinder. Ohne sie kann dieses Fenster nicht arbeiten; "
+                          "es wird geschlossen.")
+               .arg(StudentsFile),
            vbExclamation);
-    LeaveWindow(false);
+    LeaveWindow();
     return true;
 }
 
@@ -177,9 +181,11 @@ void CompositionWindow::ResetStores()
         LoadStore();
 }
 
-bool CompositionWindow::WriteStore(const StoreFile& file) const
+bool CompositionWindow::WriteStore(const StoreFile& file)
 {
-    return zt::WriteStore(file.store, Pupils, file.fields);
+    const bool written = zt::WriteStore(file.store, Pupils, file.fields);
+    StoresUnwritten = StoresUnwritten || !written;
+    return written;
 }
 
 QString CompositionWindow::StoreTexts() const
@@ -194,7 +200,7 @@ void CompositionWindow::RememberSavedStores() { SavedStoreTexts = StoreTexts(); 
 
 bool CompositionWindow::HoldsUnsavedInput() const
 {
-    return PupilCount > 0 && StoresWritable && StoreTexts() != SavedStoreTexts;
+    return PupilCount > 0 && StoresWritable && (StoresUnwritten || StoreTexts() != SavedStoreTexts);
 }
 
 bool CompositionWindow::SaveAll()
@@ -212,16 +218,18 @@ bool CompositionWindow::SaveAll()
         else
             written = false;
     }
-    if (written)
+    if (written) {
+        StoresUnwritten = false;
         RememberSavedStores();
+    }
     return written;
 }
 
-bool CompositionWindow::QueryUnload() { return AskSaveBeforeLeaving(HoldsUnsavedInput()); }
+bool CompositionWindow::QueryUnload() { return AskSaveBeforeLeaving(); }
 
-bool CompositionWindow::AskSaveBeforeLeaving(bool unsaved)
+bool CompositionWindow::AskSaveBeforeLeaving()
 {
-    if (!unsaved || !StoresWritable)
+    if (!HoldsUnsavedInput())
         return true;
     const int answer = MsgBox(design_.saveQuestion, design_.saveQuestionStyle);
     if (answer == vbYes)
@@ -229,9 +237,9 @@ bool CompositionWindow::AskSaveBeforeLeaving(bool unsaved)
     return answer != vbCancel;
 }
 
-bool CompositionWindow::LeaveWindow(bool unsaved)
+bool CompositionWindow::LeaveWindow()
 {
-    const bool leave = AskSaveBeforeLeaving(unsaved);
+    const bool leave = AskSaveBeforeLeaving();
     WindowRegistry& registry = WindowRegistry::instance();
     if (leave)
         registry.Unload(name());
@@ -262,10 +270,13 @@ void CompositionWindow::LayHeading(Label& heading, int headingWidth, Label& clas
         label->setFontBold(true);
 }
 
-void CompositionWindow::LayCover(PictureBox& cover, const Control& choices)
+void CompositionWindow::LayCover(PictureBox& cover, const Control& choices, const CommandButton& newEntry)
 {
     cover.move(choices.left(), choices.top(), choices.width(), choices.height());
     cover.setBackColor(Colours::Grey);
+    const QString line = LockSignLine(newEntry.caption());
+    cover.setPicture(LockSign(cover.widget()->size(), line, cover.widget()->font()));
+    cover.setToolTip(line);
     cover.setVisible(false);
     cover.widget()->raise();
 }
@@ -278,24 +289,22 @@ QString CompositionWindow::SubstitutePlaceholders(const QString& WorkText) const
                                        BaseData.ConferenceDate});
 }
 
-// A text typed by hand locks its area at once, as a click into the box would: the next click on
-// a formulation must not compose it away.
+// A text typed by hand locks its area at once, and looks so, as after a click into the box: the
+// next click on a formulation must not compose it away.
 void CompositionWindow::AreaBox_LostFocus(int area)
 {
     QString& stored = AreaText[area][CurrentPupil];
     const QString text = AreaBox(area).text();
     const bool edited = stored != text;
-    if (edited) {
+    if (edited)
         stored = text;
-        Saved = 0;
-    }
     if (design_.leavingLocksByText)
         Locked[area][CurrentPupil] = text.isEmpty() ? 0 : 1;
     else if (edited && !text.isEmpty())
         Locked[area][CurrentPupil] = 1;
     else
         return;
-    ShowAreaOrLock();
+    ShowHandEdit();
 }
 
 void CompositionWindow::AreaBox_DblClick(int area)

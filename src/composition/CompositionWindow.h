@@ -56,8 +56,9 @@ protected:
     void ConnectAreaBox(TextBox& box, int area);
     // The hand edit reaches the area's text when the box is left.
     void AreaBox_LostFocus(int area);
-    // Covers the formulations of the current area while it is locked, and uncovers them.
-    virtual void ShowAreaOrLock() = 0;
+    // The current area is edited by hand: shown as a click into its box shows it, with its lock,
+    // the way to clear it and the leave button that ends the input.
+    virtual void ShowHandEdit() = 0;
     void AreaBox_DblClick(int area);
     void AreaBox_KeyPress(int area, int& KeyAscii);
     void AreaBox_Change(int area);
@@ -97,22 +98,23 @@ protected:
     virtual bool SaveAll();
     // The stores as read or last saved, against which unsaved input is found.
     void RememberSavedStores();
-    bool HoldsUnsavedInput() const;
 
-    // Asks about unsaved input: Yes saves, No lets it go, Cancel stays; a failed save stays, since
-    // leaving would lose the input. True when the window may go.
-    bool AskSaveBeforeLeaving(bool unsaved);
+    // Every way out asks alike, while the stores would be written otherwise than they are: Yes
+    // saves, No lets the input go, Cancel stays; a failed save stays, since leaving would lose the
+    // input. True when the window may go.
+    bool AskSaveBeforeLeaving();
     // The window's own leave button: asks as above, unloads the window when it may go and the
     // insertion dialog in every case. True when the window left.
-    bool LeaveWindow(bool unsaved);
+    bool LeaveWindow();
 
     // A click into a text box offers the insertion dialog unless it is shown already.
     void OfferInsertion();
     void EnableSaving(CommandButton& saveButton);
     // The heading at the top of the window in bold, the class beside it.
     static void LayHeading(Label& heading, int headingWidth, Label& classLabel);
-    // A grey cover laid over the choices while an area is locked.
-    static void LayCover(PictureBox& cover, const Control& choices);
+    // The lock sign laid over the choices while an area is locked; it names the button that opens
+    // the area again.
+    static void LayCover(PictureBox& cover, const Control& choices, const CommandButton& newEntry);
     QString SubstitutePlaceholders(const QString& WorkText) const;
 
     StudentList Pupils;
@@ -125,7 +127,6 @@ protected:
     std::vector<PerPupil<int>> Locked;
     int CurrentPupil = 0;
     int CurrentArea = 0;
-    int Saved = 0;
     bool StoresWritable = true;
 
 private:
@@ -134,7 +135,8 @@ private:
         StoreFields fields;
     };
     void ResetStores();
-    bool WriteStore(const StoreFile& file) const;
+    bool HoldsUnsavedInput() const;
+    bool WriteStore(const StoreFile& file);
     QString StoreTexts() const;
 
     CompositionDesign design_;
@@ -142,6 +144,8 @@ private:
     PupilStore areaTexts_;
     PupilStore areaLocks_;
     QString SavedStoreTexts;
+    // A store could not be written since the last save of all: the files hold less than the window.
+    bool StoresUnwritten = false;
     bool RecreateAsked = false;
 };
 

@@ -5,7 +5,6 @@ namespace zt {
 void GSAGFI::Form_Load()
 {
     ColourTable = {0xC0FFC0, 0x8080FF, 0xFFFF, 0xFFFFC0, 0xC0FFFF, 0x80FF80, 0xC0C0C0, 0xFF, 0xFFFFFF};
-    Untouched = 1;
     LoadNames();
     if (LeaveWithoutPupils())
         return;
@@ -56,7 +55,6 @@ void GSAGFI::SetCaptions()
 void GSAGFI::LoadStore()
 {
     ReadAreaStores();
-    Saved = 1;
 }
 
 // A text in the store is edited by hand from then on.
@@ -72,7 +70,6 @@ bool GSAGFI::SaveAll()
 void GSAGFI::ShowTexts()
 {
     ShowAreaTexts();
-    Saved = 0;
     if (!Label2.visible())
         UpdateNewButton();
 }
@@ -130,7 +127,6 @@ void GSAGFI::Command2_Click(int Index)
     EnableSaving(Command1(0));
     for (int area = 0; area < Areas; ++area)
         Command2(area).setBackColor(ColourTable[6]);
-    Untouched = 0;
     Combo1.setLeft(8760);
     Combo1.setTop(600);
     for (int area = 0; area < Areas; ++area) {
@@ -166,29 +162,32 @@ void GSAGFI::Text3_Click() { TextBoxClicked(2); }
 
 void GSAGFI::TextBoxClicked(int area)
 {
-    Saved = 0;
     Locked[area][CurrentPupil] = AreaBox(area).text().isEmpty() ? 0 : 1;
+    ShowHandEdit();
+    OfferInsertion();
+}
+
+// The colour of "Aktuelle Eingabe neu" follows the text; the lock may enable it beyond that.
+void GSAGFI::ShowHandEdit()
+{
+    UpdateNewButton();
     ShowAreaOrLock();
     Command1(1).setCaption(QStringLiteral("Alle Eingaben beenden"));
-    OfferInsertion();
 }
 
 void GSAGFI::Command1_Click(int Index)
 {
     switch (Index) {
     case 0:
-        if (SaveAll())
-            Saved = 1;
+        SaveAll();
         break;
     case 1:
-        // Before the first area there is nothing the teacher could have entered.
-        LeaveWindow(Saved == 0 && Untouched == 0);
+        LeaveWindow();
         break;
     case 2:
         ClearCurrentEntry();
         Locked[CurrentArea][CurrentPupil] = 0;
         ShowAreaOrLock();
-        Saved = 0;
         UpdateNewButton();
         break;
     }

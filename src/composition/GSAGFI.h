@@ -86,7 +86,8 @@ private:
     void LoadStore() override;
     bool SaveAll() override;
     void ShowTexts();
-    void ShowAreaOrLock() override;
+    void ShowAreaOrLock();
+    void ShowHandEdit() override;
     void UpdateNewButton();
     void TextBoxClicked(int area);
     void ClearAllControls();
@@ -104,7 +105,6 @@ private:
 
     int Grade = 0;
     int HalfYear = 0;
-    int Untouched = 1;
     std::array<Colour, 9> ColourTable{};
     Grade34Blocks Blocks;
 

@@ -40,7 +40,6 @@ void GSAGFI::RememberSelections()
 
 void GSAGFI::Check1_Click(int)
 {
-    Saved = 0;
     SupportPart[CurrentPupil] = ListSentence(Label7(0).caption(), TickedCaptions(Check1), Label7(1).caption());
     ComposeText1();
     ColourSelections();
@@ -48,7 +47,6 @@ void GSAGFI::Check1_Click(int)
 
 void GSAGFI::Option6_Click(int Index)
 {
-    Saved = 0;
     RememberSelections();
     ClubPart[CurrentPupil] = Option6(Index).caption();
     ColourSelections();
@@ -57,7 +55,6 @@ void GSAGFI::Option6_Click(int Index)
 
 void GSAGFI::Option1_Click(int Index)
 {
-    Saved = 0;
     RememberSelections();
     InterestPart[CurrentPupil] = zt::InterestPart(FirstName(), Index, Option1(Index).caption());
     ColourSelections();
@@ -67,7 +64,6 @@ void GSAGFI::Option1_Click(int Index)
 // The sports boxes carry no marks.
 void GSAGFI::Check3_Click(int)
 {
-    Saved = 0;
     RememberSelections();
     QStringList sentences;
     Check3.forEach([&](int k, CheckBox& b) {
@@ -80,7 +76,6 @@ void GSAGFI::Check3_Click(int)
 
 void GSAGFI::Check2_Click(int)
 {
-    Saved = 0;
     RememberSelections();
     DeviationPart[CurrentPupil] = ListSentence(Label9(0).caption(), TickedCaptions(Check2), Label9(1).caption());
     ComposeText3();
@@ -90,7 +85,6 @@ void GSAGFI::Check2_Click(int)
 // A lead remark opens the phrases.
 void GSAGFI::Option2_Click(int Index)
 {
-    Saved = 0;
     RememberSelections();
     LeadPart = zt::LeadPart(Option2(Index).caption());
     ChoiceMemory[CurrentPupil].option2 = Index + 1;
@@ -103,7 +97,6 @@ void GSAGFI::Option2_Click(int Index)
 // A phrase opens the learning progress.
 void GSAGFI::Check5_Click(int)
 {
-    Saved = 0;
     RememberSelections();
     QStringList phrases;
     Check5.forEach([&](int k, CheckBox& b) {
@@ -117,7 +110,6 @@ void GSAGFI::Check5_Click(int)
 
 void GSAGFI::Option3_Click(int Index)
 {
-    Saved = 0;
     ChoiceMemory[CurrentPupil].option3 = Index + 1;
     ProgressPart = zt::ProgressPart(Option3(Index).caption(), Label6.caption());
     ComposeText3();
@@ -126,7 +118,6 @@ void GSAGFI::Option3_Click(int Index)
 
 void GSAGFI::Option4_Click(int Index)
 {
-    Saved = 0;
     RememberSelections();
     PromotionPart[CurrentPupil] = zt::PromotionPart(Option4(Index).caption());
     ColourSelections();

@@ -164,7 +164,6 @@ void GSAGFI::createControls()
     Label7.forEach([](int, Label& l) { l.setFontSize(ChoiceFontSize); });
     Label9.forEach([](int, Label& l) { l.setFontSize(ChoiceFontSize); });
 
-    LayCover(Picture2, Frame1);
 
     const char* const buttons[] = {"Alle Texte speichern", "Abbrechen", "Aktuelle Eingabe neu"};
     const char* const tips[] = {"Texteingaben der ganzen Klasse speichern", "Zurück zum Startmenü",
@@ -180,6 +179,8 @@ void GSAGFI::createControls()
     for (int i = 0; i < 2; ++i)
         Command7(i).move(5280 + i * 2400, ButtonTop, 2280, 480);
     Command8.move(10080, ButtonTop, 480, 480);
+
+    LayCover(Picture2, Frame1, Command1(2));
 }
 
 } // namespace zt

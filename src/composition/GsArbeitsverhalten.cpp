@@ -15,6 +15,9 @@ constexpr int OptionCount = BlockLines;
 constexpr int AreaTop = 2040;
 constexpr int AreaHeight = 3560;
 
+// The leave button once the teacher has entered something.
+const QString EndInputCaption = QStringLiteral("Alle Eingaben beenden");
+
 CompositionDesign design()
 {
     CompositionDesign d;
@@ -69,7 +72,7 @@ void GsArbeitsverhalten::createControls()
     for (int i = 0; i < OptionCount; ++i)
         Option1.add(i, Frame1).move(180, 300 + i * 320, 9120, 300);
     Option1.Click = [this](int i) { Option1_Click(i); };
-    LayCover(Picture4, Frame1);
+    LayCover(Picture4, Frame1, Command6);
 
     MakeAreaBoxes(Text1);
     Text1.Click = [this](int i) { Text1_Click(i); };
@@ -192,7 +195,6 @@ void GsArbeitsverhalten::WriteChoiceFields(RecordWriter& w, int slot) const
 
 void GsArbeitsverhalten::Combo1_Click()
 {
-    Saved = 0;
     Command1.setEnabled(true);
     Command2.setEnabled(true);
     Command6.setEnabled(false);
@@ -241,7 +243,6 @@ void GsArbeitsverhalten::Command2_Click() { OpenArea(2); }
 
 void GsArbeitsverhalten::OpenArea(int area)
 {
-    Saved = 0;
     CurrentCategory = 0;
     ClearOptionValue();
     CurrentArea = area;
@@ -314,7 +315,6 @@ bool GsArbeitsverhalten::currentAreaLocked() const
 
 void GsArbeitsverhalten::Command3_Click(int Index)
 {
-    Saved = 0;
     CurrentCategory = Index;
     ClearOptionValue();
     ShowOptions();
@@ -361,8 +361,6 @@ void GsArbeitsverhalten::ColourCategoryButtons()
 
 void GsArbeitsverhalten::Option1_Click(int Index)
 {
-    // A composed text is input like any other: leaving must not drop it silently.
-    Saved = 0;
     CurrentOption = Index;
     RecordChoice();
     if (CurrentArea == 1) {
@@ -373,7 +371,7 @@ void GsArbeitsverhalten::Option1_Click(int Index)
         ApplySvPlaceholders();
     }
     ColourCategoryButtons();
-    Command5.setCaption(QStringLiteral("Alle Eingaben beenden"));
+    Command5.setCaption(EndInputCaption);
 }
 
 void GsArbeitsverhalten::RecordChoice()
@@ -434,25 +432,28 @@ void GsArbeitsverhalten::ShowAreaOrLock()
 void GsArbeitsverhalten::Text1_Click(int)
 {
     OfferInsertion();
+    if (CurrentArea == 1)
+        Locked[Av][CurrentPupil] = 1;
+    else if (CurrentArea == 2)
+        Locked[Sv][CurrentPupil] = 1;
+    ShowHandEdit();
+}
+
+// A text edited by hand is input to be ended like a chosen formulation.
+void GsArbeitsverhalten::ShowHandEdit()
+{
     ClearOptionValue();
     ResetCategoryButtons();
     EnableSaving(Command4);
     Command6.setEnabled(true);
     Command6.setBackColor(ColourTable[7]);
-    if (CurrentArea == 1)
-        Locked[Av][CurrentPupil] = 1;
-    else if (CurrentArea == 2)
-        Locked[Sv][CurrentPupil] = 1;
+    Command5.setCaption(EndInputCaption);
     ShowAreaOrLock();
 }
 
-void GsArbeitsverhalten::Command4_Click()
-{
-    if (SaveAll())
-        Saved = 1;
-}
+void GsArbeitsverhalten::Command4_Click() { SaveAll(); }
 
-void GsArbeitsverhalten::Command5_Click() { LeaveWindow(Saved == 0); }
+void GsArbeitsverhalten::Command5_Click() { LeaveWindow(); }
 
 void GsArbeitsverhalten::Command6_Click()
 {

@@ -46,7 +46,8 @@ private:
     void LoadStore() override;
     void ClearStoredChoices() override;
     void WriteChoiceFields(RecordWriter& w, int slot) const;
-    void ShowAreaOrLock() override;
+    void ShowAreaOrLock();
+    void ShowHandEdit() override;
     void UpdateTextPresentFlags();
     void ResetAvChoices();
     void ResetSvChoices();

@@ -26,7 +26,7 @@ void Kompetenzen::Form_Load()
     Grade = GradeOfClass(ClassName);
     LoadTextBlocks();
     LoadStore();
-    ShowTexts();
+    ShowAreaTexts();
     Label2.setCaption(ClassName);
     FirstSelectionDone = 0;
     RememberSavedStores();
@@ -56,13 +56,6 @@ void Kompetenzen::LoadStore()
         for (int slot = 0; slot < PupilCount; ++slot)
             if (!AreaText[area][slot].isEmpty())
                 Locked[area][slot] = 1;
-    Saved = 1;
-}
-
-void Kompetenzen::ShowTexts()
-{
-    ShowAreaTexts();
-    Saved = 0;
 }
 
 void Kompetenzen::Combo1_Click()
@@ -85,11 +78,10 @@ void Kompetenzen::Combo1_Click()
     BuildPictureNames();
     ShowStudentPicture();
     SetAreaLabels();
-    ShowTexts();
+    ShowAreaTexts();
     BuildAgSentence();
     if (FirstSelectionDone > 0)
         ShowAreaOrLock();
-    Saved = 0;
     Command1_Click(CurrentArea);
     FirstSelectionDone = 1;
 }
@@ -169,27 +161,22 @@ void Kompetenzen::ShowAreaOrLock()
 void Kompetenzen::Text1_Click(int)
 {
     OfferInsertion();
-    Command4.setEnabled(true);
-    Command4.setBackColor(ColourTable[9]);
     if (!Text1(CurrentArea).text().isEmpty())
         Locked[CurrentArea][CurrentPupil] = 1;
+    ShowHandEdit();
+}
+
+void Kompetenzen::ShowHandEdit()
+{
+    Command4.setEnabled(true);
+    Command4.setBackColor(ColourTable[9]);
     Command3.setCaption(QStringLiteral("Alle Eingaben beenden"));
     ShowAreaOrLock();
-    Saved = 0;
 }
 
-void Kompetenzen::Command2_Click()
-{
-    if (SaveAll())
-        Saved = 1;
-}
+void Kompetenzen::Command2_Click() { SaveAll(); }
 
-void Kompetenzen::Command3_Click()
-{
-    if (Label7.visible())
-        Saved = 1;
-    LeaveWindow(Saved == 0);
-}
+void Kompetenzen::Command3_Click() { LeaveWindow(); }
 
 void Kompetenzen::Command4_Click()
 {

@@ -87,16 +87,18 @@ public:
 private:
     TextBox& AreaBox(int area) override { return Text1(area); }
     void createControls();
-    void LayOutArea(int area);
-    int LayOutGroup(int area, int group, int left, int top, int width);
+    void MakeAreaChoices(int area);
+    void PlaceChoices(int area);
+    Label* GroupLead(int group);
+    int PlaceGroup(int group, int left, int top, int width);
     void LoadTextBlocks();
     void LoadStore() override;
-    void ShowTexts();
     void SetCaptions();
     void SetAreaLabels();
     void ResetAreaButtons();
     void ShowAreaFrame();
-    void ShowAreaOrLock() override;
+    void ShowAreaOrLock();
+    void ShowHandEdit() override;
     void ClearCurrentEntry();
     void ClearGroup(int group);
     void BuildAgSentence();

@@ -11,6 +11,8 @@ namespace zt {
 namespace {
 // The sports boxes take these rows of the sports sentences.
 constexpr int SportsRows[] = {0, 1, 4, 5};
+// Where the club sentence stands.
+constexpr int RemarksArea = 7;
 } // namespace
 
 void Kompetenzen::SetCaptions()
@@ -26,6 +28,8 @@ void Kompetenzen::SetCaptions()
         Check3(k).setCaption(Trim(Blocks.cell(BlockSource::Remarks, k, 2)));
     for (int k = 0; k < 4; ++k)
         Check1(k).setCaption(Blocks.cell(BlockSource::Sports, SportsRows[k]));
+    for (int area = 0; area < Areas; ++area)
+        PlaceChoices(area);
 }
 
 void Kompetenzen::SetAreaLabels()
@@ -43,6 +47,7 @@ void Kompetenzen::SetAreaLabels()
 void Kompetenzen::BuildAgSentence()
 {
     Check2(0).setCaption(zt::BuildAgSentence(Pupils.Slots[CurrentPupil].FirstName, ClubNames(CurrentPupil)));
+    PlaceChoices(RemarksArea);
 }
 
 void Kompetenzen::RecordPart(int group, int Index)
@@ -158,7 +163,7 @@ void Kompetenzen::ComposeRemarks()
 void Kompetenzen::FinishComposition(int area, const QString& WorkText)
 {
     AreaText[area][CurrentPupil] = SubstitutePlaceholders(WorkText);
-    ShowTexts();
+    ShowAreaTexts();
 }
 
 bool Kompetenzen::Chosen(int group) const

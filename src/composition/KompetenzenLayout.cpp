@@ -18,10 +18,13 @@ constexpr int BoxHeight = 760;
 constexpr int BoxGap = 60;
 constexpr int ButtonTop = 10140;
 
-// Inside an area frame: below its caption, one row per choice.
+// Inside an area frame: below its caption, one row per choice; a caption too long for its column
+// takes a further line of the choice font for each line it wraps onto.
 constexpr int FrameInnerTop = 300;
 constexpr int RowHeight = 240;
+constexpr int LineHeight = 200;
 constexpr int GroupPadding = 100;
+constexpr int GroupGap = 60;
 constexpr double ChoiceFontSize = 8;
 
 // The check-box groups among the option groups of an area's columns.
@@ -40,13 +43,13 @@ struct AreaLayout {
     std::vector<int> across;
 };
 
-// The columns of each area, every group with its lead-in above it; groups of one sentence stand
-// together.
+// The columns of each area, every group with its lead-in above it, in the order of the sentences
+// they make; a column holds what its longest formulations need in wrapped lines.
 const AreaLayout AreaLayouts[Kompetenzen::Areas] = {
     {{{7500, {1}}, {7500, {Sports}}}, {}},
     {{{15000, {2, 3, 44}}}, {}},
-    {{{7500, {4, 5, 6}}, {7500, {7, 8, 45}}}, {}},
-    {{{7500, {9, 10, 11, 12}}, {7500, {13, 24}}}, {}},
+    {{{7500, {4, 5}}, {7500, {6, 7, 8, 45}}}, {}},
+    {{{7500, {9, 10, 11}}, {7500, {12, 13, 24}}}, {}},
     {{{7500, {14, 35, 15}}, {7500, {16, 20, 28, 25}}}, {}},
     {{{7500, {17, 18, 19, 26}}, {7500, {27}}}, {}},
     {{{7500, {29, 30, 31}}, {7500, {32, 33, 34}}}, {}},
@@ -86,16 +89,25 @@ CompositionDesign design()
     return d;
 }
 
-// The controls of a group as its box holds them.
 template <class T>
-int addRows(ControlArray<T>& controls, Frame& box, int first, int last, int width)
+void addRows(ControlArray<T>& controls, Frame& box, int first, int last)
 {
-    for (int i = first; i <= last; ++i) {
-        T& c = controls.add(i, box);
-        c.move(90, GroupPadding / 2 + (i - first) * RowHeight, width - 180, RowHeight);
-        c.setFontSize(ChoiceFontSize);
-    }
-    return last - first + 1;
+    for (int i = first; i <= last; ++i)
+        controls.add(i, box).setFontSize(ChoiceFontSize);
+}
+
+// The choices of a group one below the other in its box, each as high as its caption's lines
+// need; gives the height of the box.
+template <class T>
+int placeRows(const ControlArray<T>& controls, int width)
+{
+    int top = GroupPadding / 2;
+    controls.forEach([&](int, T& c) {
+        c.move(90, top, width - 180, RowHeight);
+        c.setHeight(RowHeight + (c.captionLines() - 1) * LineHeight);
+        top += c.height();
+    });
+    return top + GroupPadding / 2;
 }
 } // namespace
 
@@ -140,8 +152,10 @@ void Kompetenzen::createControls()
                   {11, &Label11}, {12, &Label12}, {13, &Label13}, {14, &Label14}, {15, &Label15}, {17, &Label17},
                   {18, &Label18}, {19, &Label19}, {20, &Label20}, {21, &Label21}, {22, &Label22}, {23, &Label23},
                   {24, &Label24}, {25, &Label25}, {26, &Label26}, {27, &Label27}};
-    for (int area = 0; area < Areas; ++area)
-        LayOutArea(area);
+    for (int area = 0; area < Areas; ++area) {
+        MakeAreaChoices(area);
+        PlaceChoices(area);
+    }
     for (auto& [number, group] : OptionGroups) {
         const int g = number;
         group->Click = [this, g](int i) {
@@ -157,7 +171,7 @@ void Kompetenzen::createControls()
     Check1.Click = [this](int i) { Check1_Click(i); };
     Check2.Click = [this](int i) { Check2_Click(i); };
     Check3.Click = [this](int i) { Check3_Click(i); };
-    LayCover(Picture2, Frame1(0));
+    LayCover(Picture2, Frame1(0), Command4);
 
     MakeAreaBoxes(Text1);
     Text1.Click = [this](int i) { Text1_Click(i); };
@@ -183,50 +197,69 @@ void Kompetenzen::createControls()
     Command3.Click = [this] { Command3_Click(); };
 }
 
-void Kompetenzen::LayOutArea(int area)
+void Kompetenzen::MakeAreaChoices(int area)
+{
+    // Made in the order they are laid out, which the keyboard follows.
+    std::vector<int> groups;
+    for (const Column& column : AreaLayouts[area].columns)
+        groups.insert(groups.end(), column.groups.begin(), column.groups.end());
+    groups.insert(groups.end(), AreaLayouts[area].across.begin(), AreaLayouts[area].across.end());
+    for (int group : groups) {
+        if (Label* lead = GroupLead(group))
+            lead->setFontSize(ChoiceFontSize);
+        auto& box = *GroupBoxes.emplace_back(std::make_unique<Frame>(static_cast<ControlParent&>(Frame1(area))));
+        GroupBoxOf[group] = &box;
+        if (group == Sports)
+            addRows(Check1, box, 0, 3);
+        else if (group == RemarkBoxes)
+            addRows(Check2, box, 0, 1);
+        else if (group == Phrases)
+            addRows(Check3, box, 0, 7);
+        else
+            addRows(OptionGroup(group), box, OptionGroupRuleOf(group).first, OptionGroupRuleOf(group).last);
+    }
+}
+
+// Laid out anew whenever captions change, since they decide how many lines each choice takes.
+void Kompetenzen::PlaceChoices(int area)
 {
     int left = 60;
     int bottom = FrameInnerTop;
     for (const Column& column : AreaLayouts[area].columns) {
         int top = FrameInnerTop;
         for (int group : column.groups)
-            top = LayOutGroup(area, group, left, top, column.width);
+            top = PlaceGroup(group, left, top, column.width);
         bottom = std::max(bottom, top);
         left += column.width;
     }
     for (int group : AreaLayouts[area].across)
-        bottom = LayOutGroup(area, group, 60, bottom, left - 60);
+        bottom = PlaceGroup(group, 60, bottom, left - 60);
 }
 
-// The group in a box below its lead-in; a lead-in shared by two groups stands above the first of
-// them. Returns where the next group goes.
-int Kompetenzen::LayOutGroup(int area, int group, int left, int top, int width)
+// A lead-in shared by two groups stands above the first of them.
+Label* Kompetenzen::GroupLead(int group)
 {
-    Label* lead = group == Phrases ? &Label5
-                  : group == 1     ? &Label3
-                  : group > 0      ? LeadLabel(OptionGroupRuleOf(group).leadLabel)
-                                   : nullptr;
-    if (lead && group != ContinuingGroup) {
+    if (group == ContinuingGroup)
+        return nullptr;
+    return group == Phrases ? &Label5
+           : group == 1     ? &Label3
+           : group > 0      ? LeadLabel(OptionGroupRuleOf(group).leadLabel)
+                            : nullptr;
+}
+
+// The group in its box below its lead-in. Returns where the next group goes.
+int Kompetenzen::PlaceGroup(int group, int left, int top, int width)
+{
+    if (Label* lead = GroupLead(group)) {
         lead->move(left + 60, top, width - 120, RowHeight);
-        lead->setFontSize(ChoiceFontSize);
         top += RowHeight;
     }
-    auto& box = *GroupBoxes.emplace_back(std::make_unique<Frame>(static_cast<ControlParent&>(Frame1(area))));
-    int rows = 0;
-    if (group == Sports)
-        rows = addRows(Check1, box, 0, 3, width);
-    else if (group == RemarkBoxes)
-        rows = addRows(Check2, box, 0, 1, width);
-    else if (group == Phrases)
-        rows = addRows(Check3, box, 0, 7, width);
-    else {
-        const OptionGroupRule& rule = OptionGroupRuleOf(group);
-        rows = addRows(OptionGroup(group), box, rule.first, rule.last, width);
-        GroupBoxOf[group] = &box;
-    }
-    const int height = rows * RowHeight + GroupPadding;
-    box.move(left, top, width - 60, height);
-    return top + height + 60;
+    const int height = group == Sports        ? placeRows(Check1, width)
+                       : group == RemarkBoxes ? placeRows(Check2, width)
+                       : group == Phrases     ? placeRows(Check3, width)
+                                              : placeRows(OptionGroup(group), width);
+    GroupBoxOf.at(group)->move(left, top, width - 60, height);
+    return top + height + GroupGap;
 }
 
 ControlArray<OptionButton>& Kompetenzen::OptionGroup(int number) const { return *OptionGroups.at(number); }

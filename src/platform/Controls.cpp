@@ -2,6 +2,7 @@
 #include "Colour.h"
 #include "HookedWidget.h"
 #include "Twips.h"
+#include "WrappingCaption.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,11 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
-#include <QStyleOptionButton>
-#include <QStyleOptionFrame>
-#include <QStylePainter>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTimer>
 #include <QToolTip>
 #include <map>
@@ -34,11 +31,6 @@ constexpr Colour Black = 0x000000;
 constexpr Colour GrayText = 0x808080;
 constexpr int RowTextRole = Qt::UserRole + 1;
 constexpr const char* OwnerProperty = "zt_control";
-
-// A caption shows every character as it is: many come from the data files (a club "Kunst &
-// Werken"), and no window marks a shortcut key with "&". Qt takes a doubled "&" for one drawn "&".
-QString shownAsIs(const QString& caption) { return QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")); }
-QString asGiven(const QString& shown) { return QString(shown).replace(QLatin1String("&&"), QLatin1String("&")); }
 } // namespace
 
 Control::Control(QWidget* widget, Colour backColor, Colour foreColor)
@@ -72,6 +64,13 @@ Control::~Control()
 Control* Control::owning(const QWidget* widget)
 {
     return widget ? static_cast<Control*>(widget->property(OwnerProperty).value<void*>()) : nullptr;
+}
+
+void Control::handOverFocusedEdit(const QWidget* widget)
+{
+    Control* focused = owning(widget->window()->focusWidget());
+    if (focused && focused != owning(widget) && focused->LostFocus)
+        focused->LostFocus();
 }
 
 void Control::setEnabled(bool on)
@@ -179,49 +178,11 @@ bool Control::hasFocus() const { return widget_->hasFocus(); }
 // --- CommandButton
 
 namespace {
-// A caption wider than its button wraps onto further lines, each centred.
-class CaptionButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        int width = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
-        if (!option.icon.isNull())
-            width -= option.iconSize.width() + 4;
-        option.text = shownAsIs(wrapped(asGiven(option.text), width));
-        painter.drawControl(QStyle::CE_PushButton, option);
-    }
-
-private:
-    QString wrapped(const QString& caption, int width) const
-    {
-        if (fontMetrics().horizontalAdvance(caption) <= width)
-            return caption;
-        QTextLayout layout(caption, font());
-        QTextOption wrap;
-        wrap.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(wrap);
-        QStringList lines;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines << caption.mid(line.textStart(), line.textLength()).trimmed();
-        }
-        layout.endLayout();
-        return lines.join(QLatin1Char('\n'));
-    }
-};
-
 QPushButton* makeButton(ControlEvents& events, QWidget* parent)
 {
-    auto* b = new HookedWidget<CaptionButton>(events, parent);
+    auto* b = new HookedWidget<WrappingCaption<QPushButton>>(events, parent);
     b->clickFromSignal = true;
-    QObject::connect(b, &QPushButton::clicked, b, [&events] { if (events.Click) events.Click(); });
+    QObject::connect(b, &QPushButton::clicked, b, [b, &events] { raiseUserClick(b, events); });
     return b;
 }
 } // namespace
@@ -495,9 +456,9 @@ void TextBox::insertAtCursor(const QString& text)
 namespace {
 QRadioButton* makeOption(ControlEvents& events, QWidget* parent)
 {
-    auto* r = new HookedWidget<QRadioButton>(events, parent);
+    auto* r = new HookedWidget<WrappingCaption<QRadioButton>>(events, parent);
     r->clickFromSignal = true;
-    QObject::connect(r, &QRadioButton::clicked, r, [&events] { if (events.Click) events.Click(); });
+    QObject::connect(r, &QRadioButton::clicked, r, [r, &events] { raiseUserClick(r, events); });
     return r;
 }
 } // namespace
@@ -510,6 +471,11 @@ OptionButton::OptionButton(ControlParent& parent, const QString& caption)
 
 QString OptionButton::caption() const { return asGiven(static_cast<QRadioButton*>(widget())->text()); }
 void OptionButton::setCaption(const QString& caption) { static_cast<QRadioButton*>(widget())->setText(shownAsIs(caption)); }
+int OptionButton::captionLines() const
+{
+    return static_cast<const WrappingCaption<QRadioButton>*>(widget())->captionLines();
+}
+
 bool OptionButton::value() const { return static_cast<QRadioButton*>(widget())->isChecked(); }
 
 void OptionButton::setValue(bool on)
@@ -531,9 +497,9 @@ void OptionButton::setValue(bool on)
 namespace {
 QCheckBox* makeCheck(ControlEvents& events, QWidget* parent)
 {
-    auto* c = new HookedWidget<QCheckBox>(events, parent);
+    auto* c = new HookedWidget<WrappingCaption<QCheckBox>>(events, parent);
     c->clickFromSignal = true;
-    QObject::connect(c, &QCheckBox::clicked, c, [&events] { if (events.Click) events.Click(); });
+    QObject::connect(c, &QCheckBox::clicked, c, [c, &events] { raiseUserClick(c, events); });
     return c;
 }
 } // namespace
@@ -546,6 +512,8 @@ CheckBox::CheckBox(ControlParent& parent, const QString& caption)
 
 QString CheckBox::caption() const { return asGiven(static_cast<QCheckBox*>(widget())->text()); }
 void CheckBox::setCaption(const QString& caption) { static_cast<QCheckBox*>(widget())->setText(shownAsIs(caption)); }
+int CheckBox::captionLines() const { return static_cast<const WrappingCaption<QCheckBox>*>(widget())->captionLines(); }
+
 bool CheckBox::value() const { return static_cast<QCheckBox*>(widget())->isChecked(); }
 void CheckBox::setValue(bool ticked) { static_cast<QCheckBox*>(widget())->setChecked(ticked); }
 
@@ -779,6 +747,14 @@ bool PictureBox::loadPicture(const QString& absolutePath)
     pictureFile_ = absolutePath;
     return true;
 }
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    static_cast<QLabel*>(widget())->setPixmap(picture);
+    pictureFile_.clear();
+}
+
+bool PictureBox::hasPicture() const { return !static_cast<QLabel*>(widget())->pixmap().isNull(); }
 
 void PictureBox::clearPicture()
 {

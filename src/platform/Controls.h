@@ -9,6 +9,7 @@
 #include <functional>
 
 class QLineEdit;
+class QPixmap;
 class QPlainTextEdit;
 
 namespace zt {
@@ -41,6 +42,9 @@ public:
     QWidget* widget() const { return widget_; }
     // The control whose widget this is, or nothing.
     static Control* owning(const QWidget* widget);
+    // Raises LostFocus of the control that has the focus in the widget's window, unless that is
+    // the widget's own control: its edit is handed over before anything else acts.
+    static void handOverFocusedEdit(const QWidget* widget);
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);
@@ -92,6 +96,8 @@ private:
     Colour foreColor_;
 };
 
+// The caption of a button, an option or a check box wraps at its blanks where the control is too
+// narrow for it.
 class CommandButton : public Control {
 public:
     explicit CommandButton(ControlParent& parent, const QString& caption = QString());
@@ -156,6 +162,8 @@ public:
     explicit OptionButton(ControlParent& parent, const QString& caption = QString());
     QString caption() const;
     void setCaption(const QString& caption);
+    // Lines the caption takes at the control's width.
+    int captionLines() const;
     bool value() const;
     // Setting the value raises no Click: only the user's click does.
     void setValue(bool on);
@@ -166,6 +174,7 @@ public:
     explicit CheckBox(ControlParent& parent, const QString& caption = QString());
     QString caption() const;
     void setCaption(const QString& caption);
+    int captionLines() const;
     bool value() const;
     void setValue(bool ticked);
 };
@@ -214,8 +223,10 @@ public:
     explicit PictureBox(ControlParent& parent);
     // Loads a picture file; false when it is missing or no picture, and the box keeps what it showed.
     bool loadPicture(const QString& absolutePath);
+    // Shows a picture the program drew; it has no file.
+    void setPicture(const QPixmap& picture);
     void clearPicture();
-    bool hasPicture() const { return !pictureFile_.isEmpty(); }
+    bool hasPicture() const;
     // The file the box shows, for the window's own bookkeeping and for tests.
     QString pictureFile() const { return pictureFile_; }
 

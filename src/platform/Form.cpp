@@ -75,11 +75,6 @@ void Form::CloseByTitleBar()
     LeaveByOwnButton();
 }
 
-void Form::TakeOverFocusedEdit()
-{
-    Control* focused = Control::owning(window_->focusWidget());
-    if (focused && focused->LostFocus)
-        focused->LostFocus();
-}
+void Form::TakeOverFocusedEdit() { Control::handOverFocusedEdit(window_.get()); }
 
 } // namespace zt

@@ -1,12 +1,15 @@
 #pragma once
 #include "Controls.h"
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <type_traits>
 #include <utility>
 
@@ -25,14 +28,31 @@ inline int keyCodeOf(const QKeyEvent* e)
     return text.at(0).unicode();
 }
 
+// A click the user made on the widget: the edit of the control that keeps the focus is handed
+// over first, whatever made the click (a label or picture takes no focus, a shortcut moves none).
+inline void raiseUserClick(const QWidget* clicked, ControlEvents& events)
+{
+    if (!events.Click)
+        return;
+    Control::handOverFocusedEdit(clicked);
+    if (events.Click)
+        events.Click();
+}
+
 // A Qt widget that hands its raw events to the control that owns it.
 template <class W>
 class HookedWidget : public W {
+    // Lists and combos whose choice a wheel would change.
+    static constexpr bool turnsByWheel = std::is_base_of_v<QComboBox, W> || std::is_base_of_v<QAbstractItemView, W>;
+
 public:
     template <class... Args>
     explicit HookedWidget(ControlEvents& events, Args&&... args)
         : W(std::forward<Args>(args)...), events_(events)
     {
+        // The wheel takes no focus: it would change the choice without the teacher meaning to.
+        if constexpr (turnsByWheel)
+            this->setFocusPolicy(Qt::StrongFocus);
     }
 
     // Set for widgets whose Click comes from a signal instead of the mouse release.
@@ -73,6 +93,19 @@ protected:
         raiseGotFocus(e);
     }
 
+    // A wheel turned over a list or combo on its way down the window, while the teacher types
+    // elsewhere, passes it by; only the control with the focus turns.
+    void wheelEvent(QWheelEvent* e) override
+    {
+        if constexpr (turnsByWheel) {
+            if (!this->hasFocus()) {
+                e->ignore();
+                return;
+            }
+        }
+        W::wheelEvent(e);
+    }
+
     void raiseGotFocus(const QFocusEvent* e)
     {
         if (countsAsFocusChange(e) && events_.GotFocus)
@@ -95,8 +128,8 @@ protected:
             return;
         // The click is this control's alone: it must not reach the frame or window around it.
         e->accept();
-        if (!endsDoubleClick && e->button() == Qt::LeftButton && events_.Click)
-            events_.Click();
+        if (!endsDoubleClick && e->button() == Qt::LeftButton)
+            raiseUserClick(this, events_);
     }
 
     void mouseDoubleClickEvent(QMouseEvent* e) override

@@ -5,6 +5,7 @@
 #include "platform/Colour.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
+#include "Looks.h"
 #include "TestProgram.h"
 #include "User.h"
 #include <ostream>
@@ -252,7 +253,9 @@ TEST_F(GSAGFITest, APupilChoiceLocksByTextAndClearsTheControls)
     User::chooseItem(w.Combo1, 0);
     EXPECT_FALSE(w.Picture2.visible());
     EXPECT_TRUE(w.Frame3.enabled());
-    // The remarks can be cleared even when open and empty.
+    // The remarks can be cleared even when open and empty, also once their box is clicked.
+    EXPECT_TRUE(w.Command1(2).enabled());
+    User::click(w.Text3);
     EXPECT_TRUE(w.Command1(2).enabled());
     User::click(w.Check2(1));
     User::click(w.Option2(0));
@@ -312,6 +315,42 @@ TEST_F(GSAGFITest, LeavingABoxWithTextLocksItsArea)
     User::focus(w.Combo1);
     EXPECT_TRUE(w.Picture2.visible());
     EXPECT_FALSE(w.Frame2.enabled());
+}
+
+// The wheel turned over the name list while the teacher types passes it by: the pupil stays and
+// so does the text. The list changed by the keyboard takes the focus, and the text is handed over
+// to the pupil it was typed for.
+TEST_F(GSAGFITest, TheWheelOverTheNameListLosesNoTypedText)
+{
+    useSmallClass();
+    GSAGFI& w = openAt(0, 1);
+    User::click(w.Text2);
+    User::typeText(w.Text2, QStringLiteral("Anna liest gern."));
+    User::turnWheel(w.Combo1, 1);
+    EXPECT_EQ(w.Combo1.listIndex(), 0);
+    EXPECT_EQ(w.Text2.text(), QStringLiteral("Anna liest gern."));
+
+    User::typeText(w.Text2, QStringLiteral(" Sie malt."));
+    User::pressKey(w.Combo1, Qt::Key_Down);
+    EXPECT_EQ(w.Combo1.listIndex(), 1);
+    EXPECT_EQ(w.Text2.text(), QString());
+    User::click(w.Command1(0));
+    EXPECT_TRUE(readFile(TextStore).startsWith(QStringLiteral("1,\"3b\",\"Meier\",\"Anna\",\"\",\"Anna liest gern. Sie malt.\"")));
+}
+
+// The lock sign says what it means: the area is edited by hand now, and the button that opens it.
+TEST_F(GSAGFITest, TheLockSignSaysHowTheAreaOpensAgain)
+{
+    useSmallClass();
+    GSAGFI& w = openAt(0, 1);
+    User::click(w.Option1(3));
+    User::click(w.Text2);
+    ASSERT_TRUE(w.Picture2.visible());
+    const test::Look sign = test::lookOf(w.Picture2);
+    EXPECT_GE(sign.inkLines, 2);
+    EXPECT_FALSE(sign.inkAtEdge);
+    EXPECT_EQ(w.Picture2.toolTip(), QStringLiteral("Dieser Bereich wird jetzt von Hand bearbeitet. „Aktuelle Eingabe neu“ "
+                                                   "öffnet ihn wieder und löscht dabei seinen Text."));
 }
 
 TEST_F(GSAGFITest, ClearingTheInterestsEmptiesTheirTextAndLock)
@@ -534,13 +573,16 @@ TEST_F(GSAGFITest, TheThreeAreasFromTheShippedFormulations)
     // Every shipped caption fits its control, the club sentences of the pupil with the most clubs
     // included.
     User::chooseItem(w.Combo1, 5);
-    auto fits = [](const Control& c) { EXPECT_TRUE(test::fitsWhole(c)); };
     for (const ControlArray<OptionButton>* group : {&w.Option1, &w.Option2, &w.Option3, &w.Option4, &w.Option6})
-        group->forEach([&](int, OptionButton& b) { fits(b); });
+        group->forEach([&](int, OptionButton& b) { EXPECT_TRUE(test::showsWholeText(b)); });
     for (const ControlArray<CheckBox>* boxes : {&w.Check1, &w.Check2, &w.Check3, &w.Check5})
-        boxes->forEach([&](int, CheckBox& b) { fits(b); });
+        boxes->forEach([&](int, CheckBox& b) { EXPECT_TRUE(test::showsWholeText(b)); });
     for (const ControlArray<CommandButton>* buttons : {&w.Command1, &w.Command2, &w.Command7})
-        buttons->forEach([&](int, CommandButton& b) { fits(b); });
+        buttons->forEach([&](int, CommandButton& b) { EXPECT_TRUE(test::showsWholeText(b)); });
+    for (const ControlArray<Label>* labels : {&w.Label7, &w.Label9, &w.Label16})
+        labels->forEach([&](int, Label& l) { EXPECT_TRUE(test::showsWholeText(l)); });
+    for (const Label* label : {&w.Label6, &w.Label8, &w.Label10})
+        EXPECT_TRUE(test::showsWholeText(*label));
     User::chooseItem(w.Combo1, 0);
 
     User::click(w.Command1(0));

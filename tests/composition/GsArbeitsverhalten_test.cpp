@@ -225,7 +225,8 @@ TEST_F(GsArbeitsverhaltenTest, WhileThePupilListIsDamagedTheStoresStayAsTheyWere
     const QByteArray texts = readBytes(TextStore);
     const QByteArray choices = readBytes(ChoiceStore);
     messages->expect(QStringLiteral("Daten\\Namen.Txt ist beschädigt"));
-    messages->expect(QStringLiteral("Die Namensliste ist beschädigt. Damit die gespeicherten Texte aller Kinder erhalten bleiben"));
+    messages->expect(QStringLiteral("Die Namensliste Daten\\Namen.Txt ist beschädigt. Damit die gespeicherten Texte aller "
+                                    "Kinder erhalten bleiben"));
     GsArbeitsverhalten& w = open();
     EXPECT_EQ(messages->shown().back().style, 48);
     ASSERT_EQ(w.Combo1.listCount(), 2);
@@ -287,7 +288,7 @@ TEST_F(GsArbeitsverhaltenTest, MissingDataAreReportedAndTheWindowStays)
     messages->expect(QStringLiteral("Daten\\TexteAV.txt ist nicht vorhanden"));
     GsArbeitsverhalten& w = open();
     EXPECT_EQ(w.Combo1.listCount(), 0);
-    messages->expect(SaveQuestion, vbYes);
+    // Without pupils nothing could be saved, and nothing is asked.
     User::click(w.Command5);
     settle();
     EXPECT_FALSE(registry.IsLoaded(WindowNames::Behaviour));
@@ -582,6 +583,25 @@ TEST_F(GsArbeitsverhaltenTest, ComposingFromTheShippedFormulations)
     test::renderToPng(w.window(), QStringLiteral("GsArbeitsverhalten-sv.png"));
     User::chooseItem(w.Combo1, 2);
     EXPECT_TRUE(readFile(TextStore).contains(QStringLiteral("2,\"3a\",\"Yilmaz\",\"Emir\",\"\",\"") + sv + QStringLiteral("\"\r\n")));
+}
+
+// Every shipped formulation and category is readable whole where the teacher chooses it.
+TEST_F(GsArbeitsverhaltenTest, EveryShippedCaptionIsShownWhole)
+{
+    installShippedData();
+    GsArbeitsverhalten& w = open();
+    User::chooseItem(w.Combo1, 0);
+    for (CommandButton* area : {&w.Command1, &w.Command2}) {
+        User::click(*area);
+        w.Command3.forEach([&](int k, CommandButton& category) {
+            if (!category.visible())
+                return;
+            User::click(category);
+            EXPECT_TRUE(test::showsWholeText(category));
+            EXPECT_TRUE(test::showsWholeText(w.Frame1)) << k;
+            w.Option1.forEach([](int, OptionButton& b) { EXPECT_TRUE(test::showsWholeText(b)); });
+        });
+    }
 }
 
 // The teacher's road from the main menu: both areas of one pupil, a hand edit, another pupil in

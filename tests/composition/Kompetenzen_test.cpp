@@ -492,11 +492,10 @@ TEST_F(KompetenzenTest, LeavingAsksOnlyWhereInputWouldBeLost)
     User::click(start.Command1(3));
     EXPECT_FALSE(registry.IsLoaded(WindowNames::Competences));
 
-    // The title bar leaves as "Abbrechen" does, which asks once a pupil was chosen.
+    // The title bar leaves as "Abbrechen" does: a pupil chosen and nothing changed is no input.
     User::click(start.Command1(1));
     Kompetenzen& again = *registry.find<Kompetenzen>(WindowNames::Competences);
     User::chooseItem(again.Combo1, 2);
-    messages->expect(SaveQuestion, vbNo);
     again.window()->close();
     settle();
     EXPECT_FALSE(registry.IsLoaded(WindowNames::Competences));
@@ -537,7 +536,7 @@ TEST_F(KompetenzenTest, MissingAndOverlongFiles)
     writeFile(QStringLiteral("Daten/Namen.Txt"),
               QStringLiteral("1,\"2b\",\"Meier\",\"Anna\",\"w\",\"05.03.2018\",\"\",\"\",\"\",\"\",\"Ort\"\r\n2,\"2b\",\"Ka"));
     messages->expect(QStringLiteral("Daten\\Namen.Txt ist beschädigt"));
-    messages->expect(QStringLiteral("Die Namensliste ist beschädigt"));
+    messages->expect(QStringLiteral("Die Namensliste Daten\\Namen.Txt ist beschädigt"));
     Kompetenzen& damaged = openAt(0, 1);
     EXPECT_FALSE(damaged.Command2.enabled());
     User::click(damaged.Option2(0));
@@ -622,28 +621,38 @@ TEST_F(KompetenzenTest, AllEightAreasFromTheShippedFormulations)
     EXPECT_TRUE(stored.startsWith(QStringLiteral("1,\"2a\",\"Becker\",\"Lea\",") + quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n")));
 }
 
-// The area buttons and the promotion sentences of half-year 2, the longest shipped lines, are
-// readable whole.
-TEST_F(KompetenzenTest, AreaButtonsAndPromotionSentencesShowTheirWholeCaptions)
+// Every shipped formulation and lead-in is readable whole where the teacher chooses it, in both
+// grades and half-years: a long one takes a second line in its column.
+TEST_F(KompetenzenTest, EveryShippedCaptionIsShownWhole)
 {
-    installShippedData();
-    writeFile(QStringLiteral("Daten/Basisdaten.txt"),
-              readFile(QStringLiteral("Daten/Basisdaten.txt")).replace(QStringLiteral("\"2026/2027\",\"1\""),
-                                                                       QStringLiteral("\"2026/2027\",\"2\"")));
-    const QString names = readFile(QStringLiteral("Daten/Namen.Txt"));
     for (const char* className : {"\"1a\"", "\"2a\""}) {
-        writeFile(QStringLiteral("Daten/Namen.Txt"), QString(names).replace(QStringLiteral("\"3a\""), QLatin1String(className)));
-        Kompetenzen& w = openAt(0, 7);
-        // A caption wraps to the button's width; its lines must fit the height.
-        w.Command1.forEach([](int, CommandButton& b) {
-            const int lines = test::lookOf(b).inkLines;
-            EXPECT_LE(lines * b.widget()->fontMetrics().lineSpacing(), b.widget()->height()) << b.caption().toStdString();
-        });
-        w.Option21.forEach([&](int, OptionButton& b) {
-            EXPECT_LE(b.widget()->sizeHint().width(), b.widget()->width()) << b.caption().toStdString();
-        });
-        registry.UnloadAll();
-        settle();
+        for (const char* halfYear : {"1", "2"}) {
+            SCOPED_TRACE(std::string(className) + " " + halfYear);
+            installShippedData();
+            writeFile(QStringLiteral("Daten/Namen.Txt"),
+                      readFile(QStringLiteral("Daten/Namen.Txt")).replace(QStringLiteral("\"3a\""), QLatin1String(className)));
+            writeFile(QStringLiteral("Daten/Basisdaten.txt"),
+                      readFile(QStringLiteral("Daten/Basisdaten.txt"))
+                          .replace(QStringLiteral("\"2026/2027\",\"1\""), QStringLiteral("\"2026/2027\",\"%1\"").arg(QLatin1String(halfYear))));
+            // The pupil with the most clubs has the longest club sentence.
+            Kompetenzen& w = openAt(5, 0);
+            // A caption wraps to the button's width; its lines must fit the height.
+            w.Command1.forEach([](int, CommandButton& b) {
+                const int lines = test::lookOf(b).inkLines;
+                EXPECT_LE(lines * b.widget()->fontMetrics().lineSpacing(), b.widget()->height()) << b.caption().toStdString();
+            });
+            for (int area = 0; area < Kompetenzen::Areas; ++area) {
+                User::click(w.Command1(area));
+                for (QWidget* shown : w.Frame1(area).widget()->findChildren<QWidget*>()) {
+                    const Control* c = Control::owning(shown);
+                    if (c && shown->isVisibleTo(w.window())) {
+                        EXPECT_TRUE(test::showsWholeText(*c)) << "area " << area;
+                    }
+                }
+            }
+            registry.UnloadAll();
+            settle();
+        }
     }
 }
 

@@ -73,7 +73,7 @@ inline void expectEveryLineReadable(const ControlArray<TextBox>& boxes)
     boxes.forEach([](int index, const TextBox& box) {
         if (!box.widget()->isVisible() || box.text().isEmpty())
             return;
-        const ::testing::AssertionResult fits = fitsWhole(box);
+        const ::testing::AssertionResult fits = showsWholeText(box);
         EXPECT_TRUE(fits || box.toolTipShown().endsWith(box.text())) << "box " << index << ": " << fits.message();
     });
 }

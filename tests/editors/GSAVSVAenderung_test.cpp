@@ -534,7 +534,7 @@ TEST_F(BehaviourEditorTest, EveryShippedLineIsReadableWhole)
         for (int category = 0; category < categories; ++category) {
             SCOPED_TRACE(w.Command4(category).caption().toStdString());
             User::click(w.Command4(category));
-            EXPECT_TRUE(test::fitsWhole(w.Text1));
+            EXPECT_TRUE(test::showsWholeText(w.Text1));
             test::expectEveryLineReadable(w.Text2);
         }
     }

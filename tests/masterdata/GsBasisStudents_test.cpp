@@ -67,6 +67,21 @@ TEST_F(GsBasisStudentsTest, NinePupilsAndTheTenth)
     expectEmptyStores(classKeys(QStringLiteral("2a"), 9) << QStringLiteral("10,\"2a\",\"\",\"\""));
 }
 
+// The wheel over the number list while a name is typed passes it by: the pupil shown stays with
+// the name as typed, which is the pupil's once the list is changed by the keyboard.
+TEST_F(GsBasisStudentsTest, TheWheelOverTheNumberListKeepsThePupilAndTheTypedName)
+{
+    GsBasis& w = openForEditing();
+    append(w.Text2(2), QStringLiteral("-Marie"));
+    User::turnWheel(w.Combo1, 2);
+    EXPECT_EQ(w.Combo1.listIndex(), 0);
+    EXPECT_EQ(w.Text2(2).text(), QStringLiteral("Lea-Marie"));
+    User::pressKey(w.Combo1, Qt::Key_Down);
+    EXPECT_EQ(w.Text2(2).text(), QStringLiteral("Emir"));
+    User::pressKey(w.Combo1, Qt::Key_Up);
+    EXPECT_EQ(w.Text2(2).text(), QStringLiteral("Lea-Marie"));
+}
+
 TEST_F(GsBasisStudentsTest, ThirtyThreePupilsRefuseTheThirtyFourth)
 {
     writeClass(QStringLiteral("4b"), 33);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QHelpEvent>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QToolTip>
 
 using namespace zt;
@@ -55,6 +56,59 @@ TEST_F(ControlsTest, LostFocusRunsBeforeTheClickOfTheControlTakingTheFocus)
     User::chooseItem(form.Combo1, 0);
     EXPECT_EQ(form.events, (std::vector<QString>{QStringLiteral("Text1_LostFocus"), QStringLiteral("Command1_Click"),
                                                  QStringLiteral("Text1_LostFocus"), QStringLiteral("Combo1_Click")}));
+}
+
+// The teacher types while the wheel passes over a list and a combo on its way down the window:
+// neither turns, and the box keeps the focus and its edit. With the focus they turn as before.
+TEST_F(ControlsTest, OnlyAListOrComboWithTheFocusTurnsByTheWheel)
+{
+    form.Combo1.move(0, 2000, 2000, 360);
+    form.List1.move(3000, 1800, 2000, 900);
+    for (int i = 0; i < 30; ++i) {
+        form.Combo1.addItem(QString::number(i));
+        form.List1.addItem(QString::number(i));
+    }
+    form.Combo1.setListIndex(3);
+    form.Text1.LostFocus = [&] { form.events.push_back(QStringLiteral("Text1_LostFocus")); };
+    form.Combo1.Click = [&] { form.events.push_back(QStringLiteral("Combo1_Click")); };
+    form.List1.Click = [&] { form.events.push_back(QStringLiteral("List1_Click")); };
+    const QScrollBar* rows = static_cast<QListWidget*>(form.List1.widget())->verticalScrollBar();
+
+    User::typeText(form.Text1, QStringLiteral("Anna"));
+    User::turnWheel(form.Combo1, 1);
+    User::turnWheel(form.List1, 3);
+    EXPECT_EQ(form.Combo1.listIndex(), 3);
+    EXPECT_EQ(rows->value(), 0);
+    EXPECT_TRUE(form.Text1.hasFocus());
+    EXPECT_TRUE(form.events.empty());
+    // The window system gives the focus to a control that takes it by the wheel, and would then
+    // turn it: these take it by a click or the keyboard only.
+    for (const Control* c : {static_cast<const Control*>(&form.Combo1), static_cast<const Control*>(&form.List1)})
+        EXPECT_EQ(c->widget()->focusPolicy(), Qt::StrongFocus);
+
+    User::focus(form.Combo1);
+    User::turnWheel(form.Combo1, 1);
+    EXPECT_EQ(form.Combo1.listIndex(), 4);
+    User::focus(form.List1);
+    User::turnWheel(form.List1, 3);
+    EXPECT_GT(rows->value(), 0);
+    EXPECT_EQ(form.events, (std::vector<QString>{QStringLiteral("Text1_LostFocus"), QStringLiteral("Combo1_Click")}));
+}
+
+// A label or a picture takes no focus from the box; its click still finds the edit handed over.
+TEST_F(ControlsTest, AClickOnAControlThatTakesNoFocusHandsOverTheEditFirst)
+{
+    form.Picture1.move(3000, 0, 1500, 1500);
+    form.Label1.move(4500, 0, 1500, 600);
+    form.Text1.LostFocus = [&] { form.events.push_back(QStringLiteral("Text1_LostFocus")); };
+    form.Label1.Click = [&] { form.events.push_back(QStringLiteral("Label1_Click")); };
+    form.Picture1.Click = [&] { form.events.push_back(QStringLiteral("Picture1_Click")); };
+    User::typeText(form.Text1, QStringLiteral("Anna"));
+    User::click(form.Label1);
+    User::typeText(form.Text1, QStringLiteral(" lacht"));
+    User::click(form.Picture1);
+    EXPECT_EQ(form.events, (std::vector<QString>{QStringLiteral("Text1_LostFocus"), QStringLiteral("Label1_Click"),
+                                                 QStringLiteral("Text1_LostFocus"), QStringLiteral("Picture1_Click")}));
 }
 
 TEST_F(ControlsTest, ChangeOnEveryTextChangeButOnlyWhenTheTextDiffers)
@@ -493,4 +547,30 @@ TEST_F(ControlsTest, ACaptionWiderThanItsButtonWrapsOntoFurtherLines)
     EXPECT_FALSE(wrapped.inkAtEdge);
     form.Command1.setCaption(QStringLiteral("OK"));
     EXPECT_EQ(test::lookOf(form.Command1).inkLines, 1);
+}
+
+TEST_F(ControlsTest, AnOptionOrCheckBoxCaptionWiderThanTheControlWrapsOntoFurtherLines)
+{
+    const QString formulation =
+        QStringLiteral("Anna erfasst den Inhalt auch längerer Texte sicher und gibt ihn mit eigenen Worten wieder.");
+    form.Option1(0).setCaption(formulation);
+    form.Option1(0).move(0, 900, 5900, 600);
+    form.Check1.setCaption(formulation);
+    form.Check1.move(0, 1800, 5900, 600);
+    form.Option1(1).move(0, 2700, 5900, 300);
+    form.Option1(1).setCaption(QStringLiteral("Anna liest."));
+    EXPECT_EQ(form.Option1(0).captionLines(), 2);
+    EXPECT_EQ(form.Check1.captionLines(), 2);
+    EXPECT_EQ(form.Option1(1).captionLines(), 1);
+    EXPECT_TRUE(test::showsWholeText(form.Option1(0)));
+    EXPECT_TRUE(test::showsWholeText(form.Check1));
+
+    // Squeezed into one line, the caption shows itself whole as a tool tip instead.
+    QWidget* squeezed = form.Option1(0).widget();
+    form.Option1(0).setHeight(300);
+    const QPoint at = squeezed->rect().center();
+    QHelpEvent tip(QEvent::ToolTip, at, squeezed->mapToGlobal(at));
+    QApplication::sendEvent(squeezed, &tip);
+    EXPECT_EQ(QToolTip::text(), formulation);
+    QToolTip::hideText();
 }

@@ -18,8 +18,9 @@ struct Look {
 
 Look lookOf(const Control& control);
 
-// Whether a control shows its caption or text whole: a caption within the control's width, the
-// text of a one-line box within the box, that of a multi-line box without scrolling.
-::testing::AssertionResult fitsWhole(const Control& control);
+// Whether the control has room for the whole of its caption or text: a button's, option's, check
+// box's or label's wrapped at its blanks into the control's height, a one-line box's or a frame's
+// on one line, a multi-line box's without scrolling, and the control not cut off by a frame around it. Says what is cut where not.
+::testing::AssertionResult showsWholeText(const Control& control);
 
 } // namespace zt::test

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace zt::User {
@@ -157,6 +158,12 @@ void typeBackspace(Control& control)
     QTest::keyClick(control.widget(), Qt::Key_Backspace);
 }
 
+void pressKey(Control& control, Qt::Key key)
+{
+    focus(control);
+    QTest::keyClick(control.widget(), key);
+}
+
 void typeText(TextBox& box, const QString& text)
 {
     focus(box);
@@ -193,6 +200,19 @@ void chooseRow(ListBox& box, int row)
     list->scrollToItem(list->item(row));
     const QRect r = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+void turnWheel(Control& control, int notches)
+{
+    QWidget* w = control.widget();
+    activate(w);
+    if (!reachable(w, "turn the wheel"))
+        return;
+    QWidget* target = mouseTarget(w);
+    const QPointF at = QRectF(target->rect()).center();
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
 }
 
 } // namespace zt::User

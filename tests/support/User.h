@@ -13,6 +13,8 @@ void dblClick(Control& control);
 void dblClickAt(TextBox& box, int position);
 void typeKey(Control& control, QChar key);
 void typeBackspace(Control& control);
+// A key without a character (an arrow, Tab), pressed in the control.
+void pressKey(Control& control, Qt::Key key);
 void typeText(TextBox& box, const QString& text);
 // Replaces the box's text: selects it all and types.
 void retype(TextBox& box, const QString& text);
@@ -20,6 +22,8 @@ void retype(TextBox& box, const QString& text);
 void paste(TextBox& box, const QString& text);
 void chooseItem(ComboBox& box, int index);
 void chooseRow(ListBox& box, int row);
+// Turns the mouse wheel over the control, downwards by as many notches, without moving the focus.
+void turnWheel(Control& control, int notches);
 } // namespace User
 
 } // namespace zt
