@@ -31,6 +31,9 @@ DocumentTable tableOf(const ReportList& list)
 std::optional<QString> MakeReportList(const QDate& today)
 {
     const ClassData data = LoadClassData();
+    // Without the pupil list the list has no name; its problem was told.
+    if (data.ClassName.isEmpty())
+        return std::nullopt;
     const ReportList list = ClassReportList(data);
     DocumentBuilder document;
     AddClassHeading(document, data, list.title);

@@ -24,6 +24,9 @@ std::optional<QString> makeCards(const std::vector<ReportCard>& cards, const QSt
 std::optional<QString> MakeClassReports(const QDate& today)
 {
     const ReviewData data = LoadReviewData(ReportBaseDataFields);
+    // Without the pupil list the reports have no name; its problem was told.
+    if (data.ClassName.isEmpty())
+        return std::nullopt;
     const QString halfYear = HalfYearForGrade(data.BaseData.HalfYear, data.Grade);
     return makeCards(ClassReports(data), OpenDocumentOf(ClassReportsDocument(data.ClassName, data.Grade, halfYear)), today);
 }

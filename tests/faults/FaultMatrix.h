@@ -41,6 +41,12 @@ enum Use {
     // A document that a stand-in writes anew through the program's own launcher: one made before
     // lies there and stays when the write fails; a document written is opened, one not written is not.
     Document = 16,
+    // The copy of the day of a document the teacher may have edited: when it cannot be made, the
+    // document is not written over either.
+    KeptCopy = 32,
+    // Names the document (the class, the half-year): a fault here may leave nothing to name, and then
+    // nothing is written or opened.
+    NamesDocument = 64,
 };
 
 struct PathUse {

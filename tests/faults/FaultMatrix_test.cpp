@@ -196,6 +196,19 @@ void visitReview(Form& form, ScriptedInputBox&)
     User::click(w.Command1(2));
 }
 
+// "Zeugnisse mit  WinWord®  schreiben", answered Yes.
+void visitReports(Form& form, ScriptedInputBox&)
+{
+    User::click(as<GsStart>(form).Command4);
+    registry().LeaveAll({WindowNames::Start});
+}
+
+void visitHelp(Form& form, ScriptedInputBox&)
+{
+    User::click(as<GsStart>(form).Command8);
+    registry().LeaveAll({WindowNames::Start});
+}
+
 void visitLists(Form& form, ScriptedInputBox&)
 {
     auto& w = as<Listen>(form);
@@ -342,6 +355,8 @@ const WindowRow Rows[] = {
 };
 
 PathUse document(const QString& path) { return {path, Writes | Document}; }
+// The copy of the day that a document the teacher may have edited leaves before it is made anew.
+PathUse keptCopy(const QString& path) { return {path, Writes | KeptCopy}; }
 
 // The lists window's button for a list, and then its "Beenden".
 WindowRow listRow(const char* name, int button, const QString& written, std::vector<PathUse> reads)
@@ -361,6 +376,27 @@ const WindowRow Documents[] = {
      {PathUse{QStringLiteral("Daten\\worddaten"), Folder, 0, {F::MissingFolder}},
       document(QStringLiteral("Daten\\worddaten\\Anzeigetext.odt"))},
      visitReview},
+    // The reports and the report list are named after the class and the half-year.
+    {"Reports", WindowNames::Start, QStringLiteral("2a"), 0,
+     {data(QStringLiteral("Basisdaten.txt"), Reads | NamesDocument), data(QStringLiteral("Namen.Txt"), Reads | NamesDocument, 36),
+      data(QStringLiteral("AVSVspeicher.txt"), Reads, 36, {F::EmptyFile}),
+      data(QStringLiteral("12Speicher.txt"), Reads, 36, {F::EmptyFile}), PathUse{QStringLiteral("Daten"), Folder | NamesDocument},
+      document(QStringLiteral("2aZeugnisse21.odt")), keptCopy(QStringLiteral("2aZeugnisse21 ") + BackupDate + QStringLiteral(".odt"))},
+     visitReports},
+    {"ReportList", WindowNames::MasterData, QStringLiteral("3a"), MasterData,
+     {data(QStringLiteral("Basisdaten.txt"), ReadsAndWrites | NamesDocument), data(QStringLiteral("Namen.Txt"), ReadsAndWrites | NamesDocument, 36),
+      document(QStringLiteral("3aZeugnisliste31.odt")), keptCopy(QStringLiteral("3aZeugnisliste31 ") + BackupDate + QStringLiteral(".odt"))},
+     visitMasterData},
+    // The help is written anew from the program's own text; a missing folder is made.
+    {"Help", WindowNames::Start, QStringLiteral("2a"), 0,
+     {PathUse{QStringLiteral("Texte"), Folder, 0, {F::MissingFolder}}, document(QStringLiteral("Texte\\Hilfe1.odt"))},
+     visitHelp},
+    listRow("Attachments", 0, QStringLiteral("ZeugnisseAnlagen.odt"),
+            {data(QStringLiteral("Basisdaten.txt")), data(QStringLiteral("Namen.Txt"), Reads, 36),
+             data(QStringLiteral("12Speicher.txt"), Reads, 36, {F::EmptyFile}), DataFolder,
+             keptCopy(QStringLiteral("ZeugnisseAnlagen ") + BackupDate + QStringLiteral(".odt"))}),
+    listRow("BlankForm", 4, QStringLiteral("Leerformular.odt"),
+            {data(QStringLiteral("Basisdaten.txt")), data(QStringLiteral("Namen.Txt"), Reads, 36), DataFolder}),
     listRow("ClassList", 1, QStringLiteral("KlListe.odt"),
             {data(QStringLiteral("Basisdaten.txt")), data(QStringLiteral("Namen.Txt"), Reads, 36), DataFolder}),
     listRow("TallyList", 2, QStringLiteral("StListe.odt"),
