@@ -1,4 +1,5 @@
 #include "ClassData.h"
+#include <QStringList>
 
 namespace zt {
 
@@ -15,7 +16,15 @@ ClassData LoadClassData()
 
 QString ClassLine(const QString& className, const QString& schoolYear, const QString& halfYear)
 {
-    return QStringLiteral("Klasse %1 – Schuljahr %2 – %3. Halbjahr").arg(className, schoolYear, halfYear);
+    // A part that could not be read is left out rather than shown as a gap.
+    QStringList parts;
+    if (!className.isEmpty())
+        parts << QStringLiteral("Klasse ") + className;
+    if (!schoolYear.isEmpty())
+        parts << QStringLiteral("Schuljahr ") + schoolYear;
+    if (!halfYear.isEmpty())
+        parts << halfYear + QStringLiteral(". Halbjahr");
+    return parts.join(QStringLiteral(" – "));
 }
 
 } // namespace zt

@@ -125,7 +125,9 @@ void DocumentBuilder::paragraph(const QString& line, const Style& style)
     else
         cursor_.insertBlock(block, chars);
     cursor_.setBlockCharFormat(chars);
-    cursor_.insertText(line, chars);
+    // The writer gives a paragraph its size only through its text: an empty one would take the word
+    // processor's default size, so it holds a no-break space.
+    cursor_.insertText(line.isEmpty() ? QString(QChar::Nbsp) : line, chars);
     empty_ = false;
 }
 

@@ -1,3 +1,4 @@
+#include "core/ClassData.h"
 #include "core/ClassLists.h"
 #include <gtest/gtest.h>
 
@@ -92,6 +93,25 @@ TEST(TallyList, AnEmptyListSaysSo)
     const ClassListContent c = TallyList(listOf({}));
     EXPECT_TRUE(c.rows.isEmpty());
     EXPECT_EQ(c.lead.back(), EmptyPupilListNote());
+}
+
+} // namespace
+
+namespace {
+
+// Below the title of every class document; a part the data files did not give is left out.
+TEST(ClassLineTest, NamesClassSchoolYearAndHalfYearAndLeavesOutWhatIsMissing)
+{
+    struct Case { const char* className; const char* schoolYear; const char* halfYear; const char* line; };
+    const Case cases[] = {
+        {"3a", "2026/2027", "1", "Klasse 3a – Schuljahr 2026/2027 – 1. Halbjahr"},
+        {"3a", "", "", "Klasse 3a"},
+        {"", "2026/2027", "2", "Schuljahr 2026/2027 – 2. Halbjahr"},
+        {"", "", "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ClassLine(QString::fromUtf8(c.className), QString::fromUtf8(c.schoolYear), QString::fromUtf8(c.halfYear)),
+                  QString::fromUtf8(c.line));
 }
 
 } // namespace
