@@ -6,6 +6,7 @@
 #include <QTextDocumentWriter>
 #include <QTextFrame>
 #include <QTextTable>
+#include <algorithm>
 #include <QUrl>
 #include <optional>
 
@@ -267,7 +268,10 @@ QByteArray DocumentBuilder::bytes()
 
 bool DocumentBuilder::save(const QString& relativePath)
 {
-    if (Files::writeData(relativePath, bytes()))
+    const qsizetype folderEnd = std::max(relativePath.lastIndexOf(QLatin1Char('\\')), relativePath.lastIndexOf(QLatin1Char('/')));
+    const QString folder = relativePath.left(std::max<qsizetype>(folderEnd, 0));
+    const bool folderThere = folder.isEmpty() || Files::folderExists(folder) || Files::makeFolder(folder);
+    if (folderThere && Files::writeData(relativePath, bytes()))
         return true;
     reportWriteFailure(relativePath);
     return false;

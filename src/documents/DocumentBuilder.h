@@ -67,8 +67,8 @@ public:
     // the text's further lines start under its first.
     void item(const QString& marker, const QString& text);
 
-    // Writes the document through the crash-safe writer; a failure is reported and leaves the
-    // previous document in place.
+    // Writes the document through the crash-safe writer, its folder made where it is missing; a
+    // failure is reported and leaves the previous document in place.
     bool save(const QString& relativePath);
 
     // The bytes of the OpenDocument text, as save writes them.

@@ -1,16 +1,12 @@
 #include "HelpDocuments.h"
 #include "DocumentBuilder.h"
-#include "core/FileProblems.h"
 #include "core/HelpMarkup.h"
-#include "core/ProgramFolder.h"
 #include <QFile>
 #include <QRegularExpression>
 
 namespace zt {
 
 namespace {
-const QString HelpFolder = QStringLiteral("Texte");
-
 // The source of a help document, or an empty name when there is none.
 QString sourceOf(const QString& document)
 {
@@ -66,10 +62,6 @@ std::optional<QString> MakeHelpDocument(const QString& document)
         return std::nullopt;
     DocumentBuilder builder;
     layOut(builder, ParseHelpMarkup(QString::fromUtf8(source.readAll())));
-    if (!Files::folderExists(HelpFolder) && !Files::makeFolder(HelpFolder)) {
-        reportWriteFailure(document);
-        return std::nullopt;
-    }
     if (!builder.save(document))
         return std::nullopt;
     return document;

@@ -114,6 +114,32 @@ protected:
     // same however the page broke its lines.
     static QString flat(const QString& text) { return text.simplified(); }
 
+    // The parts stand on the page in this order, each after the one before; returns where the last
+    // one stands.
+    static qsizetype expectInOrder(const QString& page, const QStringList& parts, qsizetype at = 0)
+    {
+        for (const QString& part : parts) {
+            const qsizetype found = page.indexOf(part, at);
+            EXPECT_GE(found, 0) << part.toStdString() << "\nPAGE: " << page.toStdString();
+            at = std::max(at, found);
+        }
+        return at;
+    }
+
+    // Every area's heading, and after each the pupil's text of that area (by its place among the
+    // stored texts), from where the page stands.
+    qsizetype expectAreas(const QString& page, int pupil, const QStringList& headings, const std::vector<int>& textOrder,
+                          qsizetype at)
+    {
+        const QStringList texts = expectedTexts(pupil);
+        for (int k = 0; k < headings.size(); ++k) {
+            const qsizetype heading = page.indexOf(headings[k], at);
+            EXPECT_GT(heading, at) << headings[k].toStdString();
+            at = expectInOrder(page, {flat(texts[textOrder[k]])}, std::max(at, heading));
+        }
+        return at;
+    }
+
     std::vector<Pupil> pupils;
 
 private:

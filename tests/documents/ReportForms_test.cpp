@@ -20,24 +20,11 @@ protected:
         for (int i = 0; i < ClassSize; ++i) {
             SCOPED_TRACE(fullName(i).toStdString());
             const QString page = flat(printed.pageTexts[i]);
-            qsizetype at = 0;
-            for (const QString& part : {QStringLiteral("Grundschule am Lindenhof"), QStringLiteral("Anlage zum Halbjahreszeugnis"),
-                                        classLine(), QStringLiteral("Name: ") + fullName(i)}) {
-                const qsizetype found = page.indexOf(part, at);
-                EXPECT_GE(found, 0) << part.toStdString();
-                at = std::max(at, found);
-            }
-            const QStringList texts = expectedTexts(i);
-            for (int k = 0; k < headings.size(); ++k) {
-                const qsizetype heading = page.indexOf(headings[k], at);
-                EXPECT_GT(heading, at) << headings[k].toStdString();
-                at = std::max(at, heading);
-                const QString text = flat(texts[textOrder[k]]);
-                const qsizetype found = page.indexOf(text, at);
-                EXPECT_GE(found, 0) << text.toStdString();
-                at = std::max(at, found);
-            }
+            const qsizetype at = expectInOrder(page, {QStringLiteral("Grundschule am Lindenhof"), QStringLiteral("Anlage zum Halbjahreszeugnis"),
+                                                      classLine(), QStringLiteral("Name: ") + fullName(i)});
+            expectAreas(page, i, headings, textOrder, at);
             EXPECT_FALSE(page.contains(QStringLiteral("Arbeitsverhalten")));
+            const QStringList texts = expectedTexts(i);
             if (!texts[0].isEmpty()) {
                 EXPECT_FALSE(page.contains(flat(texts[0])));
             }
@@ -97,16 +84,10 @@ TEST_F(ReportFormsTest, TheBlankFormIsTheReportOfTheGradeWithNoPupil)
         test::renderFirstPage(printed, QString::fromLatin1(c.png));
         ASSERT_TRUE(printed.converted);
         const QString text = flat(printed.text());
-        qsizetype at = 0;
-        for (const QString& part : QStringList{QStringLiteral("Grundschule am Lindenhof"), QStringLiteral("Halbjahreszeugnis"), classLine(),
-                                               QStringLiteral("Name: ____"), QStringLiteral("Geboren: ____")}
-                                       + c.headings
-                                       + QStringList{QStringLiteral("Musterstadt, den 29.01.2027"),
-                                                     QStringLiteral("Klassenlehrerin Frau Sommer")}) {
-            const qsizetype found = text.indexOf(part, at);
-            EXPECT_GE(found, 0) << part.toStdString();
-            at = std::max(at, found);
-        }
+        expectInOrder(text, QStringList{QStringLiteral("Grundschule am Lindenhof"), QStringLiteral("Halbjahreszeugnis"), classLine(),
+                                        QStringLiteral("Name: ____"), QStringLiteral("Geboren: ____")}
+                                + c.headings
+                                + QStringList{QStringLiteral("Musterstadt, den 29.01.2027"), QStringLiteral("Klassenlehrerin Frau Sommer")});
         EXPECT_FALSE(text.contains(c.absent));
         for (const Pupil& p : pupils)
             EXPECT_FALSE(text.contains(p.surname)) << p.surname.toStdString();
