@@ -6,8 +6,8 @@
 #include <QTextDocumentWriter>
 #include <QTextFrame>
 #include <QTextTable>
-#include <algorithm>
 #include <QUrl>
+#include <algorithm>
 #include <optional>
 
 namespace zt {
