@@ -2,7 +2,7 @@
 # Builds, installs into Programmordner/ and starts the program there on the demo class.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/install-deps.sh --documents
+tools/install-deps.sh --office
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$(nproc)" --target zeugnistexte
 target="$PWD/Programmordner"
