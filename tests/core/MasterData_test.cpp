@@ -1,3 +1,4 @@
+#include "core/ClassData.h"
 #include "core/MasterData.h"
 #include "core/ProgramFolder.h"
 #include "ProgramFolderTest.h"
@@ -77,6 +78,7 @@ TEST_F(MasterDataFileTest, PupilListAndPhotoListAreWrittenFromTheSlotsWithTheCla
 
 TEST_F(MasterDataFileTest, TheClassOfAListReadDamagedComesFromItsLastWholeRecord)
 {
+    writeFile(QStringLiteral("Daten/Basisdaten.txt"), QStringLiteral("\"S\",\"\",\"\",\"\",\"\",\"2026/2027\",\"1\",\"\",\"\",\"\"\r\n"));
     const QString whole = QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                                          "2,\"3a\",\"Roth\",\"Ida\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     struct Case { QString text; QString className; int count; int wholeRecords; };
@@ -97,7 +99,7 @@ TEST_F(MasterDataFileTest, TheClassOfAListReadDamagedComesFromItsLastWholeRecord
         EXPECT_EQ(list.Count, c.count) << c.text.toStdString();
         EXPECT_EQ(list.WholeRecords, c.wholeRecords) << c.text.toStdString();
         EXPECT_EQ(list.Damaged, c.wholeRecords < c.count) << c.text.toStdString();
-        EXPECT_EQ(loadClassName(), c.className) << c.text.toStdString();
+        EXPECT_EQ(LoadClassData().ClassName, c.className) << c.text.toStdString();
         if (list.Damaged) {
             expectProblem(FileProblem::Damaged, QStringLiteral("Namen.Txt"));
             expectProblem(FileProblem::Damaged, QStringLiteral("Namen.Txt"));
