@@ -36,9 +36,28 @@ void BM_LoadFloor(benchmark::State& state)
     }
 }
 
+// Back at the start page with the master data unchanged: it looks at the two files and keeps what it shows.
+void BM_Activate(benchmark::State& state)
+{
+    const std::unique_ptr<GsStart> w = loaded();
+    for (auto _ : state)
+        w->Form_Activate();
+}
+
+void BM_ActivateFloor(benchmark::State& state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readRaw(QStringLiteral("Daten\\Basisdaten.txt")));
+        benchmark::DoNotOptimize(readRaw(QStringLiteral("Daten\\Namen.Txt")));
+    }
+}
+
 BENCHMARK(BM_Load)->Name("Load/GsStart")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadFloor)->Name("LoadFloor/GsStart")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Activate)->Name("Activate/GsStart")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ActivateFloor)->Name("ActivateFloor/GsStart")->Unit(benchmark::kMicrosecond);
 const Ratio load{"Load/GsStart", "LoadFloor/GsStart"};
+const Ratio activate{"Activate/GsStart", "ActivateFloor/GsStart"};
 
 } // namespace
 } // namespace zt::bench

@@ -1,5 +1,6 @@
 // The master-data files as the windows and the lists read them: school data, pupil list and class,
 // club list, the paths of the administration export, the photo list.
+#include "core/ClassData.h"
 #include "core/MasterData.h"
 #include "FuzzFolder.h"
 #include <cstddef>
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const StudentList list = loadStudents();
     if (list.Count < 0 || list.Count > PupilSlots)
         __builtin_trap();
-    loadClassName();
+    LoadClassData();
     fuzz::putInput(ClubListFile, data, size);
     loadClubList();
     fuzz::putInput(SibankPathFile, data, size);

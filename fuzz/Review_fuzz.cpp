@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         fuzz::putInput(target, data, size);
         const ReviewData review = LoadReviewData();
-        if (review.PupilCount < 0 || review.PupilCount > PupilSlots)
+        if (review.Pupils.Count < 0 || review.Pupils.Count > PupilSlots)
             __builtin_trap();
         const ReviewData reports = LoadReviewData(ReportBaseDataFields);
         if (ClassReports(reports).size() > PupilSlots || ClassReportAttachments(reports).size() > PupilSlots)

@@ -17,6 +17,7 @@ const QString SecondFrame = QStringLiteral("ZeugnKOPF1.jpg");
 const QString FallbackTeacherPhoto = QStringLiteral("Lehrwartel.jpg");
 const QString AnimationTip = QStringLiteral("Klicken, um Turnstunde zu starten. Doppelklick: Ende");
 const QString Hint = QStringLiteral("Hinweis");
+const QString InfoCaptions[3] = {QStringLiteral("Klasse"), QStringLiteral("Schuljahr"), QStringLiteral("Halbjahr")};
 
 // Windows that a main-menu entry unloads before it opens its own, in this order.
 const QStringList UnloadedByWorkEntries = {
@@ -34,6 +35,11 @@ const QStringList UnloadedByMasterData = {
     WindowNames::Behaviour,     WindowNames::BehaviourEditor, WindowNames::Competences,
     WindowNames::Review,        WindowNames::SupportClubs,    WindowNames::Grade12Editor,
     WindowNames::Grade34Editor, WindowNames::Insertion};
+
+std::array<std::optional<QByteArray>, 2> readClassSource()
+{
+    return {Files::readData(BaseDataFile), Files::readData(StudentsFile)};
+}
 
 void unloadAll(const QStringList& names)
 {
@@ -134,9 +140,8 @@ void GsStart::createControls()
     }
     Command9.Click = [this](int i) { Command9_Click(i); };
 
-    const QString infoCaptions[3] = {QStringLiteral("Klasse"), QStringLiteral("Schuljahr"), QStringLiteral("Halbjahr")};
     for (int i = 0; i < 3; ++i) {
-        Label& l = Label1.add(i, *this, infoCaptions[i]);
+        Label& l = Label1.add(i, *this, InfoCaptions[i]);
         l.move(2900, 760 + i * 420, 4300, 380);
         l.setFontBold(true);
         l.setFontSize(11);
@@ -174,66 +179,90 @@ void GsStart::createControls()
 
 void GsStart::Form_Load()
 {
-    LoadStartData();
-    ShowTeacherPhoto();
-    Label1(0).setCaption(Label1(0).caption() + QLatin1Char(' ') + className_);
-    Label1(1).setCaption(Label1(1).caption() + QLatin1Char(' ') + baseData_.SchoolYear);
-    Label1(2).setCaption(baseData_.HalfYear + QStringLiteral(". ") + Label1(2).caption());
-    grade_ = GradeOfClass(className_);
-    checkClassAndHalfYear();
-    const QString halfYear = HalfYearForGrade(baseData_.HalfYear, grade_);
-    if (halfYear != baseData_.HalfYear) {
-        baseData_.HalfYear = halfYear;
-        saveBaseData(baseData_);
-    }
     currentFrame_ = FirstFrame;
-    Label5.setCaption(baseData_.ClassTeacher);
-    if (grade_ >= 3) {
-        Command1(1).setEnabled(false);
-        Command1(5).setCaption(QStringLiteral("Textbausteine für Förder und AG, Interessen und Bemerkungen ändern"));
-    } else if (grade_ >= 1) {
-        Command1(2).setEnabled(false);
-        Command1(5).setCaption(QStringLiteral("Textbausteine für Interessen, Kompetenzen und Bemerkungen ändern"));
-        Command5.setCaption(QStringLiteral("Versäumnisliste aufrufen"));
-    } else {
-        // Without a valid grade only the entries that need none stay usable.
-        Command1(1).setEnabled(false);
-        Command1(2).setEnabled(false);
-        Command1(5).setEnabled(false);
-        Command1(5).setCaption(QStringLiteral("Textbausteine für die Klassenstufe ändern"));
-    }
+    LoadStartData();
 }
 
+// The class, grade and half-year with all that shows them, from the files as they are now.
 void GsStart::LoadStartData()
 {
-    std::optional<BaseDataRecord> record = loadBaseData();
-    baseDataRead_ = record.has_value();
-    if (record)
-        baseData_ = *record;
-    className_ = loadClassName().value_or(QString());
+    classData_ = LoadClassData();
+    ShowTeacherPhoto();
+    const BaseDataRecord& baseData = classData_.BaseData;
+    Label1(0).setCaption(InfoCaptions[0] + QLatin1Char(' ') + classData_.ClassName);
+    Label1(1).setCaption(InfoCaptions[1] + QLatin1Char(' ') + baseData.SchoolYear);
+    Label1(2).setCaption(baseData.HalfYear + QStringLiteral(". ") + InfoCaptions[2]);
+    checkClassAndHalfYear();
+    if (classData_.HalfYear != baseData.HalfYear) {
+        classData_.BaseData.HalfYear = classData_.HalfYear;
+        saveBaseData(classData_.BaseData);
+    }
+    Label5.setCaption(baseData.ClassTeacher);
+    ShowGradeEntries();
+    classSource_ = readClassSource();
+}
+
+// Another window may have changed the class or the school data: the captions, the entries and the
+// documents' names follow the files at once.
+void GsStart::TakeChangedStartData()
+{
+    if (readClassSource() != classSource_)
+        LoadStartData();
+}
+
+void GsStart::Form_Activate() { TakeChangedStartData(); }
+
+void GsStart::ShowGradeEntries()
+{
+    const int grade = classData_.Grade;
+    // Without a valid grade only the entries that need none stay usable.
+    Command1(1).setEnabled(grade == 1 || grade == 2);
+    Command1(2).setEnabled(grade >= 3);
+    Command1(5).setEnabled(grade != 0);
+    if (grade >= 3)
+        Command1(5).setCaption(QStringLiteral("Textbausteine für Förder und AG, Interessen und Bemerkungen ändern"));
+    else if (grade >= 1)
+        Command1(5).setCaption(QStringLiteral("Textbausteine für Interessen, Kompetenzen und Bemerkungen ändern"));
+    else
+        Command1(5).setCaption(QStringLiteral("Textbausteine für die Klassenstufe ändern"));
+    Command5.setCaption(grade == 1 || grade == 2 ? QStringLiteral("Versäumnisliste aufrufen")
+                                                 : QStringLiteral("Zeugnisliste aufrufen"));
 }
 
 void GsStart::checkClassAndHalfYear()
 {
-    if (grade_ == 0)
+    if (classData_.Grade == 0)
         MsgBox(QStringLiteral("Die Klasse '%1' in der Datei Daten\\Namen.Txt beginnt nicht mit einer der Ziffern "
                               "1 bis 4. Bitte tragen Sie unter 'Stammdaten prüfen und ggf. ändern' die Klasse ein. "
                               "Bis dahin sind die Einträge gesperrt, die von der Klassenstufe abhängen.")
-                   .arg(className_),
+                   .arg(classData_.ClassName),
                vbExclamation, Hint);
     // A missing school record was told already; its empty half-year needs no second message.
     bool number = false;
-    baseData_.HalfYear.trimmed().toInt(&number);
-    if (baseDataRead_ && !number)
+    classData_.BaseData.HalfYear.trimmed().toInt(&number);
+    if (classData_.BaseDataFound && !number)
         MsgBox(QStringLiteral("Das Halbjahr '%1' in der Datei Daten\\Basisdaten.txt ist keine Zahl. Bitte tragen "
                               "Sie unter 'Stammdaten prüfen und ggf. ändern' das Halbjahr 1 oder 2 ein.")
-                   .arg(baseData_.HalfYear),
+                   .arg(classData_.BaseData.HalfYear),
                vbExclamation, Hint);
+}
+
+// The documents are named from the class values: with one that no file name can hold, nothing is
+// made or opened.
+bool GsStart::ClassValuesUsable()
+{
+    const std::optional<QString> problem =
+        classValueProblem(classData_.BaseData.SchoolYear, classData_.HalfYear, classData_.ClassName);
+    if (!problem)
+        return true;
+    MsgBox(*problem + QStringLiteral(" Bis dahin werden keine Zeugnisse und Listen erstellt oder geöffnet."),
+           vbOKOnly | vbExclamation, Hint);
+    return false;
 }
 
 void GsStart::ShowTeacherPhoto()
 {
-    teacherPhotoName_ = baseData_.ClassTeacher + QStringLiteral(".jpg");
+    teacherPhotoName_ = classData_.BaseData.ClassTeacher + QStringLiteral(".jpg");
     if (!Picture2.loadPicture(Files::resolve(QStringLiteral("Bild\\") + teacherPhotoName_))
         && !Picture2.loadPicture(Files::resolve(QStringLiteral("Bild\\") + FallbackTeacherPhoto)))
         Picture2.clearPicture();
@@ -253,6 +282,9 @@ void GsStart::Command1_Click(int index)
     if (!WindowRegistry::instance().QueryUnload(unloadedBy(index)))
         return;
     writeActiveForm(index);
+    // A window asked may have saved the class just now; the grade chooses the grade editor.
+    if (index != Quit)
+        TakeChangedStartData();
     showWindowsOf(index);
 }
 
@@ -279,7 +311,7 @@ void GsStart::showWindowsOf(int index)
         break;
     case GradeBlocksEditor:
         unloadAll(UnloadedByGradeEditor);
-        r.Show(grade_ < 3 ? WindowNames::Grade12Editor : WindowNames::Grade34Editor);
+        r.Show(classData_.Grade < 3 ? WindowNames::Grade12Editor : WindowNames::Grade34Editor);
         r.Load(WindowNames::Insertion);
         break;
     case MasterData:
@@ -344,6 +376,8 @@ void GsStart::Command3_Click()
 
 void GsStart::Command4_Click()
 {
+    if (!ClassValuesUsable())
+        return;
     const int answer = MsgBox(
         QStringLiteral("Die Zeugnisse werden mit dem Programm 'Word' neu erstellt. Eventuelle Änderungen die Sie "
                        "bereits in den endgültigen Zeugnissen vorgenommen haben, gehen damit verloren. Die "
@@ -356,15 +390,20 @@ void GsStart::Command4_Click()
 
 void GsStart::Command5_Click()
 {
-    RunWordCommand(QStringLiteral("Winword.exe ") + ClassReportListDocument(className_, grade_, baseData_.HalfYear));
+    if (ClassValuesUsable())
+        RunWordCommand(QStringLiteral("Winword.exe ")
+                       + ClassReportListDocument(classData_.ClassName, classData_.Grade, classData_.HalfYear));
 }
 
 void GsStart::Command6_Click()
 {
+    if (!ClassValuesUsable())
+        return;
     MsgBox(QStringLiteral("Vergessen Sie nicht, die Änderungen in Word zu speichern, bevor Sie Winword wieder "
                           "verlassen. Die Änderungen gehen sonst verloren !"),
            vbOKOnly);
-    RunWordCommand(QStringLiteral("Winword.exe ") + ClassReportsDocument(className_, grade_, baseData_.HalfYear));
+    RunWordCommand(QStringLiteral("Winword.exe ")
+                   + ClassReportsDocument(classData_.ClassName, classData_.Grade, classData_.HalfYear));
 }
 
 void GsStart::Command7_Click() { WindowRegistry::instance().Show(WindowNames::Lists); }

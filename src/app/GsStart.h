@@ -1,7 +1,10 @@
 #pragma once
-#include "core/MasterData.h"
+#include "core/ClassData.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
+#include <QByteArray>
+#include <array>
+#include <optional>
 
 namespace zt {
 
@@ -11,6 +14,7 @@ public:
     GsStart();
 
     void Form_Load() override;
+    void Form_Activate() override;
     void LeaveByOwnButton() override;
 
     ControlArray<CommandButton> Command1;
@@ -45,23 +49,22 @@ public:
     void Picture1_DblClick();
     void Timer1_Timer();
 
-    const BaseDataRecord& baseData() const { return baseData_; }
-    const QString& className() const { return className_; }
-    int grade() const { return grade_; }
     const QString& currentFrame() const { return currentFrame_; }
 
 private:
     void createControls();
     void LoadStartData();
+    void TakeChangedStartData();
+    void ShowGradeEntries();
     void ShowTeacherPhoto();
     void AnimateStep();
     void checkClassAndHalfYear();
+    bool ClassValuesUsable();
     void showWindowsOf(int index);
 
-    BaseDataRecord baseData_;
-    bool baseDataRead_ = false;
-    QString className_;
-    int grade_ = 0;
+    ClassData classData_;
+    // The files the class values were read from, as they were then.
+    std::array<std::optional<QByteArray>, 2> classSource_;
     QString currentFrame_;
     QString teacherPhotoName_;
 };

@@ -1,7 +1,6 @@
 #include "InsertionFiles.h"
 #include "FileProblems.h"
-#include "RecordFile.h"
-#include <algorithm>
+#include "NumberedFile.h"
 #include <optional>
 
 namespace zt {
@@ -25,26 +24,14 @@ SnippetFile readSnippetFile(const QString& relativePath)
 PlaceholderList readPlaceholderFile()
 {
     PlaceholderList list;
-    std::optional<RecordReader> reader = openRecordFile(PlaceholderFile);
-    if (!reader) {
-        reportMissingFile(PlaceholderFile);
-        return list;
-    }
-    // The shipped list is never written: empty, it has lost its placeholders.
-    const bool empty = reader->atEnd();
-    const NumberedResult read = readNumbered(*reader, PlaceholderSlots, [&](int slot) {
-        const QString token = reader->string();
-        const QString description = reader->string();
-        if (slot >= 0 && slot < PlaceholderSlots) {
-            list.tokens[static_cast<std::size_t>(slot)] = token;
-            list.descriptions[static_cast<std::size_t>(slot)] = description;
-        }
-    });
-    list.count = std::clamp(read.count, 0, PlaceholderSlots);
-    if (empty || reader->damaged())
-        reportDamagedFile(PlaceholderFile);
-    if (read.truncated)
-        reportTooManyRecords(PlaceholderFile, PlaceholderSlots);
+    list.count = readNumberedFile(PlaceholderFile, PlaceholderSlots, [&](RecordReader& reader, int slot) {
+                     const QString token = reader.string();
+                     const QString description = reader.string();
+                     if (slot >= 0 && slot < PlaceholderSlots) {
+                         list.tokens[static_cast<std::size_t>(slot)] = token;
+                         list.descriptions[static_cast<std::size_t>(slot)] = description;
+                     }
+                 }).count;
     return list;
 }
 

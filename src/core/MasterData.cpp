@@ -1,5 +1,6 @@
 #include "MasterData.h"
 #include "FileProblems.h"
+#include "NumberedFile.h"
 #include <algorithm>
 
 namespace zt {
@@ -188,78 +189,36 @@ void readStudent(RecordReader& r, StudentRecord& s)
 StudentList loadStudents()
 {
     StudentList list;
-    std::optional<RecordReader> reader = openRecordFile(StudentsFile);
-    if (!reader) {
-        reportMissingFile(StudentsFile);
-        return list;
-    }
-    // The master data always write at least one pupil: an empty list has lost its pupils.
-    const bool empty = reader->atEnd();
-    const NumberedResult result = readNumbered(*reader, PupilSlots, [&](int slot) {
+    const NumberedFile file = readNumberedFile(StudentsFile, PupilSlots, [&](RecordReader& reader, int slot) {
         StudentRecord scratch;
         StudentRecord& target = slot >= 0 && slot < PupilSlots ? list.Slots[slot] : scratch;
-        readStudent(*reader, target);
+        readStudent(reader, target);
         // A cut record may hold a cut class ("3" of "3a"), which would go into every record written.
-        if (!reader->damaged()) {
+        if (!reader.damaged()) {
             list.ClassName = target.ClassName;
             ++list.WholeRecords;
         }
     });
-    list.Count = std::clamp(result.count, 0, PupilSlots);
-    if (result.truncated)
-        reportTooManyRecords(StudentsFile, PupilSlots);
-    list.Damaged = empty || reader->damaged();
-    if (list.Damaged)
-        reportDamagedFile(StudentsFile);
+    list.Count = file.count;
+    list.Damaged = file.damaged;
     return list;
 }
 
 PictureList loadPictureList()
 {
     PictureList list;
-    std::optional<RecordReader> reader = openRecordFile(PictureListFile);
-    if (!reader) {
-        reportMissingFile(PictureListFile);
-        return list;
-    }
-    // Every save of the master data writes at least one pupil.
-    const bool empty = reader->atEnd();
-    const NumberedResult result = readNumbered(*reader, PupilSlots, [&](int slot) {
+    const NumberedFile file = readNumberedFile(PictureListFile, PupilSlots, [&](RecordReader& reader, int slot) {
         PictureListRecord scratch;
         PictureListRecord& target = slot >= 0 && slot < PupilSlots ? list.Slots[slot] : scratch;
         target.Number = slot + 1;
-        target.ClassName = reader->string();
-        target.Surname = reader->string();
-        target.FirstName = reader->string();
-        target.PictureName = reader->string();
+        target.ClassName = reader.string();
+        target.Surname = reader.string();
+        target.FirstName = reader.string();
+        target.PictureName = reader.string();
     });
-    list.Count = std::clamp(result.count, 0, PupilSlots);
-    if (result.truncated)
-        reportTooManyRecords(PictureListFile, PupilSlots);
-    if (empty || reader->damaged())
-        reportDamagedFile(PictureListFile);
+    list.Count = file.count;
+    list.Damaged = file.damaged;
     return list;
-}
-
-std::optional<QString> loadClassName()
-{
-    std::optional<RecordReader> reader = openRecordFile(StudentsFile);
-    if (!reader) {
-        reportMissingFile(StudentsFile);
-        return std::nullopt;
-    }
-    QString className;
-    const bool empty = reader->atEnd();
-    while (!reader->atEnd()) {
-        reader->integer();
-        StudentRecord s;
-        readStudent(*reader, s);
-        if (!reader->damaged())
-            className = s.ClassName;
-    }
-    if (empty || reader->damaged())
-        reportDamagedFile(StudentsFile);
-    return className;
 }
 
 } // namespace zt

@@ -90,6 +90,7 @@ void writePictureList(RecordWriter& writer, const StudentList& students,
 
 struct PictureList {
     int Count = 0; // number of the last record
+    bool Damaged = false; // as StudentList::Damaged
     std::array<PictureListRecord, PupilSlots> Slots;
 };
 
@@ -116,7 +117,5 @@ bool saveMasterFile(const QString& relativePath, const RecordWriter& records);
 StudentList loadStudents();
 // Bildliststeuer.Txt by the numbered rule of the pupil list.
 PictureList loadPictureList();
-// Only the class of the list, as the start page and the grade editors keep it.
-std::optional<QString> loadClassName();
 
 } // namespace zt

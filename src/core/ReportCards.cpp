@@ -43,10 +43,10 @@ bool onReportItself(ReviewPart part) { return part == WorkPart || part == Social
 // The pupil's texts of the given sections, each with every placeholder replaced.
 std::vector<ReportArea> pupilAreas(const ReviewData& data, int slot, const std::vector<ReviewSection>& sections)
 {
-    const PlaceholderValues values = ReportPlaceholders(data.BaseData, data.Students.Slots.at(slot));
+    const PlaceholderValues values = ReportPlaceholders(data.BaseData, data.Pupils.Slots.at(slot));
     std::vector<ReportArea> areas;
     for (const ReviewSection& s : sections)
-        areas.push_back({s.heading, SubstitutePlaceholders(data.Pupils.at(slot).Texts[s.part], PlaceholderSet::Full, values)});
+        areas.push_back({s.heading, SubstitutePlaceholders(data.Texts.at(slot)[s.part], PlaceholderSet::Full, values)});
     return areas;
 }
 
@@ -54,7 +54,7 @@ template <class Make>
 std::vector<ReportCard> forEveryPupil(const ReviewData& data, Make make)
 {
     std::vector<ReportCard> cards;
-    for (int slot = 0; slot < data.PupilCount && slot < PupilSlots; ++slot)
+    for (int slot = 0; slot < data.Pupils.Count && slot < PupilSlots; ++slot)
         cards.push_back(make(data, slot));
     return cards;
 }
@@ -102,7 +102,7 @@ PlaceholderValues ReportPlaceholders(const BaseDataRecord& baseData, const Stude
 ReportCard PupilReport(const ReviewData& data, int slot)
 {
     ReportCard card = classFrame(data.BaseData, data.ClassName, data.Grade);
-    const StudentRecord& pupil = data.Students.Slots.at(slot);
+    const StudentRecord& pupil = data.Pupils.Slots.at(slot);
     card.pupil = {{QStringLiteral("Name"), fullName(pupil)}, {QStringLiteral("Geboren"), birth(pupil)}};
     card.areas = pupilAreas(data, slot, SectionsOfGrade(data.Grade));
     return card;
@@ -114,7 +114,7 @@ ReportCard ReportAttachment(const ReviewData& data, int slot)
 {
     ReportCard card = classFrame(data.BaseData, data.ClassName, data.Grade);
     card.kind = QStringLiteral("Anlage zum ") + card.kind;
-    card.pupil = {{QStringLiteral("Name"), fullName(data.Students.Slots.at(slot))}};
+    card.pupil = {{QStringLiteral("Name"), fullName(data.Pupils.Slots.at(slot))}};
     std::vector<ReviewSection> sections = SectionsOfGrade(data.Grade);
     std::erase_if(sections, [](const ReviewSection& s) { return onReportItself(s.part); });
     card.areas = pupilAreas(data, slot, sections);

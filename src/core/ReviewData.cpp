@@ -17,7 +17,7 @@ void readTexts(const PupilStore& store, const StudentList& pupils, ReviewData& d
                                                for (ReviewPart part : parts) {
                                                    const QString text = reader.string();
                                                    if (inSlots)
-                                                       data.Pupils[slot].Texts[part] = text;
+                                                       data.Texts[slot][part] = text;
                                                }
                                            });
     if (reading == StoreReading::Missing)
@@ -30,18 +30,8 @@ void readTexts(const PupilStore& store, const StudentList& pupils, ReviewData& d
 ReviewData LoadReviewData(int baseDataFields)
 {
     ReviewData data;
-    if (std::optional<BaseDataRecord> record = loadBaseData(baseDataFields))
-        data.BaseData = *record;
-    data.Students = loadStudents();
-    const StudentList& pupils = data.Students;
-    data.ClassName = pupils.ClassName;
-    data.Grade = GradeOfClass(pupils.ClassName);
-    data.PupilCount = pupils.Count;
-    for (int slot = 0; slot < PupilSlots; ++slot) {
-        data.Pupils[slot].Surname = pupils.Slots[slot].Surname;
-        data.Pupils[slot].FirstName = pupils.Slots[slot].FirstName;
-    }
-
+    static_cast<ClassData&>(data) = LoadClassData(baseDataFields);
+    const StudentList& pupils = data.Pupils;
     readTexts(AvSvTextStore, pupils, data, {WorkPart, SocialPart});
     if (data.Grade < 3)
         readTexts(Grade12TextStore, pupils, data,

@@ -1,5 +1,5 @@
 #pragma once
-#include "MasterData.h"
+#include "ClassData.h"
 #include "PupilStores.h"
 #include <QString>
 #include <array>
@@ -22,21 +22,12 @@ enum ReviewPart {
     ReviewPartCount
 };
 
-struct ReviewPupil {
-    QString Surname;
-    QString FirstName;
-    std::array<QString, ReviewPartCount> Texts;
-};
+using ReviewTexts = std::array<QString, ReviewPartCount>;
 
-// What the review shows of the class: the school data, the pupil list and the stored texts; the
+// What the review shows of the class: the class with its pupils and their stored texts; the
 // reports take the same and every field of the pupils' records.
-struct ReviewData {
-    BaseDataRecord BaseData; // the fields read
-    QString ClassName;
-    int Grade = 0;
-    int PupilCount = 0;
-    PerPupil<ReviewPupil> Pupils;
-    StudentList Students;
+struct ReviewData : ClassData {
+    PerPupil<ReviewTexts> Texts;
 };
 
 // The review reads the first eight fields of the school data, the reports all ten.

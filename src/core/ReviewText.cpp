@@ -49,7 +49,8 @@ std::vector<ReviewSection> SectionsOfGrade(int grade)
     return sections;
 }
 
-QString PupilBlock(const ReviewPupil& pupil, const ReviewTicks& ticked, const QString& interestsHeading)
+QString PupilBlock(const StudentRecord& pupil, const ReviewTexts& texts, const ReviewTicks& ticked,
+                   const QString& interestsHeading)
 {
     QString block = pupil.Surname + QStringLiteral(", ") + pupil.FirstName + CrLf;
     for (const Section& s : Sections) {
@@ -58,7 +59,7 @@ QString PupilBlock(const ReviewPupil& pupil, const ReviewTicks& ticked, const QS
         // Only the work behaviour follows the name line directly.
         if (s.part != WorkPart)
             block += CrLf;
-        block += (s.heading.isEmpty() ? interestsHeading : s.heading) + CrLf + pupil.Texts[s.part] + CrLf;
+        block += (s.heading.isEmpty() ? interestsHeading : s.heading) + CrLf + texts[s.part] + CrLf;
     }
     return block + Underline + CrLf;
 }
@@ -67,8 +68,8 @@ QString DisplayBody(const ReviewData& data, const ReviewTicks& ticked)
 {
     const QString heading = InterestsHeading(data.Grade);
     QString body;
-    for (int slot = 0; slot < data.PupilCount; ++slot)
-        body += PupilBlock(data.Pupils[slot], ticked, heading);
+    for (int slot = 0; slot < data.Pupils.Count; ++slot)
+        body += PupilBlock(data.Pupils.Slots[slot], data.Texts[slot], ticked, heading);
     return body;
 }
 

@@ -24,7 +24,8 @@ std::vector<ReviewSection> SectionsOfGrade(int grade);
 
 // The pupil's name line, each ticked part as heading and text (a ticked part without text still
 // gives its heading), the support-and-clubs part before the remarks, and the underline.
-QString PupilBlock(const ReviewPupil& pupil, const ReviewTicks& ticked, const QString& interestsHeading);
+QString PupilBlock(const StudentRecord& pupil, const ReviewTexts& texts, const ReviewTicks& ticked,
+                   const QString& interestsHeading);
 
 // The blocks of every pupil of the list, in list order.
 QString DisplayBody(const ReviewData& data, const ReviewTicks& ticked);

@@ -1,5 +1,6 @@
 #include "TextBlockFiles.h"
 #include "FileProblems.h"
+#include "NumberedFile.h"
 #include "ProgramFolder.h"
 #include "RecordFile.h"
 
@@ -8,24 +9,10 @@ namespace zt {
 namespace {
 QString inDaten(const QString& name) { return QStringLiteral("Daten\\") + name; }
 
-template <class ReadRecord>
-FileRead readFile(const QString& nameInDaten, int slotLimit, ReadRecord readRecord)
+FileRead readFile(const QString& nameInDaten, int slotLimit, const std::function<void(RecordReader&, int)>& readRecord)
 {
-    const QString path = inDaten(nameInDaten);
-    std::optional<RecordReader> reader = openRecordFile(path);
-    if (!reader) {
-        reportMissingFile(path);
-        return {};
-    }
-    // Every block file the program writes holds records: an empty one has lost them.
-    const bool empty = reader->atEnd();
-    const NumberedResult result = readNumbered(*reader, slotLimit, [&](int slot) { readRecord(*reader, slot); });
-    if (result.truncated)
-        reportTooManyRecords(path, slotLimit);
-    const bool damaged = empty || reader->damaged();
-    if (damaged)
-        reportDamagedFile(path);
-    return {true, damaged, reader->longestString()};
+    const NumberedFile file = readNumberedFile(inDaten(nameInDaten), slotLimit, readRecord);
+    return {file.found, file.damaged, file.longestString};
 }
 } // namespace
 

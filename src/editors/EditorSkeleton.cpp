@@ -2,8 +2,8 @@
 #include "common/ClipboardInsertion.h"
 #include "common/FileMessages.h"
 #include "common/QuoteGuards.h"
+#include "core/ClassData.h"
 #include "core/FileProblems.h"
-#include "core/MasterData.h"
 #include "core/ProgramFolder.h"
 #include "platform/Colour.h"
 #include "platform/Services.h"
@@ -160,11 +160,10 @@ void TextBlockEditor::AddClassHeader(ControlArray<TextBox>& header)
 
 void TextBlockEditor::ShowClassHeader(ControlArray<TextBox>& header)
 {
-    const QString className = loadClassName().value_or(QString());
-    const BaseDataRecord baseData = loadBaseData(9).value_or(BaseDataRecord());
-    Grade = className.left(1);
-    HalfYear = baseData.HalfYear;
-    header(0).setText(QStringLiteral("Klasse ") + className + CrLf + baseData.SchoolYear);
+    const ClassData data = LoadClassData(9);
+    Grade = data.ClassName.left(1);
+    HalfYear = data.BaseData.HalfYear;
+    header(0).setText(QStringLiteral("Klasse ") + data.ClassName + CrLf + data.BaseData.SchoolYear);
     header(1).setText(HalfYear + QStringLiteral(". Halbj."));
 }
 

@@ -1,6 +1,7 @@
 #include "GsBasis.h"
 #include "common/QuoteGuards.h"
 #include "common/WordLauncher.h"
+#include "core/ClassData.h"
 #include "core/FileProblems.h"
 #include "core/StoreReset.h"
 #include "platform/Pictures.h"
@@ -204,7 +205,7 @@ void GsBasis::UnlockSchoolData()
     Command3.setEnabled(false);
     ResetFlag = 1;
     // Unlocked all the same, so that the teacher can correct the value; the save empties the stores.
-    if (SchoolDataAllowSaving())
+    if (WritesAllowed())
         RecreateStudentStores(Students);
 }
 
@@ -226,7 +227,7 @@ void GsBasis::SaveBasisdaten()
         BaseData.HalfYear = halfYear;
     }
     // Checked before the stores are emptied: a save that cannot be done must not cost the texts.
-    if (!SchoolDataAllowSaving() || !ConfirmDamagedListWrite())
+    if (!WritesAllowed())
         return;
     const OneSave oneSave;
     if (ResetFlag == 1)
@@ -241,27 +242,18 @@ void GsBasis::SaveBasisdaten()
 // A pasted text, or a text typed over a whole selection, passes the key rules.
 bool GsBasis::SchoolDataAllowSaving()
 {
-    QString problem;
-    if (!NextSchoolYear(BaseData.SchoolYear))
-        problem = QStringLiteral("Das Schuljahr '%1' beginnt nicht mit einer vierstelligen Jahreszahl, daher lässt sich "
-                                 "das nächste Schuljahr nicht bestimmen. Geben Sie das Schuljahr im Format 2005/2006 ein.")
-                      .arg(BaseData.SchoolYear);
-    else if (BaseData.HalfYear != QLatin1String("1") && BaseData.HalfYear != QLatin1String("2"))
-        problem = QStringLiteral("Das Halbjahr '%1' ist weder 1 noch 2. Geben Sie das Halbjahr 1 oder 2 ein.")
-                      .arg(BaseData.HalfYear);
-    else if (GradeOfClass(Students.ClassName) == 0)
-        problem = QStringLiteral("Die Klasse '%1' beginnt nicht mit einer der Ziffern 1 bis 4. Geben Sie die Klasse "
-                                 "mit ihrer Klassenstufe vorn ein, zum Beispiel 3a.")
-                      .arg(Students.ClassName);
-    if (problem.isEmpty())
+    const std::optional<QString> problem = classValueProblem(BaseData.SchoolYear, BaseData.HalfYear, Students.ClassName);
+    if (!problem)
         return true;
-    MsgBox(problem + QStringLiteral(" Bis dahin wird nichts gespeichert."), vbOKOnly | vbExclamation, Hint);
+    MsgBox(*problem + QStringLiteral(" Bis dahin wird nichts gespeichert."), vbOKOnly | vbExclamation, Hint);
     return false;
 }
 
+bool GsBasis::WritesAllowed() { return SchoolDataAllowSaving() && ConfirmDamagedListWrite(); }
+
 bool GsBasis::SaveAll()
 {
-    if (!SchoolDataAllowSaving() || !ConfirmDamagedListWrite())
+    if (!WritesAllowed())
         return false;
     BaseData.NextSchoolYear = *NextSchoolYear(BaseData.SchoolYear);
     const OneSave oneSave;
@@ -356,6 +348,8 @@ void GsBasis::Command7_Click(int Index)
                vbOKOnly | vbExclamation, Hint);
         return;
     }
+    if (!WritesAllowed())
+        return;
     ExportPath = path;
     Text1(PathBox).setText(ExportPath);
     WriteMasterFile(ExportPathText);

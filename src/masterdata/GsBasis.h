@@ -91,6 +91,8 @@ private:
     void SaveBasisdaten();
     // Before every write: the school year, half-year and class must be values every window can use.
     bool SchoolDataAllowSaving();
+    // Both checks of a write: usable values, and the teacher's consent to write over a damaged list.
+    bool WritesAllowed();
     bool SaveAll();
     void RunZeugnislisteNeu();
     void LeaveProgram();

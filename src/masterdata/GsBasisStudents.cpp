@@ -319,7 +319,7 @@ bool GsBasis::ConfirmDamagedListWrite()
 
 void GsBasis::Command6_Click()
 {
-    if (SchoolDataAllowSaving() && ConfirmDamagedListWrite())
+    if (WritesAllowed())
         SortStudentList();
 }
 

@@ -1,6 +1,7 @@
 #include "Form.h"
 #include "Twips.h"
 #include <QCloseEvent>
+#include <QEvent>
 #include <QWindow>
 
 namespace zt {
@@ -11,6 +12,14 @@ public:
     explicit FormWindow(Form& form) : form_(form) {}
 
 protected:
+    bool event(QEvent* e) override
+    {
+        const bool handled = QWidget::event(e);
+        if (e->type() == QEvent::WindowActivate)
+            form_.Form_Activate();
+        return handled;
+    }
+
     void closeEvent(QCloseEvent* e) override
     {
         e->ignore();

@@ -36,6 +36,8 @@ public:
     bool topmost() const;
 
     virtual void Form_Load() {}
+    // The window became the active one: the teacher came to it, from another window or a message.
+    virtual void Form_Activate() {}
 
     // The window's own leave button ("Abbrechen", "Beenden", "Ende"). A window without one is
     // simply unloaded.

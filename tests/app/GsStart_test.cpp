@@ -1,13 +1,16 @@
 #include "app/GsStart.h"
 #include "core/ActiveForm.h"
 #include "Looks.h"
+#include "masterdata/GsBasis.h"
 #include "registry/WindowNames.h"
 #include "registry/WindowRegistry.h"
 #include "TestProgram.h"
 #include "User.h"
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <map>
 #include <tuple>
 
 using namespace zt;
@@ -36,6 +39,18 @@ protected:
         // Stores of the shipped class would not match this list.
         writeFile(QStringLiteral("Daten/AVSVspeicher.txt"), QString());
         writeFile(QStringLiteral("Daten/AVSVWahl.txt"), QString());
+    }
+
+    // Every file of the program folder with its bytes.
+    std::map<QString, QByteArray> programFiles() const
+    {
+        std::map<QString, QByteArray> files;
+        for (QDirIterator it(path(QString()), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString file = it.next();
+            QFile f(file);
+            files[file] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("unreadable");
+        }
+        return files;
     }
 
     GsStart& open()
@@ -300,4 +315,148 @@ TEST_F(GsStartTest, DamagedMasterDataAreReportedAndTheStartPageStays)
     useClass(QStringLiteral("3a"), QStringLiteral("x"));
     messages->expect(QStringLiteral("Das Halbjahr 'x' in der Datei Daten\\Basisdaten.txt ist keine Zahl"));
     EXPECT_TRUE(open().Command1(2).enabled());
+}
+
+namespace {
+const QString SchoolQuestion = QStringLiteral("Wenn Sie Änderungen an den Schuldaten vornehmen");
+const QString LeaveQuestion = QStringLiteral("Sie haben Änderungen eventuell noch nicht gespeichert");
+const QString ReportsNotice = QStringLiteral("Vergessen Sie nicht, die Änderungen in Word zu speichern");
+} // namespace
+
+// The captions, the entries of the grade and the documents' names follow the class saved in the
+// master data, however the teacher comes back to the start page.
+TEST_F(GsStartTest, TheStartPageFollowsTheClassSavedInTheMasterData)
+{
+    useClass(QStringLiteral("3a"), QStringLiteral("1"));
+    GsStart& start = open();
+    const auto documentsNamed = [&] {
+        launcher->commandLines.clear();
+        User::click(start.Command5);
+        messages->expect(ReportsNotice);
+        User::click(start.Command6);
+        return launcher->commandLines;
+    };
+    const auto masterData = [&] {
+        User::click(start.Command2);
+        User::click(start.Command1(MasterData));
+        return registry.find<GsBasis>(WindowNames::MasterData);
+    };
+
+    // Saved, then left by an entry of the main menu.
+    GsBasis* basis = masterData();
+    ASSERT_NE(basis, nullptr);
+    messages->expect(SchoolQuestion, vbYes);
+    User::click(basis->Command3);
+    User::retype(basis->Text1(5), QStringLiteral("4b"));
+    User::click(basis->Command1(0));
+    User::click(start.Command1(BehaviourBlocksEditor));
+    settle();
+    EXPECT_FALSE(registry.IsLoaded(WindowNames::MasterData));
+    EXPECT_EQ(start.Label1(0).caption(), QStringLiteral("Klasse 4b"));
+    EXPECT_TRUE(start.Command1(SupportClubsEntry).enabled());
+    User::click(start.Command3);
+    EXPECT_EQ(documentsNamed(),
+              (QStringList{QStringLiteral("Winword.exe 4bZeugnisliste41.doc"), QStringLiteral("Winword.exe 4bZeugnisse41.doc")}));
+
+    // Saved, then the start page's own button while the master data stay open.
+    registry.UnloadAll();
+    settle();
+    GsStart& again = open();
+    User::click(again.Command2);
+    User::click(again.Command1(MasterData));
+    basis = registry.find<GsBasis>(WindowNames::MasterData);
+    ASSERT_NE(basis, nullptr);
+    messages->expect(SchoolQuestion, vbYes);
+    User::click(basis->Command3);
+    User::retype(basis->Text1(5), QStringLiteral("2c"));
+    User::retype(basis->Text1(4), QStringLiteral("2"));
+    User::click(basis->Command1(0));
+    User::click(again.Command3);
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::MasterData));
+    EXPECT_EQ(again.Label1(0).caption(), QStringLiteral("Klasse 2c"));
+    EXPECT_EQ(again.Label1(2).caption(), QStringLiteral("2. Halbjahr"));
+    EXPECT_EQ(again.Command5.caption(), QStringLiteral("Versäumnisliste aufrufen"));
+    EXPECT_TRUE(again.Command1(CompetencesEntry).enabled());
+    EXPECT_FALSE(again.Command1(SupportClubsEntry).enabled());
+    launcher->commandLines.clear();
+    User::click(again.Command5);
+    messages->expect(ReportsNotice);
+    User::click(again.Command6);
+    EXPECT_EQ(launcher->commandLines,
+              (QStringList{QStringLiteral("Winword.exe 2cZeugnisliste22.doc"), QStringLiteral("Winword.exe 2cZeugnisse22.doc")}));
+
+    // Typed, and saved by the leaving question of a main-menu entry: the grade editor of the new
+    // class opens.
+    User::click(again.Command2);
+    User::click(again.Command1(MasterData));
+    User::retype(basis->Text1(5), QStringLiteral("3c"));
+    messages->expect(LeaveQuestion, vbYes);
+    User::click(again.Command1(GradeBlocksEditor));
+    settle();
+    EXPECT_TRUE(registry.IsLoaded(WindowNames::Grade34Editor));
+    EXPECT_EQ(again.Label1(0).caption(), QStringLiteral("Klasse 3c"));
+    EXPECT_EQ(again.Command1(GradeBlocksEditor).caption(),
+              QStringLiteral("Textbausteine für Förder und AG, Interessen und Bemerkungen ändern"));
+}
+
+// The documents take the class of the pupils the list holds, also from a list longer than its slots.
+TEST_F(GsStartTest, ALongerListNamesTheClassOfItsReadPupils)
+{
+    useClass(QStringLiteral("3a"), QStringLiteral("1"));
+    QString names;
+    for (int n = 1; n <= PupilSlots + 1; ++n)
+        names += QStringLiteral("%1,\"%2\",\"N%1\",\"V\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n")
+                     .arg(n)
+                     .arg(n <= PupilSlots ? QStringLiteral("3a") : QStringLiteral("3b"));
+    writeFile(QStringLiteral("Daten/Namen.Txt"), names);
+    messages->expect(QStringLiteral("Die Datei Daten\\Namen.Txt enthält mehr Einträge"));
+    GsStart& start = open();
+    EXPECT_EQ(start.Label1(0).caption(), QStringLiteral("Klasse 3a"));
+    User::click(start.Command5);
+    EXPECT_EQ(launcher->commandLines, QStringList{QStringLiteral("Winword.exe 3aZeugnisliste31.doc")});
+}
+
+// A value that no document name can hold is told before anything starts: no question, no document
+// made or opened, no file written.
+TEST_F(GsStartTest, AnUnusableValueStartsNoDocument)
+{
+    struct Value { const char* name; QString className; QString halfYear; QString onLoad; QString notice; };
+    const Value values[] = {
+        // What a stray quote in the school record makes of the half-year.
+        {"half-year read from the school year", QStringLiteral("3a"), QStringLiteral("2026/2027"),
+         QStringLiteral("Das Halbjahr '2026/2027' in der Datei Daten\\Basisdaten.txt ist keine Zahl"),
+         QStringLiteral("Das Halbjahr '2026/2027' ist weder 1 noch 2.")},
+        {"half-year 3", QStringLiteral("3a"), QStringLiteral("3"), {}, QStringLiteral("Das Halbjahr '3' ist weder 1 noch 2.")},
+        {"no grade", QStringLiteral("x3"), QStringLiteral("1"), QStringLiteral("Die Klasse 'x3' in der Datei"),
+         QStringLiteral("Die Klasse 'x3' beginnt nicht mit einer der Ziffern 1 bis 4.")},
+        {"folder separator", QStringLiteral("3/a"), QStringLiteral("1"), {},
+         QStringLiteral("Die Klasse '3/a' enthält ein Zeichen, das in keinem Dateinamen stehen kann")},
+        {"bar", QStringLiteral("3a|b"), QStringLiteral("1"), {},
+         QStringLiteral("Die Klasse '3a|b' enthält ein Zeichen, das in keinem Dateinamen stehen kann")},
+    };
+    struct Action { const char* name; std::function<void(GsStart&)> act; };
+    const Action actions[] = {
+        {"Zeugnisse schreiben", [](GsStart& s) { User::click(s.Command4); }},
+        {"Zeugnisliste aufrufen", [](GsStart& s) { User::click(s.Command5); }},
+        {"Erstellte Zeugnisse", [](GsStart& s) { User::click(s.Command6); }},
+    };
+    for (const Value& v : values)
+        for (const Action& a : actions) {
+            SCOPED_TRACE(std::string(v.name) + ", " + a.name);
+            useClass(v.className, v.halfYear);
+            if (!v.onLoad.isEmpty())
+                messages->expect(v.onLoad);
+            GsStart& start = open();
+            const auto before = programFiles();
+            messages->expect(v.notice);
+            a.act(start);
+            messages->verifyDone();
+            EXPECT_EQ(messages->shown().back().style, vbOKOnly | vbExclamation);
+            EXPECT_EQ(messages->shown().back().title, QStringLiteral("Hinweis"));
+            EXPECT_TRUE(messages->shown().back().prompt.contains(QStringLiteral("im Fenster der Schul- und Schülerdaten")));
+            EXPECT_TRUE(launcher->commandLines.isEmpty());
+            EXPECT_EQ(programFiles(), before);
+            registry.UnloadAll();
+            settle();
+        }
 }

@@ -1,3 +1,4 @@
+#include "core/ClassData.h"
 #include "core/MasterData.h"
 #include "core/ProgramFolder.h"
 #include "ProgramFolderTest.h"
@@ -77,6 +78,7 @@ TEST_F(MasterDataFileTest, PupilListAndPhotoListAreWrittenFromTheSlotsWithTheCla
 
 TEST_F(MasterDataFileTest, TheClassOfAListReadDamagedComesFromItsLastWholeRecord)
 {
+    writeFile(QStringLiteral("Daten/Basisdaten.txt"), QStringLiteral("\"S\",\"\",\"\",\"\",\"\",\"2026/2027\",\"1\",\"\",\"\",\"\"\r\n"));
     const QString whole = QStringLiteral("1,\"3a\",\"Becker\",\"Lea\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                                          "2,\"3a\",\"Roth\",\"Ida\",\"w\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     struct Case { QString text; QString className; int count; int wholeRecords; };
@@ -97,7 +99,7 @@ TEST_F(MasterDataFileTest, TheClassOfAListReadDamagedComesFromItsLastWholeRecord
         EXPECT_EQ(list.Count, c.count) << c.text.toStdString();
         EXPECT_EQ(list.WholeRecords, c.wholeRecords) << c.text.toStdString();
         EXPECT_EQ(list.Damaged, c.wholeRecords < c.count) << c.text.toStdString();
-        EXPECT_EQ(loadClassName(), c.className) << c.text.toStdString();
+        EXPECT_EQ(LoadClassData().ClassName, c.className) << c.text.toStdString();
         if (list.Damaged) {
             expectProblem(FileProblem::Damaged, QStringLiteral("Namen.Txt"));
             expectProblem(FileProblem::Damaged, QStringLiteral("Namen.Txt"));
@@ -114,6 +116,47 @@ TEST_F(MasterDataFileTest, AFailedWriteIsReportedAndKeepsThePreviousFile)
     EXPECT_FALSE(saveMasterFile(ClubListFile, w));
     expectProblem(FileProblem::WriteFailed, QStringLiteral("Daten\\AGListe.txt"));
     EXPECT_EQ(readBytes(QStringLiteral("Daten/AGListe.txt")), QByteArray("\"Chor\"\r\n"));
+}
+
+// Every sentence names the value and sends the teacher to the master data.
+TEST(ClassValueProblem, NamesTheValueThatNoDocumentNameOrWindowCanUse)
+{
+    struct Case { QString schoolYear; QString halfYear; QString className; QString problem; };
+    const QString year = QStringLiteral("2026/2027");
+    const QString one = QStringLiteral("1");
+    const QString badClass = QStringLiteral("Die Klasse '%1' enthält ein Zeichen, das in keinem Dateinamen stehen kann");
+    const Case cases[] = {
+        {year, one, QStringLiteral("3a"), {}},
+        {year, QStringLiteral("2"), QStringLiteral("4b Ganztag"), {}},
+        {QStringLiteral("20a5/2006"), one, QStringLiteral("3a"), QStringLiteral("Das Schuljahr '20a5/2006' beginnt nicht mit einer vierstelligen Jahreszahl")},
+        // A stray quote in the school record moves the school year into the half-year.
+        {year, year, QStringLiteral("3a"), QStringLiteral("Das Halbjahr '2026/2027' ist weder 1 noch 2.")},
+        {year, QString(), QStringLiteral("3a"), QStringLiteral("Das Halbjahr '' ist weder 1 noch 2.")},
+        {year, one, QStringLiteral("x3"), QStringLiteral("Die Klasse 'x3' beginnt nicht mit einer der Ziffern 1 bis 4.")},
+        {year, one, QString(), QStringLiteral("Die Klasse '' beginnt nicht mit einer der Ziffern 1 bis 4.")},
+        {year, one, QStringLiteral("3/a"), badClass.arg(QStringLiteral("3/a"))},
+        {year, one, QStringLiteral("3\\a"), badClass.arg(QStringLiteral("3\\a"))},
+        {year, one, QStringLiteral("3a:"), badClass.arg(QStringLiteral("3a:"))},
+        {year, one, QStringLiteral("3a*"), badClass.arg(QStringLiteral("3a*"))},
+        {year, one, QStringLiteral("3a?"), badClass.arg(QStringLiteral("3a?"))},
+        {year, one, QStringLiteral("3\"a\""), badClass.arg(QStringLiteral("3\"a\""))},
+        {year, one, QStringLiteral("3<a>"), badClass.arg(QStringLiteral("3<a>"))},
+        {year, one, QStringLiteral("3a|b"), badClass.arg(QStringLiteral("3a|b"))},
+        {year, one, QStringLiteral("3a\r\n"), badClass.arg(QStringLiteral("3a\r\n"))},
+        {year, one, QStringLiteral("3a\tb"), badClass.arg(QStringLiteral("3a\tb"))},
+        {year, one, QStringLiteral("3a\u2028"), badClass.arg(QStringLiteral("3a\u2028"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.schoolYear.toStdString() + " " + c.halfYear.toStdString() + " " + c.className.toStdString());
+        const std::optional<QString> problem = classValueProblem(c.schoolYear, c.halfYear, c.className);
+        if (c.problem.isEmpty()) {
+            EXPECT_FALSE(problem.has_value());
+            continue;
+        }
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_TRUE(problem->startsWith(c.problem)) << problem->toStdString();
+        EXPECT_TRUE(problem->contains(QStringLiteral(" im Fenster der Schul- und Schülerdaten "))) << problem->toStdString();
+    }
 }
 
 } // namespace

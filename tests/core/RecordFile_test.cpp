@@ -1,3 +1,4 @@
+#include "core/ClassData.h"
 #include "core/MasterData.h"
 #include "core/RecordFile.h"
 #include "core/Windows1252.h"
@@ -171,7 +172,8 @@ TEST_F(MasterDataFiles, StudentsAreReadIntoSlotsWithTheClassOfTheLastRecord)
     EXPECT_EQ(list.Slots[0].Club1, QStringLiteral("Chor"));
     EXPECT_EQ(list.Slots[1].Surname, QStringLiteral("Öztürk"));
     EXPECT_EQ(list.Slots[1].BirthPlace, QStringLiteral("Köln"));
-    EXPECT_EQ(loadClassName(), QStringLiteral("3b"));
+    EXPECT_EQ(LoadClassData().ClassName, QStringLiteral("3b"));
+    expectProblem(FileProblem::Missing, QStringLiteral("Daten\\Basisdaten.txt"));
 }
 
 TEST_F(MasterDataFiles, MissingAndOverlongFilesAreReportedAndReadAsFarAsTheyGo)
@@ -196,7 +198,8 @@ TEST_F(MasterDataFiles, AnEmptyPupilListIsDamaged)
     expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\Namen.Txt"));
     EXPECT_TRUE(list.Damaged);
     EXPECT_EQ(list.Count, 0);
-    EXPECT_EQ(loadClassName(), QString());
+    EXPECT_EQ(LoadClassData().ClassName, QString());
+    expectProblem(FileProblem::Missing, QStringLiteral("Daten\\Basisdaten.txt"));
     expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\Namen.Txt"));
 }
 

@@ -29,19 +29,14 @@ ReviewData classOf(const QString& className)
     data.BaseData = school();
     data.ClassName = className;
     data.Grade = GradeOfClass(className);
-    data.PupilCount = 2;
-    data.Students.ClassName = className;
-    data.Students.Count = 2;
-    data.Students.Slots[0] = {className, QStringLiteral("Weber"), QStringLiteral("Paul"), QStringLiteral("m"),
+    data.Pupils.ClassName = className;
+    data.Pupils.Count = 2;
+    data.Pupils.Slots[0] = {className, QStringLiteral("Weber"), QStringLiteral("Paul"), QStringLiteral("m"),
                               QStringLiteral("03.12.2017"), {}, {}, {}, {}, QStringLiteral("Essen")};
-    data.Students.Slots[1] = {className, QStringLiteral("Kaya"), QStringLiteral("Lena"), QStringLiteral("w"),
+    data.Pupils.Slots[1] = {className, QStringLiteral("Kaya"), QStringLiteral("Lena"), QStringLiteral("w"),
                               QStringLiteral("11.02.2018"), {}, {}, {}, {}, QString()};
-    for (int slot = 0; slot < 2; ++slot) {
-        data.Pupils[slot].Surname = data.Students.Slots[slot].Surname;
-        data.Pupils[slot].FirstName = data.Students.Slots[slot].FirstName;
-    }
     for (int part = 0; part < ReviewPartCount; ++part)
-        data.Pupils[0].Texts[part] = QStringLiteral("T%1 <Vorname>.").arg(part);
+        data.Texts[0][part] = QStringLiteral("T%1 <Vorname>.").arg(part);
     return data;
 }
 
@@ -115,10 +110,10 @@ TEST(ReportCards, KindCaptionAndLinesOfTheReport)
 TEST(ReportCards, AReportReplacesEveryPlaceholderWithThePupilsAndTheSchoolDatasValues)
 {
     ReviewData data = classOf(QStringLiteral("3a"));
-    data.Pupils[0].Texts[RemarksPart] =
+    data.Texts[0][RemarksPart] =
         QStringLiteral("<Vorname> hilft <ihr/ihm>. <Sein/Ihr> Heft ist sauber. <Ihm/Ihr> gelingt viel, <sie/er> ist Schüler<in>. "
                        "<Er/Sie> kommt im Schuljahr <Nextschj> in Klasse 4 (Schuljahr <Schuljahr>, Konferenz vom <Konferenz>), <ihr/sein> Ziel.");
-    data.Pupils[1].Texts[RemarksPart] = QStringLiteral("<Vorname> ist Schüler<in>; <Sein/Ihr> Heft, <ihr/sein> Buch.");
+    data.Texts[1][RemarksPart] = QStringLiteral("<Vorname> ist Schüler<in>; <Sein/Ihr> Heft, <ihr/sein> Buch.");
     EXPECT_EQ(PupilReport(data, 0).areas.back().text,
               QStringLiteral("Paul hilft ihm. Sein Heft ist sauber. Ihm gelingt viel, er ist Schüler. Er kommt im Schuljahr "
                              "2027/2028 in Klasse 4 (Schuljahr 2026/2027, Konferenz vom 21.01.2027), sein Ziel."));
@@ -126,7 +121,7 @@ TEST(ReportCards, AReportReplacesEveryPlaceholderWithThePupilsAndTheSchoolDatasV
 
     // School data that were never saved again keep no next school year: it follows from the year.
     data.BaseData.NextSchoolYear.clear();
-    data.Pupils[0].Texts[RemarksPart] = QStringLiteral("ab <Nextschj>");
+    data.Texts[0][RemarksPart] = QStringLiteral("ab <Nextschj>");
     EXPECT_EQ(PupilReport(data, 0).areas.back().text, QStringLiteral("ab 2027/2028"));
 }
 
@@ -181,7 +176,7 @@ TEST(ReportCards, WithoutAConferenceDateOrSchoolAdditionTheirLinesAreLeftOut)
     ReviewData data = classOf(QStringLiteral("3a"));
     data.BaseData.ConferenceDate.clear();
     data.BaseData.SchoolNameAddition.clear();
-    data.Students.Slots[0].BirthDate.clear();
+    data.Pupils.Slots[0].BirthDate.clear();
     const ReportCard card = PupilReport(data, 0);
     EXPECT_EQ(card.conference, QString());
     EXPECT_EQ(card.schoolLines, QStringList{QStringLiteral("Lindenhofweg 12, 12345 Musterstadt")});
@@ -252,9 +247,9 @@ TEST_F(ReportDataTest, TheReportsReadTheWholeSchoolRecordAndThePupilsRecords)
     const ReviewData reports = LoadReviewData(ReportBaseDataFields);
     EXPECT_EQ(reports.BaseData.ConferenceDate, QStringLiteral("21.01.2027"));
     EXPECT_EQ(reports.BaseData.ClassTeacher, QStringLiteral("Frau Sommer"));
-    ASSERT_EQ(reports.Students.Count, 12);
-    EXPECT_EQ(reports.Students.Slots[1].Gender, QStringLiteral("m"));
-    EXPECT_EQ(reports.Students.Slots[1].BirthPlace, QStringLiteral("Dortmund"));
+    ASSERT_EQ(reports.Pupils.Count, 12);
+    EXPECT_EQ(reports.Pupils.Slots[1].Gender, QStringLiteral("m"));
+    EXPECT_EQ(reports.Pupils.Slots[1].BirthPlace, QStringLiteral("Dortmund"));
     const ReportCard emir = PupilReport(reports, 1);
     EXPECT_EQ(emir.pupil[1].value, QStringLiteral("14.11.2017 in Dortmund"));
     EXPECT_EQ(emir.signatures.front(), QStringLiteral("Klassenlehrerin Frau Sommer"));

@@ -19,17 +19,25 @@ ReviewTicks ticks(std::initializer_list<ReviewPart> parts)
     return t;
 }
 
-ReviewPupil anna()
+StudentRecord pupil(const QString& surname, const QString& firstName)
 {
-    ReviewPupil p;
-    p.Surname = QStringLiteral("Meier");
-    p.FirstName = QStringLiteral("Anna");
+    StudentRecord p;
+    p.Surname = surname;
+    p.FirstName = firstName;
+    return p;
+}
+
+const StudentRecord Anna = pupil(QStringLiteral("Meier"), QStringLiteral("Anna"));
+
+ReviewTexts annasTexts()
+{
+    ReviewTexts t;
     const QString texts[ReviewPartCount] = {
         QStringLiteral("AV"), QStringLiteral("SV"), QStringLiteral("IN"), QStringLiteral("SP"),
         QStringLiteral("LE"), QStringLiteral("SC"), QStringLiteral("ZA"), QStringLiteral("GR"),
         QStringLiteral("RA"), QStringLiteral("BE\r\nzweite Zeile"), QStringLiteral("FA")};
-    std::copy(std::begin(texts), std::end(texts), p.Texts.begin());
-    return p;
+    std::copy(std::begin(texts), std::end(texts), t.begin());
+    return t;
 }
 
 TEST(ReviewText, PupilBlockShowsTheTickedPartsInBlockOrder)
@@ -62,13 +70,10 @@ TEST(ReviewText, PupilBlockShowsTheTickedPartsInBlockOrder)
              + Line},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(PupilBlock(anna(), c.ticked, c.heading), c.block);
+        EXPECT_EQ(PupilBlock(Anna, annasTexts(), c.ticked, c.heading), c.block);
 
     // A pupil without texts still shows the headings of the ticked parts.
-    ReviewPupil empty;
-    empty.Surname = QStringLiteral("Roth");
-    empty.FirstName = QStringLiteral("Ida");
-    EXPECT_EQ(PupilBlock(empty, ticks({WorkPart, RemarksPart}), interests12),
+    EXPECT_EQ(PupilBlock(pupil(QStringLiteral("Roth"), QStringLiteral("Ida")), ReviewTexts{}, ticks({WorkPart, RemarksPart}), interests12),
               QStringLiteral("Roth, Ida\r\nArbeitsverhalten:\r\n\r\n\r\nBemerkungen:\r\n\r\n") + Line);
 }
 
@@ -76,11 +81,11 @@ TEST(ReviewText, TheDisplayIsTheHeaderAndTheBlocksOfTheListedPupils)
 {
     ReviewData data;
     data.Grade = 3;
-    data.PupilCount = 2;
-    data.Pupils[0] = anna();
-    data.Pupils[1].Surname = QStringLiteral("Kaya");
-    data.Pupils[1].FirstName = QStringLiteral("Emre");
-    data.Pupils[2].Surname = QStringLiteral("Nicht in der Liste");
+    data.Pupils.Count = 2;
+    data.Pupils.Slots[0] = Anna;
+    data.Texts[0] = annasTexts();
+    data.Pupils.Slots[1] = pupil(QStringLiteral("Kaya"), QStringLiteral("Emre"));
+    data.Pupils.Slots[2].Surname = QStringLiteral("Nicht in der Liste");
     const QString body = DisplayBody(data, ticks({InterestsPart}));
     EXPECT_EQ(body, QStringLiteral("Meier, Anna\r\n\r\nBesondere Interessen:\r\nIN\r\n") + Line
                         + QStringLiteral("Kaya, Emre\r\n\r\nBesondere Interessen:\r\n\r\n") + Line);
@@ -120,29 +125,29 @@ TEST_F(ReviewDataTest, TheStoreOfTheGradeFillsItsPartsBySlot)
     ReviewData data = LoadReviewData();
     EXPECT_EQ(data.ClassName, QStringLiteral("2b"));
     EXPECT_EQ(data.Grade, 2);
-    EXPECT_EQ(data.PupilCount, 2);
+    EXPECT_EQ(data.Pupils.Count, 2);
     EXPECT_EQ(data.BaseData.SchoolNameAddition, QStringLiteral("Zusatz"));
     EXPECT_EQ(data.BaseData.NextSchoolYear, QStringLiteral("2027/2028"));
     EXPECT_TRUE(data.BaseData.ConferenceDate.isEmpty());
-    EXPECT_EQ(data.Pupils[1].Surname, QStringLiteral("Kaya"));
+    EXPECT_EQ(data.Pupils.Slots[1].Surname, QStringLiteral("Kaya"));
     // Matched by slot, whatever name the store holds.
-    EXPECT_EQ(data.Pupils[0].Texts[WorkPart], QStringLiteral("av1"));
-    EXPECT_EQ(data.Pupils[1].Texts[SocialPart], QStringLiteral("sv2"));
+    EXPECT_EQ(data.Texts[0][WorkPart], QStringLiteral("av1"));
+    EXPECT_EQ(data.Texts[1][SocialPart], QStringLiteral("sv2"));
     const QString expected[] = {QStringLiteral("in"), QStringLiteral("sp"), QStringLiteral("le"), QStringLiteral("sc"),
                                 QStringLiteral("za"), QStringLiteral("gr"), QStringLiteral("ra"), QStringLiteral("be")};
     const ReviewPart parts[] = {InterestsPart, SpeakingPart, ReadingPart, WritingPart,
                                 NumbersPart,   MeasuresPart, SpacePart,   RemarksPart};
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(data.Pupils[0].Texts[parts[i]], expected[i]);
-    EXPECT_TRUE(data.Pupils[0].Texts[SupportClubPart].isEmpty());
+        EXPECT_EQ(data.Texts[0][parts[i]], expected[i]);
+    EXPECT_TRUE(data.Texts[0][SupportClubPart].isEmpty());
 
     writeClass(QStringLiteral("4c"));
     writeFile(QStringLiteral("Daten/34Speicher.txt"), QStringLiteral("1,\"4c\",\"Meier\",\"Anna\",\"fa\",\"in\",\"be\"\r\n"));
     data = LoadReviewData();
-    EXPECT_EQ(data.Pupils[0].Texts[SupportClubPart], QStringLiteral("fa"));
-    EXPECT_EQ(data.Pupils[0].Texts[InterestsPart], QStringLiteral("in"));
-    EXPECT_EQ(data.Pupils[0].Texts[RemarksPart], QStringLiteral("be"));
-    EXPECT_TRUE(data.Pupils[0].Texts[SpeakingPart].isEmpty());
+    EXPECT_EQ(data.Texts[0][SupportClubPart], QStringLiteral("fa"));
+    EXPECT_EQ(data.Texts[0][InterestsPart], QStringLiteral("in"));
+    EXPECT_EQ(data.Texts[0][RemarksPart], QStringLiteral("be"));
+    EXPECT_TRUE(data.Texts[0][SpeakingPart].isEmpty());
 }
 
 TEST_F(ReviewDataTest, MissingFilesAndRecordsBeyondTheSlotsAreReportedAndTheRestIsRead)
@@ -150,7 +155,7 @@ TEST_F(ReviewDataTest, MissingFilesAndRecordsBeyondTheSlotsAreReportedAndTheRest
     writeClass(QStringLiteral("3a"));
     ReviewData data = LoadReviewData();
     expectProblem(FileProblem::Missing, QStringLiteral("Daten\\34Speicher.txt"));
-    EXPECT_EQ(data.Pupils[1].Texts[WorkPart], QStringLiteral("av2"));
+    EXPECT_EQ(data.Texts[1][WorkPart], QStringLiteral("av2"));
 
     // The record after number 40 would land in slot 39.
     writeFile(QStringLiteral("Daten/34Speicher.txt"), QStringLiteral("1,\"3a\",\"Meier\",\"Anna\",\"fa1\",\"\",\"\"\r\n"
@@ -158,8 +163,8 @@ TEST_F(ReviewDataTest, MissingFilesAndRecordsBeyondTheSlotsAreReportedAndTheRest
                                                                      "3,\"3a\",\"Roth\",\"Ida\",\"fa3\",\"\",\"\"\r\n"));
     data = LoadReviewData();
     expectProblem(FileProblem::Damaged, QStringLiteral("Daten\\34Speicher.txt"));
-    EXPECT_EQ(data.Pupils[0].Texts[SupportClubPart], QStringLiteral("fa1"));
-    EXPECT_EQ(data.Pupils[1].Texts[SupportClubPart], QStringLiteral("fa2"));
+    EXPECT_EQ(data.Texts[0][SupportClubPart], QStringLiteral("fa1"));
+    EXPECT_EQ(data.Texts[1][SupportClubPart], QStringLiteral("fa2"));
 
     for (const char* file : {"Daten/Basisdaten.txt", "Daten/Namen.Txt", "Daten/AVSVspeicher.txt"})
         QFile::remove(path(QString::fromLatin1(file)));
@@ -168,7 +173,7 @@ TEST_F(ReviewDataTest, MissingFilesAndRecordsBeyondTheSlotsAreReportedAndTheRest
     expectProblem(FileProblem::Missing, QStringLiteral("Daten\\Namen.Txt"));
     expectProblem(FileProblem::Missing, QStringLiteral("Daten\\AVSVspeicher.txt"));
     expectProblem(FileProblem::Missing, QStringLiteral("Daten\\12Speicher.txt"));
-    EXPECT_EQ(data.PupilCount, 0);
+    EXPECT_EQ(data.Pupils.Count, 0);
 }
 
 } // namespace

@@ -329,6 +329,8 @@ TEST_F(GsBasisStudentsTest, AListReadDamagedIsWrittenOverOnlyAfterTheTeacherSays
         {"aktuellen Schüler löschen", {}, [&] { User::click(w.Command4(1)); }},
         {"Schüler hinzufügen", {}, [&] { User::click(w.Command4(2)); }},
         {"Schüler alphabetisch sortieren", {}, [&] { User::click(w.Command6); }},
+        {"SibankPlus", {}, [&] { User::click(w.Command7(0)); }},
+        {"Sibwin", {}, [&] { User::click(w.Command7(1)); }},
         {"Ende", LeaveQuestion, [&] { User::click(w.Command1(1)); }},
         {"Hauptmenü", LeaveQuestion, [&] { registry.LeaveAll({WindowNames::MasterData}); }},
     };

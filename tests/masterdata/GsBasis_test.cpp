@@ -272,6 +272,8 @@ TEST_F(GsBasisTest, AValueThatNoWindowCanUseIsToldBeforeEveryWriteAndNothingIsWr
         {"Schüler hinzufügen", {}, [](GsBasis& w) { User::click(w.Command4(2)); }},
         {"Schüler alphabetisch sortieren", {}, [](GsBasis& w) { User::click(w.Command6); }},
         {"Schuldaten ändern", SchoolQuestion, [](GsBasis& w) { User::click(w.Command3); }},
+        {"SibankPlus", {}, [](GsBasis& w) { User::click(w.Command7(0)); }},
+        {"Sibwin", {}, [](GsBasis& w) { User::click(w.Command7(1)); }},
         {"Ende", LeaveQuestion, [](GsBasis& w) { User::click(w.Command1(1)); }},
         {"Hauptmenü", LeaveQuestion, [this](GsBasis&) { registry.LeaveAll({WindowNames::MasterData}); }},
     };
