@@ -4,6 +4,7 @@
 #include "common/WordLauncher.h"
 #include "core/ProgramFolder.h"
 #include "platform/Services.h"
+#include "platform/Translations.h"
 #include "registry/WindowRegistry.h"
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@ void PrepareProgram(const QString& folder)
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
+    loadGermanQtTexts();
     QDir::setCurrent(folder);
     Files::setProgramFolder(folder);
     Files::removeInterruptedSaves();

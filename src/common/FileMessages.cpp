@@ -3,10 +3,45 @@
 #include "platform/Controls.h"
 #include "platform/Services.h"
 #include <QLocale>
+#include <QStringList>
 
 namespace zt {
 
 namespace {
+// What the teacher can do about a failed write or copy, from its cause.
+QString causeOf(const FileProblemReport& r)
+{
+    switch (r.cause) {
+    case WriteCause::None:
+    case WriteCause::Other:
+        break;
+    case WriteCause::DiskFull:
+        return QStringLiteral("Der Datenträger ist voll.");
+    case WriteCause::ReadOnlyDisk:
+        return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+    case WriteCause::NoPermission:
+        return QStringLiteral("Sie haben keine Berechtigung, dort zu schreiben: die Datei oder ihr Ordner ist "
+                              "schreibgeschützt.");
+    case WriteCause::NameTooLong:
+        return QStringLiteral("Der Name ist für das Dateisystem zu lang.");
+    case WriteCause::NameRefused:
+        return QStringLiteral("Der Name enthält Zeichen, die das Dateisystem nicht zulässt.");
+    case WriteCause::FolderMissing:
+        return QStringLiteral("Der Ordner, in den sie gehört, ist nicht vorhanden.");
+    case WriteCause::PathThroughFile:
+        return QStringLiteral("Wo ein Ordner ihres Pfades sein müsste, liegt eine Datei.");
+    case WriteCause::FolderInPlace:
+        return QStringLiteral("An ihrer Stelle liegt ein Ordner gleichen Namens.");
+    case WriteCause::SourceUnreadable:
+        return QStringLiteral("Die Datei, die kopiert werden sollte, ist nicht vorhanden oder kann nicht gelesen "
+                              "werden.");
+    case WriteCause::OutsideProgramFolder:
+        return QStringLiteral("Der Name führt aus dem Programmordner hinaus.");
+    }
+    return r.errorNumber != 0 ? QStringLiteral("Das System meldet den Fehler Nummer %1.").arg(r.errorNumber)
+                              : QStringLiteral("Das System nennt keinen Grund.");
+}
+
 QString messageOf(const FileProblemReport& r)
 {
     switch (r.problem) {
@@ -25,22 +60,30 @@ QString messageOf(const FileProblemReport& r)
             .arg(r.limit);
     case FileProblem::WriteFailed:
         return QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. Die bisherige Fassung bleibt "
-                              "erhalten. Bitte prüfen Sie, ob der Datenträger voll oder schreibgeschützt ist.")
-            .arg(r.path);
+                              "erhalten. %2")
+            .arg(r.path, causeOf(r));
     case FileProblem::CopyFailed:
         return QStringLiteral("Die Datei %1 konnte nicht nach %2 kopiert werden. Die bisherige Fassung "
-                              "bleibt erhalten. Bitte prüfen Sie, ob der Ordner vorhanden und der Datenträger "
-                              "nicht voll ist.")
-            .arg(r.path, r.otherPath);
+                              "bleibt erhalten. %3")
+            .arg(r.path, r.otherPath, causeOf(r));
     case FileProblem::SaveFailed: {
-        QString files;
+        // One cause for all is told once; else each file names its own.
+        QStringList causes;
         for (const FileProblemReport& f : r.failures)
+            causes << causeOf(f);
+        const bool oneCause = causes.count(causes.front()) == causes.size();
+        QString files;
+        for (qsizetype i = 0; i < causes.size(); ++i) {
+            const FileProblemReport& f = r.failures[static_cast<std::size_t>(i)];
             files += QStringLiteral("\r\n") + (f.problem == FileProblem::CopyFailed
                                                    ? QStringLiteral("%1 (Kopie von %2)").arg(f.otherPath, f.path)
                                                    : f.path);
+            if (!oneCause)
+                files += QStringLiteral(": ") + causes.at(i);
+        }
         return QStringLiteral("Die folgenden Dateien konnten nicht gespeichert werden. Ihre bisherigen Fassungen "
-                              "bleiben erhalten. Bitte prüfen Sie, ob der Ordner vorhanden und der Datenträger "
-                              "weder voll noch schreibgeschützt ist.\r\n")
+                              "bleiben erhalten.%1\r\n")
+                   .arg(oneCause ? QLatin1Char(' ') + causes.front() : QString())
                + files;
     }
     }

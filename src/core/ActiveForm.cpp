@@ -13,10 +13,10 @@ bool writeActiveForm(int menuIndex)
 {
     RecordWriter w;
     w.integer(menuIndex).endRecord();
-    if (writeRecordFile(ActiveFormFile, w))
-        return true;
-    reportWriteFailure(ActiveFormFile);
-    return false;
+    const WriteResult written = writeRecordFile(ActiveFormFile, w);
+    if (!written)
+        reportWriteFailure(ActiveFormFile, written);
+    return bool(written);
 }
 
 std::optional<int> readActiveForm()

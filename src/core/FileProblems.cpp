@@ -46,10 +46,13 @@ void reportTooManyRecords(const QString& relativePath, int limit)
 {
     report({FileProblem::TooManyRecords, relativePath, {}, limit});
 }
-void reportWriteFailure(const QString& relativePath) { report({FileProblem::WriteFailed, relativePath, {}, 0}); }
-void reportCopyFailure(const QString& fromRelative, const QString& toRelative)
+void reportWriteFailure(const QString& relativePath, const WriteResult& failure)
 {
-    report({FileProblem::CopyFailed, fromRelative, toRelative, 0});
+    report({FileProblem::WriteFailed, relativePath, {}, 0, {}, failure.cause(), failure.errorNumber()});
+}
+void reportCopyFailure(const QString& fromRelative, const QString& toRelative, const WriteResult& failure)
+{
+    report({FileProblem::CopyFailed, fromRelative, toRelative, 0, {}, failure.cause(), failure.errorNumber()});
 }
 
 OneSave::OneSave() { ++gathering().saves; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "WriteResult.h"
 #include <QString>
 #include <functional>
 #include <vector>
@@ -16,6 +17,9 @@ struct FileProblemReport {
     QString otherPath; // the target of a copy
     int limit = 0;     // the number of records that were read
     std::vector<FileProblemReport> failures = {};
+    // Why a write or a copy failed.
+    WriteCause cause = WriteCause::None;
+    int errorNumber = 0;
 };
 
 using FileProblemSink = std::function<void(const FileProblemReport&)>;
@@ -25,8 +29,8 @@ void installFileProblemSink(FileProblemSink sink);
 void reportMissingFile(const QString& relativePath);
 void reportDamagedFile(const QString& relativePath);
 void reportTooManyRecords(const QString& relativePath, int limit);
-void reportWriteFailure(const QString& relativePath);
-void reportCopyFailure(const QString& fromRelative, const QString& toRelative);
+void reportWriteFailure(const QString& relativePath, const WriteResult& failure);
+void reportCopyFailure(const QString& fromRelative, const QString& toRelative, const WriteResult& failure);
 
 // While one lives, the write and copy failures are held back and told together when the outermost
 // one ends: a save that fails for several files at once (a read-only Daten) is one report, not one

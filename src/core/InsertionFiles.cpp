@@ -40,10 +40,10 @@ bool writeSnippetFile(const QString& relativePath, const QStringList& rows)
     RecordWriter writer;
     for (const QString& row : rows)
         writer.string(row).endRecord();
-    if (writeRecordFile(relativePath, writer))
-        return true;
-    reportWriteFailure(relativePath);
-    return false;
+    const WriteResult written = writeRecordFile(relativePath, writer);
+    if (!written)
+        reportWriteFailure(relativePath, written);
+    return bool(written);
 }
 
 } // namespace zt

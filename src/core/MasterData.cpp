@@ -122,10 +122,10 @@ bool saveBaseData(const BaseDataRecord& record)
 
 bool saveMasterFile(const QString& relativePath, const RecordWriter& records)
 {
-    if (writeRecordFile(relativePath, records))
-        return true;
-    reportWriteFailure(relativePath);
-    return false;
+    const WriteResult written = writeRecordFile(relativePath, records);
+    if (!written)
+        reportWriteFailure(relativePath, written);
+    return bool(written);
 }
 
 namespace {

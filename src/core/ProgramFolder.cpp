@@ -25,10 +25,15 @@ QByteArray readBytes(const QString& absolute, bool& ok)
     return ok ? f.readAll() : QByteArray();
 }
 
-std::function<bool(const QString&)>& writeFailure()
+struct WriteFailure {
+    std::function<bool(const QString&)> fails;
+    int errorNumber = 0;
+};
+
+WriteFailure& writeFailure()
 {
-    static std::function<bool(const QString&)> fails;
-    return fails;
+    static WriteFailure failure;
+    return failure;
 }
 
 // Beside the file it replaces, so that the rename stays within one folder.
@@ -42,6 +47,8 @@ bool writeAll(int fd, const QByteArray& bytes)
         const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = ENOSPC;
         if (written <= 0)
             return false;
         data += written;
@@ -60,30 +67,39 @@ bool syncFolder(const QString& absoluteFolder)
     return synced;
 }
 
+// The cause of the call that has just failed.
+WriteResult failed() { return WriteResult::fromErrorNumber(errno); }
+
 // The new content goes to a temporary file that is synced and then renamed over the old one, and
 // the folder is synced after the rename: a crash or a power loss leaves the old file or the new
 // one, never a part of either.
-bool writeBytes(const QString& absolute, const QByteArray& bytes)
+WriteResult writeBytes(const QString& absolute, const QByteArray& bytes)
 {
-    if (writeFailure() && writeFailure()(absolute))
-        return false;
+    if (writeFailure().fails && writeFailure().fails(absolute))
+        return WriteResult::fromErrorNumber(writeFailure().errorNumber);
     const QByteArray target = QFile::encodeName(absolute);
     struct stat old {};
     const bool replacing = ::stat(target.constData(), &old) == 0;
-    if (replacing && (!S_ISREG(old.st_mode) || ::access(target.constData(), W_OK) != 0))
-        return false;
+    if (replacing && !S_ISREG(old.st_mode))
+        return WriteResult(S_ISDIR(old.st_mode) ? WriteCause::FolderInPlace : WriteCause::Other);
+    if (replacing && ::access(target.constData(), W_OK) != 0)
+        return failed();
     const QByteArray temporary = QFile::encodeName(absolute + TemporarySuffix);
     const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
-        return false;
+        return failed();
     bool ok = writeAll(fd, bytes) && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temporary.constData(), target.constData()) != 0) {
+    WriteResult result = ok ? WriteResult() : failed();
+    if (::close(fd) != 0 && result)
+        result = failed();
+    if (result && ::rename(temporary.constData(), target.constData()) != 0)
+        result = failed();
+    if (!result) {
         ::unlink(temporary.constData());
-        return false;
+        return result;
     }
     syncFolder(QFileInfo(absolute).path());
-    return true;
+    return result;
 }
 } // namespace
 
@@ -142,26 +158,50 @@ std::optional<QString> readText(const QString& relativePath)
     return decodeFileText(*bytes);
 }
 
-bool writeText(const QString& relativePath, const QString& text)
+WriteResult writeText(const QString& relativePath, const QString& text)
 {
     return writeBytes(resolve(relativePath), encodeFileText(text));
 }
 
-bool writeData(const QString& relativePath, const QByteArray& bytes)
+WriteResult writeData(const QString& relativePath, const QByteArray& bytes)
 {
     return writeBytes(resolve(relativePath), bytes);
 }
 
-bool copy(const QString& fromRelative, const QString& toRelative)
+WriteResult copy(const QString& fromRelative, const QString& toRelative)
 {
     bool ok = false;
     const QByteArray bytes = readBytes(resolve(fromRelative), ok);
-    return ok && writeBytes(resolve(toRelative), bytes);
+    if (!ok)
+        return WriteResult(WriteCause::SourceUnreadable);
+    return writeBytes(resolve(toRelative), bytes);
 }
 
-bool makeFolder(const QString& relativePath) { return QDir().mkpath(resolve(relativePath)); }
+// Folder by folder, so that the one that could not be made gives the cause.
+WriteResult makeFolder(const QString& relativePath)
+{
+    const QString absolute = resolve(relativePath);
+    const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString path;
+    for (const QString& part : parts) {
+        path += QLatin1Char('/') + part;
+        const QByteArray name = QFile::encodeName(path);
+        struct stat there {};
+        if (::stat(name.constData(), &there) == 0) {
+            if (!S_ISDIR(there.st_mode))
+                return WriteResult(WriteCause::PathThroughFile);
+            continue;
+        }
+        if (::mkdir(name.constData(), 0777) != 0 && errno != EEXIST)
+            return failed();
+    }
+    return WriteResult();
+}
 
-bool remove(const QString& relativePath) { return QFile::remove(resolve(relativePath)); }
+WriteResult remove(const QString& relativePath)
+{
+    return ::unlink(QFile::encodeName(resolve(relativePath)).constData()) == 0 ? WriteResult() : failed();
+}
 
 void removeInterruptedSaves()
 {
@@ -170,7 +210,10 @@ void removeInterruptedSaves()
         QFile::remove(it.next());
 }
 
-void setWriteFailure(std::function<bool(const QString& absolutePath)> fails) { writeFailure() = std::move(fails); }
+void setWriteFailure(std::function<bool(const QString& absolutePath)> fails, int errorNumber)
+{
+    writeFailure() = {std::move(fails), errorNumber};
+}
 
 QStringList filesEndingWith(const QString& relativeFolder, const QString& suffix)
 {

@@ -1,7 +1,9 @@
 #pragma once
+#include "WriteResult.h"
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cerrno>
 #include <functional>
 #include <optional>
 
@@ -27,19 +29,21 @@ std::optional<QByteArray> readData(const QString& relativePath);
 // unreadable.
 std::optional<QString> readText(const QString& relativePath);
 // Writes the whole file, as Windows-1252 where it can hold the text, through a temporary file and
-// a rename; false when that failed, and then the previous file is unchanged.
-bool writeText(const QString& relativePath, const QString& text);
+// a rename; when that failed, the previous file is unchanged and the result says why.
+WriteResult writeText(const QString& relativePath, const QString& text);
 // Writes bytes as they are (a document), the same way.
-bool writeData(const QString& relativePath, const QByteArray& bytes);
-bool copy(const QString& fromRelative, const QString& toRelative);
+WriteResult writeData(const QString& relativePath, const QByteArray& bytes);
+WriteResult copy(const QString& fromRelative, const QString& toRelative);
 // Removes what a save cut off by a crash or a power loss left beside its file; the file itself is
 // whole, in its old or its new content.
 void removeInterruptedSaves();
-bool makeFolder(const QString& relativePath);
-bool remove(const QString& relativePath);
+// The folder and every folder above it that is missing.
+WriteResult makeFolder(const QString& relativePath);
+WriteResult remove(const QString& relativePath);
 // For tests, in place of a full disk or a read-only file (tests run as root): every write or copy
-// to a path for which the predicate holds fails. Nothing (the default) lets every write through.
-void setWriteFailure(std::function<bool(const QString& absolutePath)> fails);
+// to a path for which the predicate holds fails, as with the error number (errno). Nothing (the
+// default) lets every write through.
+void setWriteFailure(std::function<bool(const QString& absolutePath)> fails, int errorNumber = ENOSPC);
 
 // Names of the files in a folder whose names end with the suffix (letter case ignored).
 QStringList filesEndingWith(const QString& relativeFolder, const QString& suffix);

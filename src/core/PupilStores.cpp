@@ -79,19 +79,21 @@ QString StoreText(const StudentList& pupils, const StoreFields& writeFields)
 
 bool WriteStore(const PupilStore& store, const StudentList& pupils, const StoreFields& writeFields)
 {
-    if (Files::writeText(store.path(), StoreText(pupils, writeFields)))
-        return true;
-    reportWriteFailure(store.path());
-    return false;
+    const WriteResult written = Files::writeText(store.path(), StoreText(pupils, writeFields));
+    if (!written)
+        reportWriteFailure(store.path(), written);
+    return bool(written);
 }
 
 bool BackupStore(const PupilStore& store, const QString& date)
 {
     const QString copy = store.backupPath(date);
-    if ((Files::folderExists(BackupFolder) || Files::makeFolder(BackupFolder)) && Files::copy(store.path(), copy))
-        return true;
-    reportCopyFailure(store.path(), copy);
-    return false;
+    WriteResult copied = Files::folderExists(BackupFolder) ? WriteResult() : Files::makeFolder(BackupFolder);
+    if (copied)
+        copied = Files::copy(store.path(), copy);
+    if (!copied)
+        reportCopyFailure(store.path(), copy, copied);
+    return bool(copied);
 }
 
 void LockFlagsFromTexts(const PerPupil<QString>& texts, PerPupil<int>& locked, int pupilCount)

@@ -191,7 +191,7 @@ std::optional<RecordReader> openRecordFile(const QString& relativePath)
     return RecordReader(std::move(*text));
 }
 
-bool writeRecordFile(const QString& relativePath, const RecordWriter& records)
+WriteResult writeRecordFile(const QString& relativePath, const RecordWriter& records)
 {
     return Files::writeText(relativePath, records.text());
 }

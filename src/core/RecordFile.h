@@ -1,4 +1,5 @@
 #pragma once
+#include "WriteResult.h"
 #include <QString>
 #include <optional>
 
@@ -56,7 +57,7 @@ private:
 
 // The record files of the program folder. Failures are reported to the user by the callers.
 std::optional<RecordReader> openRecordFile(const QString& relativePath);
-bool writeRecordFile(const QString& relativePath, const RecordWriter& records);
+WriteResult writeRecordFile(const QString& relativePath, const RecordWriter& records);
 
 // Numbered records: a running number starting at 0; each record lands in the slot named by the
 // number of the record before it, so record k lands in slot k-1 and the last number is the count.

@@ -126,10 +126,10 @@ QString blockTableText(const BlockTable& table, int records)
 bool writeTextBlockFile(const QString& nameInDaten, const QString& text)
 {
     const QString path = inDaten(nameInDaten);
-    if (Files::writeText(path, text))
-        return true;
-    reportWriteFailure(path);
-    return false;
+    const WriteResult written = Files::writeText(path, text);
+    if (!written)
+        reportWriteFailure(path, written);
+    return bool(written);
 }
 
 } // namespace zt

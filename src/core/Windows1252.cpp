@@ -1,4 +1,5 @@
 #include "Windows1252.h"
+#include <QStringDecoder>
 #include <array>
 
 namespace zt {
@@ -69,16 +70,20 @@ QString decodeWindows1252(const QByteArray& bytes)
 QByteArray encodeFileText(const QString& text)
 {
     QByteArray out;
-    if (encode(text, Unheld::Refused, out))
+    // Single bytes that begin like the mark would be read back as UTF-8 without them.
+    if (encode(text, Unheld::Refused, out) && !out.startsWith(ByteOrderMark))
         return out;
     return ByteOrderMark + text.toUtf8();
 }
 
 QString decodeFileText(const QByteArray& bytes)
 {
-    if (bytes.startsWith(ByteOrderMark))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(ByteOrderMark.size()));
-    return decodeWindows1252(bytes);
+    if (!bytes.startsWith(ByteOrderMark))
+        return decodeWindows1252(bytes);
+    // A second mark after the first is the text's own first character; a cut last character is
+    // damage like any other byte that is no UTF-8.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    return utf8(QByteArrayView(bytes).sliced(ByteOrderMark.size()));
 }
 
 } // namespace zt

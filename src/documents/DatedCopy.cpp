@@ -29,10 +29,10 @@ bool keepPrevious(const QString& relativePath, const QDate& today)
             return true;
         if (kept)
             continue;
-        if (Files::copy(relativePath, copy))
-            return true;
-        reportCopyFailure(relativePath, copy);
-        return false;
+        const WriteResult copied = Files::copy(relativePath, copy);
+        if (!copied)
+            reportCopyFailure(relativePath, copy, copied);
+        return bool(copied);
     }
 }
 } // namespace
@@ -41,7 +41,7 @@ bool SaveKeepingDatedCopy(DocumentBuilder& document, const QString& relativePath
 {
     // The name comes from the class in the pupil list.
     if (!StaysInProgramFolder(relativePath)) {
-        reportWriteFailure(relativePath);
+        reportWriteFailure(relativePath, WriteResult(WriteCause::OutsideProgramFolder));
         return false;
     }
     if (!keepPrevious(relativePath, today))

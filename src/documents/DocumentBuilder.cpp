@@ -270,11 +270,12 @@ bool DocumentBuilder::save(const QString& relativePath)
 {
     const qsizetype folderEnd = std::max(relativePath.lastIndexOf(QLatin1Char('\\')), relativePath.lastIndexOf(QLatin1Char('/')));
     const QString folder = relativePath.left(std::max<qsizetype>(folderEnd, 0));
-    const bool folderThere = folder.isEmpty() || Files::folderExists(folder) || Files::makeFolder(folder);
-    if (folderThere && Files::writeData(relativePath, bytes()))
-        return true;
-    reportWriteFailure(relativePath);
-    return false;
+    WriteResult written = folder.isEmpty() || Files::folderExists(folder) ? WriteResult() : Files::makeFolder(folder);
+    if (written)
+        written = Files::writeData(relativePath, bytes());
+    if (!written)
+        reportWriteFailure(relativePath, written);
+    return bool(written);
 }
 
 } // namespace zt

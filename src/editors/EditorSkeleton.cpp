@@ -338,15 +338,17 @@ void TextBlockEditor::OverwriteStandardBlocks()
         const QString from = inDaten(current);
         const QString to = inDaten(StandardFileName(current));
         std::optional<QString> before = Files::readText(to);
-        if (Files::copy(from, to)) {
+        const WriteResult copied = Files::copy(from, to);
+        if (copied) {
             replaced.emplace_back(to, std::move(before));
             continue;
         }
-        reportCopyFailure(from, to);
+        reportCopyFailure(from, to, copied);
         for (const auto& [target, old] : replaced) {
             // A default that cannot be put back is named, and nothing more is touched.
-            if (!(old ? Files::writeText(target, *old) : Files::remove(target))) {
-                reportWriteFailure(target);
+            const WriteResult putBack = old ? Files::writeText(target, *old) : Files::remove(target);
+            if (!putBack) {
+                reportWriteFailure(target, putBack);
                 return;
             }
         }

@@ -279,6 +279,8 @@ QWidget* makeTextBox(ControlEvents& events, QWidget* parent, bool multiLine)
 {
     if (multiLine) {
         auto* e = new HookedWidget<QPlainTextEdit>(events, parent);
+        // Tab moves on to the next control, as in any form: a tab character has no place in a report.
+        e->setTabChangesFocus(true);
         QObject::connect(e, &QPlainTextEdit::textChanged, e, [&events] { if (events.Change) events.Change(); });
         return e;
     }

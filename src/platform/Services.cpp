@@ -134,10 +134,12 @@ void install(std::unique_ptr<DesktopService> s) { slot<DesktopService>() = std::
 void install(std::unique_ptr<ClockService> s) { slot<ClockService>() = std::move(s); }
 void install(std::unique_ptr<ApplicationService> s) { slot<ApplicationService>() = std::move(s); }
 
+std::unique_ptr<InputBoxService> makeRealInputBox() { return std::make_unique<QtInputBox>(); }
+
 void installReal()
 {
     install(std::make_unique<QtMessageBox>());
-    install(std::make_unique<QtInputBox>());
+    install(makeRealInputBox());
     install(std::make_unique<QtClipboard>());
     install(std::make_unique<Desktop>());
     install(std::make_unique<SystemClock>());

@@ -101,6 +101,8 @@ void install(std::unique_ptr<ClockService> service);
 void install(std::unique_ptr<ApplicationService> service);
 // All but the launcher, which carries out command lines with the documents above this layer.
 void installReal();
+// Qt's input dialog, as installReal installs it.
+std::unique_ptr<InputBoxService> makeRealInputBox();
 } // namespace Services
 
 int MsgBox(const QString& prompt, int style = 0, const QString& title = QString());

@@ -4,6 +4,7 @@
 #include "ProgramFolderTest.h"
 #include <QDir>
 #include <QFile>
+#include <unistd.h>
 
 using namespace zt;
 
@@ -35,6 +36,11 @@ TEST(FileText, WindowsTextStaysSingleBytesAndAnyOtherTextIsWholeUtf8WithTheMark)
         {QStringLiteral("Şahin"), QByteArray("\xEF\xBB\xBF\xC5\x9E" "ahin"), {}},
         {QStringLiteral("Müller, Łukasz"), QByteArray("\xEF\xBB\xBFM\xC3\xBCller, \xC5\x81ukasz"), {}},
         {QStringLiteral("a\U0001F600"), QByteArray("\xEF\xBB\xBF" "a\xF0\x9F\x98\x80"), {}},
+        // Single bytes that would begin like the mark; a text of its own that begins with the mark.
+        {QStringLiteral("ï»¿1,\"Lea\""), QByteArray("\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF" "1,\"Lea\""), {}},
+        {QStringLiteral("ï»x"), QByteArray("\xEF\xBBx"), {}},
+        {QStringLiteral("\uFEFF" "Lea"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "Lea"), {}},
+        {QStringLiteral("\uFEFF\uFEFFŞ"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF\xC5\x9E"), {}},
         // Half of a pair is no character: it decides nothing and is lost as before.
         {QStringLiteral("a") + loneHalf + QStringLiteral("ü"), QByteArray("a?\xFC"), QStringLiteral("a?ü")},
         {QString(), QByteArray(), {}},
@@ -80,6 +86,50 @@ TEST_F(FilesTest, AFailedWriteIsReportedAndLeavesNoFile)
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Fehlt/x.txt"))));
     EXPECT_FALSE(Files::copy(QStringLiteral("Daten\\nichtda.txt"), QStringLiteral("Daten\\ziel.txt")));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Daten/ziel.txt"))));
+}
+
+// Each failure brings the cause the system gave, and the previous file stays as it was.
+TEST_F(FilesTest, AFailedWriteSaysWhy)
+{
+    writeFile(QStringLiteral("Daten/Namen.Txt"), QStringLiteral("alt"));
+    QDir().mkpath(path(QStringLiteral("Daten/Ordner.txt")));
+    const QString tooLong = QStringLiteral("Daten\\") + QString(300, QLatin1Char('a')) + QStringLiteral(".txt");
+    struct Case { const char* what; std::function<WriteResult()> write; WriteCause cause; };
+    const std::vector<Case> cases = {
+        {"name of 300 characters", [&] { return Files::writeText(tooLong, QStringLiteral("neu")); }, WriteCause::NameTooLong},
+        {"missing folder", [] { return Files::writeText(QStringLiteral("Fehlt\\x.txt"), QStringLiteral("neu")); },
+         WriteCause::FolderMissing},
+        {"path through a file", [] { return Files::writeText(QStringLiteral("Daten\\Namen.Txt\\x.txt"), QStringLiteral("neu")); },
+         WriteCause::PathThroughFile},
+        {"folder through a file", [] { return Files::makeFolder(QStringLiteral("Daten\\Namen.Txt\\Sicherheit")); },
+         WriteCause::PathThroughFile},
+        {"folder in place of the file", [] { return Files::writeData(QStringLiteral("Daten\\Ordner.txt"), "neu"); },
+         WriteCause::FolderInPlace},
+        {"copy of a missing file", [] { return Files::copy(QStringLiteral("Daten\\fehlt.txt"), QStringLiteral("Daten\\z.txt")); },
+         WriteCause::SourceUnreadable},
+        {"copy into a missing folder", [] { return Files::copy(QStringLiteral("Daten\\Namen.Txt"), QStringLiteral("Fehlt\\z.txt")); },
+         WriteCause::FolderMissing},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const WriteResult result = c.write();
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.cause(), c.cause);
+    }
+    EXPECT_EQ(readBytes(QStringLiteral("Daten/Namen.Txt")), QByteArray("alt"));
+    EXPECT_EQ(QDir(path(QStringLiteral("Daten"))).entryList(QDir::Files), QStringList{QStringLiteral("Namen.Txt")});
+}
+
+// Root writes into a read-only folder all the same: there the cause cannot be provoked.
+TEST_F(FilesTest, AWriteIntoAReadOnlyFolderLacksPermission)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write anywhere";
+    QDir().mkpath(path(QStringLiteral("Daten/Schreibgeschützt")));
+    ASSERT_TRUE(QFile::setPermissions(path(QStringLiteral("Daten/Schreibgeschützt")), QFile::ReadOwner | QFile::ExeOwner));
+    const WriteResult result = Files::writeText(QStringLiteral("Daten\\Schreibgeschützt\\x.txt"), QStringLiteral("neu"));
+    QFile::setPermissions(path(QStringLiteral("Daten/Schreibgeschützt")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(result.cause(), WriteCause::NoPermission);
 }
 
 TEST_F(FilesTest, WordCommandLinesNameADocumentOfTheProgramFolder)

@@ -1,5 +1,11 @@
 #include "core/ProgramFolder.h"
 #include "GsBasisTestSupport.h"
+#include "platform/Services.h"
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QTimer>
 #include <functional>
 
 using namespace zt;
@@ -250,6 +256,38 @@ TEST_F(GsBasisStudentsTest, TheClubListTakesNamesWithoutQuotesAndGivesThemToTheP
 
     User::click(w.Command2(1));
     EXPECT_EQ(w.List1.listCount(), 0);
+}
+
+// Qt's own input dialog, as the teacher sees it: German buttons, and Abbrechen adds an empty entry.
+TEST_F(GsBasisStudentsTest, TheClubInputBoxSpeaksGerman)
+{
+    Services::install(Services::makeRealInputBox());
+    GsBasis& w = openForEditing();
+    const int entries = w.List1.listCount();
+    QStringList buttons;
+    QString prompt;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        prompt = dialog->labelText();
+        QAbstractButton* cancel = nullptr;
+        for (QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons()) {
+            buttons << b->text().remove(QLatin1Char('&'));
+            if (buttons.back() == QStringLiteral("Abbrechen"))
+                cancel = b;
+        }
+        dialog->setTextValue(QStringLiteral("Chor"));
+        if (cancel)
+            cancel->click();
+        else
+            dialog->reject();
+    });
+    User::click(w.Command2(0));
+    EXPECT_EQ(prompt, QStringLiteral("Geben Sie bitte den Namen der AG ein!"));
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("OK")}));
+    EXPECT_EQ(w.List1.listCount(), entries + 1);
+    EXPECT_EQ(w.List1.list(entries), QString());
 }
 
 TEST_F(GsBasisStudentsTest, AClubListOfTwentyFiveTakesNoMore)

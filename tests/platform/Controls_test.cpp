@@ -409,6 +409,27 @@ TEST_F(ControlsTest, KeyPressCanChangeOrRefuseTheKey)
     EXPECT_EQ(form.Text1.text(), QStringLiteral("a'b"));
 }
 
+// As in any form: Tab goes on to the next control and Shift+Tab back, from a one-line box and from
+// a multi-line one alike, and no tab reaches the text.
+TEST_F(ControlsTest, TabAndShiftTabMoveTheFocusOnFromEveryBoxAndTypeNothing)
+{
+    form.Text2.move(0, 2000, 3000, 900);
+    struct Case { TextBox& box; Qt::Key key; Qt::KeyboardModifiers modifiers; Control& focused; };
+    const Case cases[] = {
+        {form.Text1, Qt::Key_Tab, Qt::NoModifier, form.Text2},
+        {form.Text2, Qt::Key_Tab, Qt::NoModifier, form.Command1},
+        {form.Text2, Qt::Key_Tab, Qt::ShiftModifier, form.Text1},
+        {form.Text2, Qt::Key_Backtab, Qt::ShiftModifier, form.Text1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(&c - cases));
+        User::retype(c.box, QStringLiteral("Lernbereitschaft."));
+        User::pressKey(c.box, c.key, c.modifiers);
+        EXPECT_TRUE(c.focused.hasFocus());
+        EXPECT_EQ(c.box.text(), QStringLiteral("Lernbereitschaft."));
+    }
+}
+
 TEST_F(ControlsTest, DoubleClickSelectsTheWordAndTheSelectionEndIsItsEnd)
 {
     int dbl = 0;

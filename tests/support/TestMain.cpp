@@ -1,4 +1,4 @@
-#include "platform/Services.h"
+#include "platform/Translations.h"
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    zt::loadGermanQtTexts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -158,10 +158,10 @@ void typeBackspace(Control& control)
     QTest::keyClick(control.widget(), Qt::Key_Backspace);
 }
 
-void pressKey(Control& control, Qt::Key key)
+void pressKey(Control& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     focus(control);
-    QTest::keyClick(control.widget(), key);
+    QTest::keyClick(control.widget(), key, modifiers);
 }
 
 void typeText(TextBox& box, const QString& text)

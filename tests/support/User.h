@@ -14,7 +14,7 @@ void dblClickAt(TextBox& box, int position);
 void typeKey(Control& control, QChar key);
 void typeBackspace(Control& control);
 // A key without a character (an arrow, Tab), pressed in the control.
-void pressKey(Control& control, Qt::Key key);
+void pressKey(Control& control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void typeText(TextBox& box, const QString& text);
 // Replaces the box's text: selects it all and types.
 void retype(TextBox& box, const QString& text);
