@@ -47,7 +47,7 @@ public:
 };
 class NoLauncher : public LauncherService {
 public:
-    bool run(const QString&) override { return true; }
+    Launch run(const QString&) override { return {}; }
 };
 
 // The shipped folder with a class of ClassSize pupils, each with a work and a social behaviour

@@ -54,12 +54,22 @@ public:
     virtual QString text() const = 0;
 };
 
-// Carries out a word-processor command line of the windows without waiting. False only when
-// nothing could open the document; every other problem it tells the teacher itself.
+// What became of a command line of the windows.
+struct Launch {
+    enum Outcome {
+        Opened,     // handed to the application that opens the document
+        Told,       // the teacher was told why nothing opens
+        NotStarted, // nothing could open the document
+    };
+    Outcome outcome = Opened;
+    QString document; // the document meant, absolute
+};
+
+// Carries out a word-processor command line of the windows without waiting.
 class LauncherService {
 public:
     virtual ~LauncherService() = default;
-    virtual bool run(const QString& commandLine) = 0;
+    virtual Launch run(const QString& commandLine) = 0;
 };
 
 class DesktopService {

@@ -45,6 +45,26 @@ TEST_F(WordLauncherTest, WhenNothingCanOpenTheDocumentTheTeacherGetsItsPath)
     EXPECT_TRUE(messages->shown().back().prompt.endsWith(nativePath(QStringLiteral("Texte/Hilfe1.odt"))));
 }
 
+// A macro's document is named by the class, not by the command line.
+TEST_F(WordLauncherTest, WhenNothingCanOpenAMadeDocumentTheTeacherGetsThePathOfWhatWasMade)
+{
+    desktop->succeeds = false;
+    const struct {
+        QString commandLine;
+        QString document;
+    } cases[] = {
+        {QStringLiteral("Winword.exe ZeugnisseSchreiben.doc /mZeugnisseSchreiben"), QStringLiteral("3aZeugnisse31.odt")},
+        {QStringLiteral("Winword.exe ZeugnislisteNeu.doc /mZeugnislisteNeu"), QStringLiteral("3aZeugnisliste31.odt")},
+    };
+    for (const auto& c : cases) {
+        messages->expect(QStringLiteral("Das Textverarbeitungsprogramm konnte nicht gestartet werden."));
+        RunWordCommand(c.commandLine);
+        ASSERT_FALSE(messages->shown().empty());
+        EXPECT_TRUE(messages->shown().back().prompt.endsWith(QStringLiteral("Dokument:\r\n") + nativePath(c.document)))
+            << messages->shown().back().prompt.toStdString();
+    }
+}
+
 TEST_F(WordLauncherTest, AMacroWithoutStandInAndALineOutsideTheProgramFolderAreToldAndOpenNothing)
 {
     messages->expect(QStringLiteral("Das Dokument 'Unbekannt' kann dieses Programm noch nicht erstellen."));

@@ -42,10 +42,10 @@ QString ScriptedInputBox::ask(const QString& prompt, const QString& title, const
     return a;
 }
 
-bool RecordingLauncher::run(const QString& commandLine)
+Launch RecordingLauncher::run(const QString& commandLine)
 {
     commandLines << commandLine;
-    return succeeds;
+    return {succeeds ? Launch::Opened : Launch::NotStarted, document};
 }
 
 bool RecordingDesktop::open(const QString& absolutePath)

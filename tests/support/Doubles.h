@@ -59,9 +59,10 @@ private:
 
 class RecordingLauncher : public LauncherService {
 public:
-    bool run(const QString& commandLine) override;
+    Launch run(const QString& commandLine) override;
     QStringList commandLines;
     bool succeeds = true;
+    QString document; // what a run names
 };
 
 class RecordingDesktop : public DesktopService {
