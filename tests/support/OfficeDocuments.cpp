@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace zt::test {
 
@@ -24,13 +26,35 @@ QString run(const QString& program, const QStringList& arguments, int timeoutMs 
 }
 
 // One profile for the whole test program, so that the suite is set up once and never meets the
-// profile of a suite the teacher has open.
+// profile of a suite the teacher has open; it goes when the test program ends.
+struct Profile {
+    QString folder = QDir::tempPath() + QStringLiteral("/zt-office-profile-") + QString::number(QCoreApplication::applicationPid());
+    ~Profile() { QDir(folder).removeRecursively(); }
+};
+
 QString profileUrl()
 {
-    static const QString url = QUrl::fromLocalFile(QDir::tempPath() + QStringLiteral("/zt-office-profile-")
-                                                   + QString::number(QCoreApplication::applicationPid()))
-                                   .toString();
-    return url;
+    static const Profile profile;
+    return QUrl::fromLocalFile(profile.folder).toString();
+}
+
+// Says once per test program which tool is missing, instead of letting every test fail on an empty document.
+void requireTools()
+{
+    static const QString missing = [] {
+        QStringList lines;
+        if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+            lines << QStringLiteral("LibreOffice (soffice) fehlt: tools/install-deps.sh --documents installiert es");
+        for (const char* tool : {"pdftotext", "pdftoppm", "pdfimages"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                lines << QStringLiteral("%1 fehlt: tools/install-deps.sh --documents installiert poppler-utils").arg(QString::fromLatin1(tool));
+        return lines.join(QLatin1Char('\n'));
+    }();
+    static bool said = false;
+    if (!missing.isEmpty() && !said) {
+        said = true;
+        ADD_FAILURE() << qPrintable(missing);
+    }
 }
 } // namespace
 
@@ -38,6 +62,7 @@ PrintedDocument printDocument(const QString& absolutePath) { return printDocumen
 
 QList<PrintedDocument> printDocuments(const QStringList& absolutePaths)
 {
+    requireTools();
     // The suite writes every PDF into one folder: each beside its document, folder by folder.
     QMap<QString, QStringList> byFolder;
     for (const QString& path : absolutePaths)

@@ -12,6 +12,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace zt::User {
@@ -86,6 +87,18 @@ void doubleClickAt(QWidget* target, QPoint p)
     QTest::mouseRelease(target, Qt::LeftButton, {}, p);
 }
 
+// From the caret at the position to the middle of the word's glyphs that start there, measured with
+// the box's own font, so that the double-click lands inside the word whatever font the machine has.
+int halfWord(const QFontMetrics& metrics, const QString& text, int position)
+{
+    int end = position;
+    while (end < text.size() && text.at(end).isLetterOrNumber())
+        ++end;
+    if (end == position)
+        end = std::min(static_cast<int>(text.size()), position + 1);
+    return metrics.horizontalAdvance(text.mid(position, end - position)) / 2;
+}
+
 } // namespace
 
 void focus(Control& control)
@@ -125,14 +138,14 @@ void dblClickAt(TextBox& box, int position)
         return;
     if (QLineEdit* e = box.lineEdit()) {
         e->setCursorPosition(position);
-        // Just right of the caret lies the character at the position.
-        const QPoint p = static_cast<HookedWidget<QLineEdit>*>(e)->caretRect().center() + QPoint(3, 0);
+        const QPoint p = static_cast<HookedWidget<QLineEdit>*>(e)->caretRect().center()
+                         + QPoint(halfWord(e->fontMetrics(), e->text(), position), 0);
         doubleClickAt(e, p);
         return;
     }
     QPlainTextEdit* e = box.plainTextEdit();
     box.setSelection(position, 0);
-    const QPoint p = e->cursorRect().center() + QPoint(3, 0);
+    const QPoint p = e->cursorRect().center() + QPoint(halfWord(e->fontMetrics(), e->toPlainText(), position), 0);
     doubleClickAt(e->viewport(), p);
 }
 
